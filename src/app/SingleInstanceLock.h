@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+// One running copy per user: the first start takes the lock and holds it until it ends.
+class SingleInstanceLock
+{
+public:
+    static QString alreadyOpenMessage();
+    static QString defaultLockPath();
+
+    explicit SingleInstanceLock(const QString& lockPath = defaultLockPath());
+    ~SingleInstanceLock();
+
+    // True when this process now holds the lock; false when another running copy does.
+    bool acquire();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,63 @@
+#include "app/AppPaths.h"
+#include "app/SettingsStore.h"
+#include "app/SingleInstanceLock.h"
+#include "app/widgets/MainWindow.h"
+#include "app/widgets/MessageBoxDialogs.h"
+#include "store/Database.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+bool haveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+void prepareWebEngine()
+{
+    // The page viewer shares its graphics context with the window; this must precede the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+        std::fputs("tallywick: running as root, so the page viewer runs without its sandbox.\n", stderr);
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!haveDisplay()) {
+        std::fputs("tallywick: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset).\n"
+                   "Start it from a desktop session, or use tallywick-cli for work without a window.\n",
+                   stderr);
+        return 1;
+    }
+    prepareWebEngine();
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tallywick"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tallywick"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tallywick"));
+
+    MessageBoxDialogs dialogs;
+    SingleInstanceLock lock;
+    if (!lock.acquire()) {
+        dialogs.warn(SingleInstanceLock::alreadyOpenMessage());
+        return 0;
+    }
+
+    SettingsStore settings;
+    Database database;
+    MainWindow window(settings, database, dialogs);
+    dialogs.setParent(&window);
+    if (!window.load(AppPaths::defaultDatabase()))
+        return 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,105 @@
+#include "cli/CliApp.h"
+
+#include "cli/CliContext.h"
+#include "cli/CompanyCommand.h"
+
+#include <functional>
+#include <map>
+
+namespace {
+
+using Command = std::function<int(CliContext&)>;
+
+// One line per command; each command lives in its own file.
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table{
+        {QStringLiteral("company"), runCompanyCommand},
+    };
+    return table;
+}
+
+} // namespace
+
+QString CliApp::helpText()
+{
+    return QStringLiteral(
+        "Usage: tallywick-cli [--db FILE] [--locale NAME] [--yes] COMMAND [ARGUMENTS]\n"
+        "\n"
+        "Commercial documents without a window: the same checks, totals, pages and database as the\n"
+        "main program.\n"
+        "\n"
+        "Options:\n"
+        "  --db FILE       database file to use (default: the one the main program opens)\n"
+        "  --locale NAME   regional number and date formats, e.g. en_US, de_DE\n"
+        "  --yes           answer every question with its proceeding button (Yes or OK)\n"
+        "  --help          this text\n"
+        "  --version       the program's version\n"
+        "\n"
+        "Commands:\n"
+        "  calc DOC.json                     recalculate and print the document\n"
+        "  render DOC.json [-o FILE] [--pdf FILE]\n"
+        "                                    the printable page (standard output without -o)\n"
+        "  rtf2html [FILE]                   HTML of one rich-text box\n"
+        "  jpeg-size FILE                    width and height of a JPEG picture\n"
+        "  image-tag FILE                    the image tag \"Add An Image\" inserts\n"
+        "  save DOC.json                     save the document into the database\n"
+        "  show NUMBER                       print a stored document\n"
+        "  list [--order date|doc|cus|addr]  the saved-document list\n"
+        "  delete NUMBER                     delete a stored document\n"
+        "  purge FROM TO                     delete documents dated FROM..TO (yyyy-mm-dd)\n"
+        "  compact                           compact the database, keeping a dated backup\n"
+        "  import-legacy FILE.mdb            import documents and company of an old database file\n"
+        "  company                           the default company profile as JSON\n"
+        "\n"
+        "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
+}
+
+int CliApp::run(const QStringList& arguments)
+{
+    CliContext context;
+    QStringList rest = arguments.mid(1);
+    QString command;
+    while (!rest.isEmpty()) {
+        const QString option = rest.takeFirst();
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            context.out << helpText() << Qt::flush;
+            return ExitDone;
+        }
+        if (option == QLatin1String("--version")) {
+            context.out << QStringLiteral("tallywick-cli %1\n").arg(QStringLiteral(TALLYWICK_VERSION)) << Qt::flush;
+            return ExitDone;
+        }
+        if (option == QLatin1String("--yes")) {
+            context.yes = true;
+        } else if (option == QLatin1String("--db") || option == QLatin1String("--locale")) {
+            if (rest.isEmpty())
+                return context.usage(QStringLiteral("%1 needs a value.").arg(option));
+            const QString value = rest.takeFirst();
+            if (option == QLatin1String("--db")) {
+                context.databasePath = value;
+            } else {
+                context.locale = QLocale(value);
+                if (context.locale == QLocale::c() && value != QLatin1String("C"))
+                    return context.usage(QStringLiteral("Unknown locale: %1").arg(value));
+            }
+        } else if (command.isEmpty() && !option.startsWith(QLatin1String("--"))) {
+            command = option;
+        } else {
+            context.arguments.append(option);
+        }
+    }
+    if (command.isEmpty())
+        return context.usage(helpText());
+    context.dialogs = std::make_unique<CliDialogs>(context.yes);
+    return dispatch(command, context);
+}
+
+int CliApp::dispatch(const QString& command, CliContext& context)
+{
+    const auto& table = commands();
+    const auto found = table.find(command);
+    if (found == table.end())
+        return context.usage(QStringLiteral("Unknown command: %1\n\n").arg(command) + helpText());
+    return found->second(context);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+class CliContext;
+
+// Parses the global options and runs one command.
+class CliApp
+{
+public:
+    int run(const QStringList& arguments);
+    static QString helpText();
+
+private:
+    int dispatch(const QString& command, CliContext& context);
+};

@@ -1,0 +1,66 @@
+#include "cli/CliContext.h"
+
+#include "app/AppPaths.h"
+#include "app/SettingsStore.h"
+#include "store/Database.h"
+#include "store/DatabaseOpener.h"
+
+#include <cstdio>
+
+DialogAnswer CliDialogs::ask(const DialogRequest& request)
+{
+    QTextStream err(stderr);
+    err << request.text << Qt::endl;
+    return ScriptedDialogs::ask(request);
+}
+
+CliContext::CliContext() : out(stdout), err(stderr) {}
+
+CliContext::~CliContext() = default;
+
+SettingsStore& CliContext::settings()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<SettingsStore>();
+    return *m_settings;
+}
+
+QString CliContext::resolvedDatabasePath()
+{
+    if (!databasePath.isEmpty())
+        return databasePath;
+    return DatabaseOpener::choosePath(settings().get(SettingsStore::CompanyDatabase), AppPaths::defaultDatabase());
+}
+
+Database* CliContext::database()
+{
+    if (m_database)
+        return m_database.get();
+    auto database = std::make_unique<Database>(locale);
+    QString detail;
+    bool ok = false;
+    if (databasePath.isEmpty()) {
+        QString message;
+        ok = DatabaseOpener::open(*database, settings(), AppPaths::defaultDatabase(), &message);
+    } else {
+        ok = database->open(databasePath, &detail) == Database::OpenStatus::Opened;
+    }
+    if (!ok) {
+        err << DatabaseOpener::missingOrLockedMessage() << Qt::flush;
+        return nullptr;
+    }
+    m_database = std::move(database);
+    return m_database.get();
+}
+
+int CliContext::usage(const QString& message)
+{
+    err << message << Qt::endl;
+    return ExitUsage;
+}
+
+int CliContext::failure(const QString& message)
+{
+    err << message << Qt::endl;
+    return ExitFailure;
+}

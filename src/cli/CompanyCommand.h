@@ -1,0 +1,6 @@
+#pragma once
+
+class CliContext;
+
+// `company`: the default company profile as JSON.
+int runCompanyCommand(CliContext& context);

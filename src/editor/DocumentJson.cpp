@@ -1,0 +1,308 @@
+#include "editor/DocumentJson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSet>
+
+#include <functional>
+
+namespace {
+
+QString withCrLf(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n') && (i == 0 || text[i - 1] != QLatin1Char('\r')))
+            out += QLatin1Char('\r');
+        out += text[i];
+    }
+    return out;
+}
+
+// Reads the members of one JSON object into fields, refusing unknown keys and wrong types.
+class ObjectReader
+{
+public:
+    ObjectReader(const QJsonObject& object, QString path, QString& error)
+        : m_object(object), m_path(std::move(path)), m_error(error)
+    {
+    }
+
+    void text(const char* key, QString& field)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined() || failed())
+            return;
+        if (!value.isString())
+            return fail(key, QStringLiteral("a string"));
+        field = withCrLf(value.toString());
+    }
+
+    void flag(const char* key, bool& field)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined() || failed())
+            return;
+        if (!value.isBool())
+            return fail(key, QStringLiteral("true or false"));
+        field = value.toBool();
+    }
+
+    // Returns the nested object, or an empty one when absent; `present` tells which.
+    QJsonObject object(const char* key, bool* present = nullptr)
+    {
+        const QJsonValue value = take(key);
+        if (present)
+            *present = !value.isUndefined();
+        if (value.isUndefined() || failed())
+            return {};
+        if (!value.isObject()) {
+            fail(key, QStringLiteral("an object"));
+            return {};
+        }
+        return value.toObject();
+    }
+
+    QJsonArray array(const char* key)
+    {
+        const QJsonValue value = take(key);
+        if (value.isUndefined() || failed())
+            return {};
+        if (!value.isArray()) {
+            fail(key, QStringLiteral("an array"));
+            return {};
+        }
+        return value.toArray();
+    }
+
+    void ignore(const char* key) { take(key); }
+
+    // Call last: any key not taken is unknown.
+    void finish()
+    {
+        if (failed())
+            return;
+        for (auto it = m_object.begin(); it != m_object.end(); ++it) {
+            if (!m_taken.contains(it.key())) {
+                m_error = QStringLiteral("Unknown key \"%1\".").arg(name(it.key()));
+                return;
+            }
+        }
+    }
+
+    bool failed() const { return !m_error.isEmpty(); }
+    QString name(const QString& key) const { return m_path.isEmpty() ? key : m_path + QLatin1Char('.') + key; }
+
+private:
+    QJsonValue take(const char* key)
+    {
+        const QString k = QLatin1String(key);
+        m_taken.insert(k);
+        return m_object.value(k);
+    }
+
+    void fail(const char* key, const QString& expected)
+    {
+        m_error = QStringLiteral("The key \"%1\" must be %2.").arg(name(QLatin1String(key)), expected);
+    }
+
+    QJsonObject m_object;
+    QString m_path;
+    QString& m_error;
+    QSet<QString> m_taken;
+};
+
+void readParty(ObjectReader& parent, const char* key, QString& term, QString& name, QString& address,
+               QString& error)
+{
+    const QJsonObject object = parent.object(key);
+    ObjectReader party(object, parent.name(QLatin1String(key)), error);
+    party.text("term", term);
+    party.text("name", name);
+    party.text("address", address);
+    party.finish();
+}
+
+void readRows(ObjectReader& parent, QList<DocumentRow>& rows, QString& error)
+{
+    const QJsonArray array = parent.array("rows");
+    if (parent.failed())
+        return;
+    rows.clear();
+    for (qsizetype i = 0; i < array.size() && error.isEmpty(); ++i) {
+        const QString path = QStringLiteral("rows[%1]").arg(i);
+        if (!array[i].isObject()) {
+            error = QStringLiteral("The key \"%1\" must be an object.").arg(path);
+            return;
+        }
+        DocumentRow row;
+        ObjectReader reader(array[i].toObject(), path, error);
+        reader.text("productId", row.productId);
+        reader.text("description", row.description);
+        reader.text("qty", row.qty);
+        reader.text("price", row.price);
+        reader.text("discount", row.discount);
+        reader.text("amount", row.amount);
+        reader.ignore("serial");
+        reader.finish();
+        row.serial = QString::number(i + 1);
+        rows.append(row);
+    }
+}
+
+void readOptions(ObjectReader& parent, DocumentOptions& options, QString& error)
+{
+    ObjectReader reader(parent.object("options"), QStringLiteral("options"), error);
+    reader.flag("hideTax", options.hideTax);
+    reader.flag("hidePaid", options.hidePaid);
+    reader.flag("noDiscount", options.noDiscount);
+    reader.flag("goodsReceived", options.goodsReceived);
+    reader.flag("printBarcode", options.printBarcode);
+    reader.flag("hideMoney", options.hideMoney);
+    reader.flag("showBalanceOnly", options.showBalanceOnly);
+    reader.flag("hideZeroRows", options.hideZeroRows);
+    reader.flag("blankZeroRows", options.blankZeroRows);
+    reader.flag("tableBorders", options.tableBorders);
+    reader.flag("externalBrowser", options.externalBrowser);
+    reader.finish();
+}
+
+} // namespace
+
+DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
+{
+    ReadResult result;
+    QJsonParseError parseError;
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        result.error = QStringLiteral("The document is not valid JSON: %1 at offset %2.")
+                           .arg(parseError.errorString())
+                           .arg(parseError.offset);
+        return result;
+    }
+    if (!parsed.isObject()) {
+        result.error = QStringLiteral("The document must be one JSON object.");
+        return result;
+    }
+    QString& error = result.error;
+    Document& doc = result.document;
+    doc.billToTerm.clear();
+    ObjectReader top(parsed.object(), QString(), error);
+    top.text("docType", doc.docType);
+    top.text("docNumber", doc.docNumber);
+    QString date;
+    top.text("docDate", date);
+    if (!top.failed() && !date.isEmpty()) {
+        doc.docDate = QDate::fromString(date, Qt::ISODate);
+        if (!doc.docDate.isValid())
+            error = QStringLiteral("The key \"docDate\" must be a date written yyyy-mm-dd.");
+    }
+    top.text("paymentTerm", doc.paymentTerm);
+    top.text("salePerson", doc.salePerson);
+    readParty(top, "billTo", doc.billToTerm, doc.billToName, doc.billToAddress, error);
+    readParty(top, "shipTo", doc.shipToTerm, doc.shipToName, doc.shipToAddress, error);
+    readRows(top, doc.rows, error);
+    {
+        ObjectReader charges(top.object("charges"), QStringLiteral("charges"), error);
+        charges.text("name", doc.chargesName);
+        charges.text("amount", doc.chargesAmount);
+        charges.flag("taxable", doc.chargesTaxable);
+        charges.finish();
+    }
+    top.text("paid", doc.paid);
+    top.text("notes", doc.notes);
+    top.text("pageRows", doc.pageRows);
+    readOptions(top, doc.options, error);
+    {
+        ObjectReader company(top.object("company", &result.hasCompany), QStringLiteral("company"), error);
+        company.text("name", doc.company.name);
+        company.text("address", doc.company.address);
+        company.text("currencySymbol", doc.company.currencySymbol);
+        company.text("taxName", doc.company.taxName);
+        company.text("taxPercent", doc.company.taxPercent);
+        company.finish();
+    }
+    {
+        ObjectReader letterhead(top.object("letterhead", &result.hasLetterhead), QStringLiteral("letterhead"),
+                                error);
+        letterhead.text("logoPath", doc.letterhead.logoPath);
+        letterhead.text("layout", doc.letterhead.layout);
+        letterhead.text("alignLeft", doc.letterhead.alignLeft);
+        letterhead.text("addressRight", doc.letterhead.addressRight);
+        letterhead.finish();
+    }
+    top.object("totals");  // output only
+    top.finish();
+    if (!parsed.object().contains(QLatin1String("billTo")))
+        doc.billToTerm = QStringLiteral("To:");
+    result.ok = error.isEmpty();
+    return result;
+}
+
+QJsonObject DocumentJson::toJson(const Document& doc)
+{
+    QJsonArray rows;
+    for (const DocumentRow& row : doc.rows) {
+        rows.append(QJsonObject{{QStringLiteral("serial"), row.serial},
+                                {QStringLiteral("productId"), row.productId},
+                                {QStringLiteral("description"), row.description},
+                                {QStringLiteral("qty"), row.qty},
+                                {QStringLiteral("price"), row.price},
+                                {QStringLiteral("discount"), row.discount},
+                                {QStringLiteral("amount"), row.amount}});
+    }
+    const DocumentOptions& o = doc.options;
+    return QJsonObject{
+        {QStringLiteral("docType"), doc.docType},
+        {QStringLiteral("docNumber"), doc.docNumber},
+        {QStringLiteral("docDate"), doc.docDate.toString(Qt::ISODate)},
+        {QStringLiteral("paymentTerm"), doc.paymentTerm},
+        {QStringLiteral("salePerson"), doc.salePerson},
+        {QStringLiteral("billTo"), QJsonObject{{QStringLiteral("term"), doc.billToTerm},
+                                               {QStringLiteral("name"), doc.billToName},
+                                               {QStringLiteral("address"), doc.billToAddress}}},
+        {QStringLiteral("shipTo"), QJsonObject{{QStringLiteral("term"), doc.shipToTerm},
+                                               {QStringLiteral("name"), doc.shipToName},
+                                               {QStringLiteral("address"), doc.shipToAddress}}},
+        {QStringLiteral("rows"), rows},
+        {QStringLiteral("charges"), QJsonObject{{QStringLiteral("name"), doc.chargesName},
+                                                {QStringLiteral("amount"), doc.chargesAmount},
+                                                {QStringLiteral("taxable"), doc.chargesTaxable}}},
+        {QStringLiteral("paid"), doc.paid},
+        {QStringLiteral("notes"), doc.notes},
+        {QStringLiteral("pageRows"), doc.pageRows},
+        {QStringLiteral("options"),
+         QJsonObject{{QStringLiteral("hideTax"), o.hideTax},
+                     {QStringLiteral("hidePaid"), o.hidePaid},
+                     {QStringLiteral("noDiscount"), o.noDiscount},
+                     {QStringLiteral("goodsReceived"), o.goodsReceived},
+                     {QStringLiteral("printBarcode"), o.printBarcode},
+                     {QStringLiteral("hideMoney"), o.hideMoney},
+                     {QStringLiteral("showBalanceOnly"), o.showBalanceOnly},
+                     {QStringLiteral("hideZeroRows"), o.hideZeroRows},
+                     {QStringLiteral("blankZeroRows"), o.blankZeroRows},
+                     {QStringLiteral("tableBorders"), o.tableBorders},
+                     {QStringLiteral("externalBrowser"), o.externalBrowser}}},
+        {QStringLiteral("company"), QJsonObject{{QStringLiteral("name"), doc.company.name},
+                                                {QStringLiteral("address"), doc.company.address},
+                                                {QStringLiteral("currencySymbol"), doc.company.currencySymbol},
+                                                {QStringLiteral("taxName"), doc.company.taxName},
+                                                {QStringLiteral("taxPercent"), doc.company.taxPercent}}},
+        {QStringLiteral("letterhead"), QJsonObject{{QStringLiteral("logoPath"), doc.letterhead.logoPath},
+                                                   {QStringLiteral("layout"), doc.letterhead.layout},
+                                                   {QStringLiteral("alignLeft"), doc.letterhead.alignLeft},
+                                                   {QStringLiteral("addressRight"), doc.letterhead.addressRight}}},
+        {QStringLiteral("totals"), QJsonObject{{QStringLiteral("subtotal"), doc.subtotal},
+                                               {QStringLiteral("taxLabel"), doc.taxLabel},
+                                               {QStringLiteral("taxAmount"), doc.taxAmount},
+                                               {QStringLiteral("total"), doc.total},
+                                               {QStringLiteral("balance"), doc.balance}}},
+    };
+}
+
+QByteArray DocumentJson::write(const Document& document)
+{
+    return QJsonDocument(toJson(document)).toJson(QJsonDocument::Indented);
+}

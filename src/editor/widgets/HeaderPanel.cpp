@@ -1,0 +1,158 @@
+#include "editor/widgets/HeaderPanel.h"
+
+#include "app/PickLists.h"
+#include "app/SettingsStore.h"
+#include "editor/Document.h"
+#include "editor/LineBreaks.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QComboBox* editableCombo(const QString& objectName, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QLineEdit* lineEdit(const QString& objectName, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+QPlainTextEdit* addressEdit(const QString& objectName, QWidget* parent)
+{
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setTabChangesFocus(true);
+    edit->setFixedHeight(72);
+    return edit;
+}
+
+} // namespace
+
+HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
+    : QWidget(parent),
+      m_settings(settings),
+      m_docType(editableCombo(QStringLiteral("cboDoc"), this)),
+      m_docNumber(lineEdit(QStringLiteral("txtDocNumber"), this)),
+      m_autoNumber(new QPushButton(QStringLiteral("Auto No."), this)),
+      m_docDate(new QDateEdit(QDate::currentDate(), this)),
+      m_paymentTerm(editableCombo(QStringLiteral("cboPaymentTerm"), this)),
+      m_salePerson(lineEdit(QStringLiteral("txtsaleperson"), this)),
+      m_billToTerm(editableCombo(QStringLiteral("cboCus"), this)),
+      m_billToName(lineEdit(QStringLiteral("txtcus"), this)),
+      m_billToAddress(addressEdit(QStringLiteral("txtaddress"), this)),
+      m_shipToTerm(editableCombo(QStringLiteral("cboShip"), this)),
+      m_shipToName(lineEdit(QStringLiteral("txtcusShip"), this)),
+      m_shipToAddress(addressEdit(QStringLiteral("txtaddressShip"), this)),
+      m_currentDocNum(new QLabel(this))
+{
+    setObjectName(QStringLiteral("HeaderPanel"));
+    m_autoNumber->setObjectName(QStringLiteral("cmdauto"));
+    m_docDate->setObjectName(QStringLiteral("DTPicker1"));
+    m_docDate->setCalendarPopup(true);
+    m_currentDocNum->setObjectName(QStringLiteral("lblcurrentDocNum"));
+    m_docNumber->setMaxLength(30);
+    buildLayout();
+    connect(m_billToTerm, &QComboBox::textActivated, this,
+            [this](const QString& term) { m_settings.save(SettingsStore::BillToTerm, term); });
+}
+
+void HeaderPanel::buildLayout()
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 4, 8, 4);
+    int row = 0;
+    auto addPair = [&](const QString& caption, QWidget* field, int column) {
+        grid->addWidget(new QLabel(caption, this), row, column);
+        grid->addWidget(field, row, column + 1);
+    };
+    addPair(QStringLiteral("Document"), m_docType, 0);
+    addPair(QStringLiteral("Doc No."), m_docNumber, 2);
+    grid->addWidget(m_autoNumber, row, 4);
+    grid->addWidget(m_currentDocNum, row, 5);
+    ++row;
+    addPair(QStringLiteral("Date"), m_docDate, 0);
+    addPair(QStringLiteral("Terms"), m_paymentTerm, 2);
+    ++row;
+    addPair(QStringLiteral("Issued by"), m_salePerson, 0);
+    ++row;
+    grid->addWidget(m_billToTerm, row, 0);
+    grid->addWidget(m_billToName, row, 1);
+    grid->addWidget(m_shipToTerm, row, 2);
+    grid->addWidget(m_shipToName, row, 3, 1, 3);
+    ++row;
+    grid->addWidget(m_billToAddress, row, 1);
+    grid->addWidget(m_shipToAddress, row, 3, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+}
+
+void HeaderPanel::fillPickLists()
+{
+    m_billToTerm->addItems(PickLists::billToTerms());
+    m_shipToTerm->addItems(PickLists::shipToTerms());
+    m_docType->addItems(PickLists::documentTypes());
+    m_docType->setCurrentIndex(0);
+    m_paymentTerm->addItems(PickLists::paymentTerms());
+    m_paymentTerm->setCurrentIndex(-1);
+    m_paymentTerm->setEditText(QString());
+    m_shipToTerm->setCurrentIndex(-1);
+    m_shipToTerm->setEditText(QString());
+}
+
+void HeaderPanel::restoreBillToTerm()
+{
+    const QString stored = m_settings.get(SettingsStore::BillToTerm);
+    if (!stored.isEmpty()) {
+        m_billToTerm->setEditText(stored);
+        return;
+    }
+    // Picking the first entry stores it, as a user's pick would.
+    m_billToTerm->setCurrentIndex(0);
+    m_settings.save(SettingsStore::BillToTerm, m_billToTerm->itemText(0));
+}
+
+void HeaderPanel::readInto(Document& document) const
+{
+    document.docType = m_docType->currentText();
+    document.docNumber = m_docNumber->text();
+    document.docDate = m_docDate->date();
+    document.paymentTerm = m_paymentTerm->currentText();
+    document.salePerson = m_salePerson->text();
+    document.billToTerm = m_billToTerm->currentText();
+    document.billToName = m_billToName->text();
+    document.billToAddress = LineBreaks::toCrLf(m_billToAddress->toPlainText());
+    document.shipToTerm = m_shipToTerm->currentText();
+    document.shipToName = m_shipToName->text();
+    document.shipToAddress = LineBreaks::toCrLf(m_shipToAddress->toPlainText());
+    document.currentDocNumber = m_currentDocNum->text();
+}
+
+void HeaderPanel::showFrom(const Document& document)
+{
+    m_docType->setEditText(document.docType);
+    m_docNumber->setText(document.docNumber);
+    m_docDate->setDate(document.docDate);
+    m_paymentTerm->setEditText(document.paymentTerm);
+    m_salePerson->setText(document.salePerson);
+    m_billToTerm->setEditText(document.billToTerm);
+    m_billToName->setText(document.billToName);
+    m_billToAddress->setPlainText(LineBreaks::toLf(document.billToAddress));
+    m_shipToTerm->setEditText(document.shipToTerm);
+    m_shipToName->setText(document.shipToName);
+    m_shipToAddress->setPlainText(LineBreaks::toLf(document.shipToAddress));
+    m_currentDocNum->setText(document.currentDocNumber);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class SettingsStore;
+struct Document;
+
+// The document header: type, number, date, terms, issuer, bill-to and ship-to.
+class HeaderPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HeaderPanel(SettingsStore& settings, QWidget* parent = nullptr);
+
+    // Fills the pick lists and restores the remembered bill-to term.
+    void fillPickLists();
+    void restoreBillToTerm();
+
+    void readInto(Document& document) const;
+    void showFrom(const Document& document);
+
+    QLineEdit* docNumberEdit() const { return m_docNumber; }
+    QLabel* currentDocLabel() const { return m_currentDocNum; }
+    QPushButton* autoNumberButton() const { return m_autoNumber; }
+
+private:
+    void buildLayout();
+
+    SettingsStore& m_settings;
+    QComboBox* m_docType;
+    QLineEdit* m_docNumber;
+    QPushButton* m_autoNumber;
+    QDateEdit* m_docDate;
+    QComboBox* m_paymentTerm;
+    QLineEdit* m_salePerson;
+    QComboBox* m_billToTerm;
+    QLineEdit* m_billToName;
+    QPlainTextEdit* m_billToAddress;
+    QComboBox* m_shipToTerm;
+    QLineEdit* m_shipToName;
+    QPlainTextEdit* m_shipToAddress;
+    QLabel* m_currentDocNum;
+};

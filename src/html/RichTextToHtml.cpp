@@ -1,0 +1,6 @@
+#include "html/RichTextToHtml.h"
+
+QString RichTextToHtml::convert(const QString& rtfOrPlainText)
+{
+    return rtfOrPlainText.toHtmlEscaped();
+}

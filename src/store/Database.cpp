@@ -1,0 +1,221 @@
+#include "store/Database.h"
+
+#include "store/DatabaseSchema.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("tallywick-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+QString errorText(const QSqlError& error)
+{
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+}
+
+bool mentionsLock(const QString& text)
+{
+    return text.contains(QLatin1String("locked"), Qt::CaseInsensitive)
+           || text.contains(QLatin1String("busy"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Database::Database(const QLocale& locale) : m_translator(locale), m_connectionName(nextConnectionName()) {}
+
+Database::~Database()
+{
+    close();
+}
+
+bool Database::looksLikeSqliteFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+Database::OpenStatus Database::open(const QString& path, QString* error)
+{
+    close();
+    auto fail = [&](OpenStatus status, const QString& message) {
+        if (error)
+            *error = message;
+        close();
+        return status;
+    };
+    if (!QFileInfo(path).isFile())
+        return fail(OpenStatus::Missing, QStringLiteral("No database file at %1").arg(path));
+    // SQLite would take an empty or foreign file as a new database and write into it later.
+    if (!looksLikeSqliteFile(path))
+        return fail(OpenStatus::NotADatabase, QStringLiteral("%1 is not a database file").arg(path));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+    if (!db.open())
+        return fail(OpenStatus::Locked, errorText(db.lastError()));
+    m_path = path;
+
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const QString message = errorText(probe.lastError());
+        return fail(mentionsLock(message) ? OpenStatus::Locked : OpenStatus::NotADatabase, message);
+    }
+    probe.finish();
+    if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        const QString message = errorText(probe.lastError());
+        return fail(mentionsLock(message) ? OpenStatus::Locked : OpenStatus::NotADatabase, message);
+    }
+    probe.exec(QStringLiteral("ROLLBACK"));
+    if (!hasTables())
+        return fail(OpenStatus::MissingTables, QStringLiteral("%1 does not hold the program's tables").arg(path));
+    return OpenStatus::Opened;
+}
+
+bool Database::hasTables()
+{
+    QSqlQuery tables(QSqlDatabase::database(m_connectionName, false));
+    if (!tables.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) IN "
+                                     "('tbldoc', 'tblcompany')")))
+        return false;
+    int found = 0;
+    while (tables.next())
+        ++found;
+    return found == 2;
+}
+
+bool Database::create(const QString& path, QString* error)
+{
+    close();
+    if (QFileInfo::exists(path)) {
+        if (error)
+            *error = QStringLiteral("%1 already exists").arg(path);
+        return false;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(path);
+        bool ok = db.open();
+        QString message = ok ? QString() : errorText(db.lastError());
+        if (ok) {
+            QSqlQuery statement(db);
+            QStringList all = DatabaseSchema::createStatements();
+            all.prepend(QStringLiteral("BEGIN"));
+            all.append(DatabaseSchema::defaultCompanyRow());
+            all.append(QStringLiteral("COMMIT"));
+            for (const QString& sql : all) {
+                if (!statement.exec(sql)) {
+                    ok = false;
+                    message = errorText(statement.lastError());
+                    break;
+                }
+            }
+        }
+        if (!ok) {
+            db.close();
+            close();
+            QFile::remove(path);
+            if (error)
+                *error = message;
+            return false;
+        }
+    }
+    m_path = path;
+    return true;
+}
+
+void Database::close()
+{
+    if (QSqlDatabase::contains(m_connectionName)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_path.clear();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+SqlResult Database::execute(const QString& jetSql)
+{
+    return run(jetSql, false);
+}
+
+SqlResult Database::query(const QString& jetSql)
+{
+    return run(jetSql, true);
+}
+
+SqlResult Database::run(const QString& jetSql, bool collectRecords)
+{
+    if (!isOpen())
+        return SqlResult::failure(QStringLiteral("The database is not open."));
+    if (m_failAfter > 0 && --m_failAfter == 0)
+        return SqlResult::failure(QStringLiteral("Simulated disk failure"));
+    QString translationError;
+    const QString sql = m_translator.translate(jetSql, &translationError);
+    if (sql.isEmpty())
+        return SqlResult::failure(translationError);
+
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    statement.setForwardOnly(true);
+    if (!statement.exec(sql))
+        return SqlResult::failure(errorText(statement.lastError()));
+    SqlResult result;
+    result.rowsAffected = statement.numRowsAffected();
+    if (collectRecords) {
+        while (statement.next())
+            result.records.append(statement.record());
+    }
+    return result;
+}
+
+bool Database::beginTransaction()
+{
+    return isOpen() && QSqlDatabase::database(m_connectionName, false).transaction();
+}
+
+bool Database::commit()
+{
+    return isOpen() && QSqlDatabase::database(m_connectionName, false).commit();
+}
+
+bool Database::rollback()
+{
+    return isOpen() && QSqlDatabase::database(m_connectionName, false).rollback();
+}
+
+bool Database::compactInto(const QString& target, QString* error)
+{
+    if (!isOpen()) {
+        if (error)
+            *error = QStringLiteral("The database is not open.");
+        return false;
+    }
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    QString quoted = target;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (!statement.exec(QStringLiteral("VACUUM INTO '%1'").arg(quoted))) {
+        if (error)
+            *error = errorText(statement.lastError());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "store/JetSqlTranslator.h"
+
+#include <QList>
+#include <QSqlRecord>
+#include <QString>
+
+// Outcome of one statement: ok, or the engine's message. Queries carry their records.
+struct SqlResult
+{
+    bool ok = true;
+    QString error;
+    QList<QSqlRecord> records;
+    qint64 rowsAffected = 0;
+
+    static SqlResult failure(const QString& message)
+    {
+        SqlResult result;
+        result.ok = false;
+        result.error = message;
+        return result;
+    }
+};
+
+// The program's connection to its database file. Statements are given in the program's own SQL
+// dialect and translated here; nothing outside the store knows the engine.
+class Database
+{
+public:
+    enum class OpenStatus { Opened, Missing, NotADatabase, Locked, MissingTables };
+
+    explicit Database(const QLocale& locale = QLocale());
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing file and checks that it is a whole database of this program.
+    OpenStatus open(const QString& path, QString* error = nullptr);
+    // Creates a new file with both tables and the default company row. Fails on an existing file.
+    bool create(const QString& path, QString* error = nullptr);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    QString connectionName() const { return m_connectionName; }
+
+    SqlResult execute(const QString& jetSql);
+    SqlResult query(const QString& jetSql);
+
+    bool beginTransaction();
+    bool commit();
+    bool rollback();
+
+    // Test hook: the statement with this ordinal (1-based, counted from now) fails as if the disk did.
+    void failStatementAfter(int count) { m_failAfter = count; }
+
+    // A whole-file copy of the open database into `target` (compaction); the target must not exist.
+    bool compactInto(const QString& target, QString* error = nullptr);
+
+    static bool looksLikeSqliteFile(const QString& path);
+
+private:
+    SqlResult run(const QString& jetSql, bool collectRecords);
+    bool hasTables();
+
+    JetSqlTranslator m_translator;
+    QString m_connectionName;
+    QString m_path;
+    int m_failAfter = 0;
+};

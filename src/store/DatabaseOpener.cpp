@@ -1,0 +1,40 @@
+#include "store/DatabaseOpener.h"
+
+#include "app/SettingsStore.h"
+#include "store/Database.h"
+#include "store/DatabaseSchema.h"
+
+#include <QFileInfo>
+
+QString DatabaseOpener::missingOrLockedMessage()
+{
+    return QStringLiteral("The database is either missing or locked by another program. The program cannot "
+                          "continue.\r\n\r\n");
+}
+
+QString DatabaseOpener::choosePath(const QString& settingValue, const QString& defaultPath)
+{
+    if (settingValue.isEmpty() || !QFileInfo::exists(settingValue))
+        return defaultPath;
+    return settingValue;
+}
+
+bool DatabaseOpener::open(Database& database, const SettingsStore& settings, const QString& defaultPath,
+                          QString* message)
+{
+    const QString path = choosePath(settings.get(SettingsStore::CompanyDatabase), defaultPath);
+    QString detail;
+    bool ok = false;
+    if (path == defaultPath && !QFileInfo::exists(path))
+        ok = database.create(path, &detail);
+    else
+        ok = database.open(path, &detail) == Database::OpenStatus::Opened;
+    if (!ok) {
+        if (message)
+            *message = missingOrLockedMessage();
+        return false;
+    }
+    // Older files may have a narrow description column; a failure here is of no consequence.
+    database.execute(DatabaseSchema::widenDescriptionStatement());
+    return true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class Database;
+class SettingsStore;
+
+// Chooses the database file at start-up and opens it.
+class DatabaseOpener
+{
+public:
+    static QString missingOrLockedMessage();
+
+    // The setting "CompanyDatabase" when it names an existing file, else the default file.
+    static QString choosePath(const QString& settingValue, const QString& defaultPath);
+
+    // Opens the chosen file; a missing default file is created with the tables and the company row.
+    // On failure `message` holds the text to show and nothing has been written.
+    static bool open(Database& database, const SettingsStore& settings, const QString& defaultPath,
+                     QString* message);
+};

@@ -1,0 +1,9 @@
+#include "store/Letterhead.h"
+
+#include "app/SettingsStore.h"
+
+Letterhead Letterhead::fromSettings(const SettingsStore& settings)
+{
+    return {settings.get(SettingsStore::CompanyLogoPath), settings.get(SettingsStore::Layout),
+            settings.get(SettingsStore::AlignLeft), settings.get(SettingsStore::AddressRight)};
+}

@@ -1,0 +1,211 @@
+#include "TestSupport.h"
+#include "app/Dialogs.h"
+#include "app/SettingsStore.h"
+#include "store/CompanyRepository.h"
+#include "store/CreateDatabaseCommand.h"
+#include "store/Database.h"
+#include "store/DatabaseOpener.h"
+#include "store/SqlText.h"
+
+#include <QCryptographicHash>
+#include <QSqlRecord>
+
+namespace {
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestDatabase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingDefaultFileIsCreated()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString defaultPath = dir.filePath(QStringLiteral("tallywick.mdb"));
+        Database db;
+        QVERIFY(DatabaseOpener::open(db, settings, defaultPath, nullptr));
+        QCOMPARE(db.path(), defaultPath);
+        const auto company = CompanyRepository(db).loadDefault();
+        QVERIFY(company);
+        QCOMPARE(company->name, QStringLiteral("Your Company Name"));
+        QCOMPARE(company->address, QStringLiteral("Address\r\nTel\r\n"));
+        QVERIFY(db.query(QStringLiteral("SELECT * FROM tbldoc")).ok);
+    }
+
+    void fallbackRules_data()
+    {
+        QTest::addColumn<QString>("setting");  // "" none, "deleted", "valid"
+        QTest::addColumn<bool>("usesDefault");
+        QTest::newRow("no setting") << "" << true;
+        QTest::newRow("deleted file") << "deleted" << true;
+        QTest::newRow("valid file") << "valid" << false;
+    }
+
+    void fallbackRules()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, usesDefault);
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString other = dir.filePath(QStringLiteral("other.mdb"));
+        if (setting == QLatin1String("valid")) {
+            Database maker;
+            QVERIFY(maker.create(other));
+        }
+        if (!setting.isEmpty())
+            settings.save(SettingsStore::CompanyDatabase, other);
+        const QString defaultPath = dir.filePath(QStringLiteral("tallywick.mdb"));
+        Database db;
+        QVERIFY(DatabaseOpener::open(db, settings, defaultPath, nullptr));
+        QCOMPARE(db.path(), usesDefault ? defaultPath : other);
+        // The setting is never rewritten by the fallback.
+        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), setting.isEmpty() ? QString() : other);
+    }
+
+    void damagedFilesAreRefusedUntouched_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("text file") << QByteArray("hello, I am not a database\n");
+        QTest::newRow("jet-like header") << QByteArray("\0\1\0\0Standard Jet DB\0", 19) + QByteArray(4000, 'x');
+        QTest::newRow("sqlite header, junk body")
+            << QByteArray("SQLite format 3\0", 16) + QByteArray(5000, '\x7f');
+    }
+
+    void damagedFilesAreRefusedUntouched()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString defaultPath = dir.filePath(QStringLiteral("tallywick.mdb"));
+        writeFile(defaultPath, content);
+        const QByteArray before = fileHash(defaultPath);
+        Database db;
+        QString message;
+        QVERIFY(!DatabaseOpener::open(db, settings, defaultPath, &message));
+        QCOMPARE(message, DatabaseOpener::missingOrLockedMessage());
+        QVERIFY(!db.isOpen());
+        QCOMPARE(fileHash(defaultPath), before);
+        QCOMPARE(QFileInfo(defaultPath).size(), qint64(content.size()));
+    }
+
+    void textsRoundTripThroughEscapedInserts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("quotes") << "O'Brien's \"best\" ''";
+        QTest::newRow("unicode") << "Müller € 東京 Привет 🙂";
+        QTest::newRow("crlf") << "line 1\r\nline 2\r\n";
+        QTest::newRow("sql-ish") << "x'); DROP TABLE tbldoc; -- #1-Jan-2000# Default";
+        QTest::newRow("control chars") << QString::fromUtf8("\x01\x02\t\x7f\xc2\x80 end");
+        QTest::newRow("long") << QString(100000, QLatin1Char('y'));
+    }
+
+    void textsRoundTripThroughEscapedInserts()
+    {
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        Database db;
+        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        const SqlResult insert = db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes, DocDate) VALUES ('")
+                                            + SqlText::EscapeQuotes(text) + QStringLiteral("', '")
+                                            + SqlText::EscapeQuotes(text) + QStringLiteral("', #4-Dec-2026#)"));
+        QVERIFY2(insert.ok, qPrintable(insert.error));
+        const SqlResult read = db.query(QStringLiteral("SELECT * FROM tbldoc WHERE DOCnumber='")
+                                        + SqlText::EscapeQuotes(text) + QStringLiteral("'"));
+        QVERIFY2(read.ok, qPrintable(read.error));
+        QCOMPARE(read.records.size(), 1);
+        QCOMPARE(read.records[0].value(QStringLiteral("notes")).toString(), text);
+        QCOMPARE(SqlText::ReadDate(read.records[0].value(QStringLiteral("DOCdate"))), QDate(2026, 12, 4));
+    }
+
+    void textComparesWithoutCase()
+    {
+        QTemporaryDir dir;
+        Database db;
+        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('INV-1')")).ok);
+        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('inv-1')")).ok);
+        QCOMPARE(db.query(QStringLiteral("SELECT * FROM tbldoc WHERE DOCnumber='Inv-1'")).records.size(), 2);
+        QCOMPARE(db.query(QStringLiteral("SELECT DISTINCT DocNumber FROM tbldoc")).records.size(), 1);
+    }
+
+    void nullStaysDistinctFromEmpty()
+    {
+        QTemporaryDir dir;
+        Database db;
+        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes) VALUES ('', NULL)")).ok);
+        const QSqlRecord row = db.query(QStringLiteral("SELECT * FROM tbldoc")).records.first();
+        QVERIFY(row.isNull(QStringLiteral("Notes")));
+        QVERIFY(!row.isNull(QStringLiteral("Docnumber")));
+        QCOMPARE(SqlText::NullToText(row.value(QStringLiteral("Notes"))).toString(), QString());
+    }
+
+    void widenStatementRunsOnEveryStart()
+    {
+        QTemporaryDir dir;
+        Database db;
+        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        QVERIFY(db.execute(QStringLiteral("ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL")).ok);
+    }
+
+    void createNewDatabaseTwice()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        Database db;
+        const QString inUse = dir.filePath(QStringLiteral("tallywick.mdb"));
+        QVERIFY(db.create(inUse));
+        ScriptedDialogs dialogs;
+        QStringList shownPaths;
+        CreateDatabaseCommand command(dialogs, settings, [&](const QString& path, bool highlighted) {
+            shownPaths.append(path + (highlighted ? QStringLiteral(" *") : QString()));
+        });
+        const QString target = dir.filePath(QStringLiteral("Company.mdb"));
+        command.run(inUse, dir.path());
+        QVERIFY(QFile::exists(target));
+        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), target);
+        QCOMPARE(dialogs.shownTexts(),
+                 QStringList({QStringLiteral("This will create 'Company.mdb' in the application directory.\r\n\r\n"),
+                              QStringLiteral("Success. Please relaunch this program to use  ") + target
+                                  + QStringLiteral("  automatically.")}));
+        dialogs.clear();
+        command.run(inUse, dir.path());
+        QCOMPARE(dialogs.shownTexts().size(), 3);
+        QCOMPARE(dialogs.shownTexts()[1], QStringLiteral("Database 'Company.mdb' in application directory already exists."));
+        QCOMPARE(dialogs.shown()[1].icon, DialogIcon::Critical);
+        QCOMPARE(dialogs.shownTexts()[2],
+                 QStringLiteral("Please relaunch this program to use  ") + target + QStringLiteral("  automatically."));
+        QCOMPARE(shownPaths.last(), target);
+        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), target);
+    }
+
+    void createHelpText()
+    {
+        const QString own = CreateDatabaseCommand::helpText(QStringLiteral("/d/COMPANY.MDB"), QStringLiteral("/d"));
+        QVERIFY(own.contains(QLatin1String("However you have already created it")));
+        const QString other = CreateDatabaseCommand::helpText(QStringLiteral("/x/tallywick.mdb"), QStringLiteral("/d"));
+        QVERIFY(other.contains(QLatin1String("This is a copy of your current database   -   /x/tallywick.mdb\r\n")));
+        QVERIFY(other.contains(QString(50, QLatin1Char('-'))));
+    }
+};
+
+TW_TEST_MAIN(TestDatabase)
+#include "tst_Database.moc"
