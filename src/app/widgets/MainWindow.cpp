@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -161,6 +162,9 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_activatedOnce) {
         m_activatedOnce = true;
+        // Without a window manager (a bare X server) maximising does nothing: fill the screen anyway.
+        if (screen())
+            setGeometry(screen()->availableGeometry());
         setWindowState(windowState() | Qt::WindowMaximized);
     }
 }
