@@ -7,6 +7,7 @@
 #include "viewer/PdfPages.h"
 #include "viewer/ViewerHost.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -71,7 +72,7 @@ class TestBrowserWindow : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
     QString m_page;
     std::unique_ptr<FakeHost> m_host;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
@@ -95,7 +96,8 @@ private:
 private slots:
     void init()
     {
-        m_page = m_dir.filePath(QStringLiteral("~document.htm"));
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_page = m_dir->filePath(QStringLiteral("~document.htm"));
         m_host = std::make_unique<FakeHost>(m_page);
         m_dialogs = std::make_unique<ScriptedDialogs>();
         m_viewer = std::make_unique<PageViewer>(*m_host, *m_dialogs);
@@ -308,7 +310,7 @@ private slots:
         QTRY_COMPARE(evaluate(window(), QStringLiteral("document.designMode")).toString(), QStringLiteral("on"));
         evaluate(window(), QStringLiteral("document.getElementById('note').textContent = "
                                           "'Paid \\u20ac 5 \\u03a9\\nnext'"));
-        const QString target = m_dir.filePath(QStringLiteral("copy.htm"));
+        const QString target = m_dir->filePath(QStringLiteral("copy.htm"));
         m_dialogs->setNextFile(target);
         control<QPushButton>("cmdsave")->click();
 
@@ -328,14 +330,14 @@ private slots:
         QVERIFY(showAndWait());
         m_dialogs->setNextFile(QString());
         control<QPushButton>("cmdsave")->click();
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("~document.htm")});
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("~document.htm")});
     }
 
     void savePdfWritesTheEditedPage()
     {
         QVERIFY(showAndWait());
         evaluate(window(), QStringLiteral("document.getElementById('note').textContent = 'Changed for print'"));
-        const QString target = m_dir.filePath(QStringLiteral("copy.pdf"));
+        const QString target = m_dir->filePath(QStringLiteral("copy.pdf"));
         m_dialogs->setNextFile(target);
         control<QPushButton>("cmdSavePdf")->click();
         QFile file(target);
