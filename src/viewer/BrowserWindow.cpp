@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -57,11 +58,13 @@ void BrowserWindow::buildControls()
         m_rows->addItem(QString::number(rows));
     m_rows->setCurrentIndex(-1);
     m_rows->setMaxVisibleItems(20);
+    m_rows->setMinimumContentsLength(3);
     m_rows->installEventFilter(this);
     m_rowsLabel->setBuddy(m_rows);
     m_borders->setObjectName(QStringLiteral("chkTableBorder"));
 
     QPushButton* help = addButton(QStringLiteral("cmdcbolinesHelp"), tr("?"));
+    help->setFixedWidth(help->fontMetrics().height() * 2);
     QPushButton* edit = addButton(QStringLiteral("cmdEdit"), tr("Edit for Print"));
     edit->setToolTip(tr("Click to make this Page Editable for Printout only."));
     QPushButton* printButton = addButton(QStringLiteral("cmdprint"), tr("Print"));
@@ -103,8 +106,12 @@ void BrowserWindow::buildControls()
 void BrowserWindow::showPage(const QString& htmlFile, PageKind kind)
 {
     m_view->load(QUrl::fromLocalFile(QFileInfo(htmlFile).absoluteFilePath()));
-    if (!isVisible())
+    if (!isVisible()) {
+        // Without a window manager "maximised" means nothing; the screen's size still fills it.
+        if (QScreen* shown = screen())
+            setGeometry(shown->availableGeometry());
         showMaximized();
+    }
     raise();
     activateWindow();
     if (kind == PageKind::Priced)
@@ -180,6 +187,7 @@ void BrowserWindow::print()
     PagePrintPreview preview(*m_view->page(), printer());
     QPrintPreviewDialog* dialog = preview.createDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->resize(size() * 0.85);
     dialog->exec();
     m_layout = printer().pageLayout();
 }

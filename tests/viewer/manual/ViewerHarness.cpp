@@ -13,6 +13,7 @@
 #include <QWebEngineView>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -76,6 +77,8 @@ private:
 int main(int argc, char** argv)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const QString mode = args.value(1, QStringLiteral("window"));
