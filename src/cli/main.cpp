@@ -4,19 +4,32 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
 
 // PDF output runs the web engine, which shares its graphics context and, for root (as in CI), must
 // run without its sandbox; both must be arranged before the application object exists.
-void prepareWebEngine()
+// The note is given only when the engine will really run, so that other commands' output on
+// standard error stays exactly their messages.
+void prepareWebEngine(bool printsPdf)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
-        std::fputs("tallywick-cli: running as root, so the page printer runs without its sandbox.\n", stderr);
+        if (printsPdf)
+            std::fputs("tallywick-cli: running as root, so the page printer runs without its sandbox.\n", stderr);
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+}
+
+bool asksForPdf(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -27,7 +40,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    prepareWebEngine();
+    prepareWebEngine(asksForPdf(argc, argv));
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tallywick"));
     QCoreApplication::setApplicationName(QStringLiteral("Tallywick"));
