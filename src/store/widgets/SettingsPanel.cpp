@@ -144,6 +144,7 @@ QWidget* SettingsPanel::buildAlignmentBox()
     grid->addWidget(helpButton("cmdAlignHelp", &SettingsHelp::alignLeft), 0, 1);
     grid->addWidget(m_addressRight, 1, 0);
     grid->addWidget(helpButton("cmdAddrRightHelp", &SettingsHelp::addressRight), 1, 1);
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), 0, 2);
     grid->setColumnStretch(2, 1);
 
     connect(m_alignLeft, &QCheckBox::toggled, this,
@@ -168,6 +169,10 @@ QWidget* SettingsPanel::buildLogoBox()
     m_noFile->setObjectName(QStringLiteral("lblNoFile"));
     m_noFile->setWordWrap(true);
     m_noFile->setStyleSheet(QStringLiteral("QLabel { color: rgb(192, 0, 0); }"));
+    // The notice keeps its room when hidden, so showing it never squeezes the logo preview.
+    QSizePolicy keepRoom = m_noFile->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_noFile->setSizePolicy(keepRoom);
     m_noFile->hide();
     auto* browse = new QPushButton(tr("Browse Logo"));
     browse->setObjectName(QStringLiteral("cmdbrowseLogo"));
