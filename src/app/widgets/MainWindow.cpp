@@ -33,7 +33,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
       m_grid(new GridPanel(this)),
       m_totals(new TotalsPanel(this)),
       m_notes(new NotesPanel(this)),
-      m_settingsPanel(new SettingsPanel(this)),
+      m_settingsPanel(new SettingsPanel(settings, database, dialogs, this)),
       m_savedDocs(new SavedDocsPanel(this)),
       m_showSettings(new QCheckBox(QStringLiteral("Settings"), this)),
       m_page(new QScrollArea(this))
@@ -44,6 +44,9 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     buildMenus();
     buildPanels();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
+    connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
+    connect(m_settingsPanel, &SettingsPanel::profileChanged, this,
+            [this](const CompanyProfile& profile) { m_company = profile; });
 }
 
 MainWindow::~MainWindow() = default;
@@ -105,6 +108,7 @@ bool MainWindow::load(const QString& defaultDatabasePath)
         m_dialogs.plain(error);
         return true;
     }
+    m_settingsPanel->setProfile(m_company);
     return true;
 }
 
@@ -152,9 +156,14 @@ void MainWindow::openUserGuide()
 
 void MainWindow::setSettingsPanelVisible(bool visible)
 {
-    m_settingsPanel->setVisible(visible);
-    if (visible)
-        m_settingsPanel->raise();
+    if (!visible) {
+        m_settingsPanel->closePanel();
+        return;
+    }
+    // Near the top left of the page, over the document (250 and 1200 twips at 96 dpi).
+    m_settingsPanel->move(80, 17);
+    m_settingsPanel->resize(m_settingsPanel->sizeHint());
+    m_settingsPanel->openPanel();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -1,12 +1,91 @@
 #pragma once
 
+#include "store/CompanyProfile.h"
+#include "store/LetterheadSettings.h"
+
 #include <QWidget>
 
-// The settings panel: company profile, letterhead and database pages.
+class Database;
+class DatabaseFrame;
+class Dialogs;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QVBoxLayout;
+class SettingsStore;
+
+// FrameSettings: the company fields and letterhead choices ("Settings 1") and the database page
+// ("Settings 2"). The company fields belong to the window: it keeps the one profile and hears of
+// every change through profileChanged().
 class SettingsPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit SettingsPanel(QWidget* parent = nullptr);
+    SettingsPanel(SettingsStore& settings, Database& database, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    CompanyProfile profile() const;
+    void setProfile(const CompanyProfile& profile);
+
+    // Opening: stored logo and layout, company fields reloaded, panel shown in front, alignments.
+    void openPanel();
+    // Closing: panel hidden, company fields reloaded (unsaved edits dropped), logo preview cleared.
+    void closePanel();
+
+    // Places kept on "Settings 2" for the maintenance commands and the clock command.
+    void setMaintenanceWidget(QWidget* widget);
+    void setClockWidget(QWidget* widget);
+
+    const LetterheadSettings& letterhead() const { return m_letterhead; }
+    QRadioButton* layoutOption(int index) const;
+
+signals:
+    void profileChanged(const CompanyProfile& profile);
+    // "X": the window unchecks its "Settings" box, which closes the panel.
+    void closeRequested();
+
+private:
+    QWidget* buildCompanyPage();
+    QWidget* buildCompanyBox();
+    QWidget* buildAlignmentBox();
+    QWidget* buildLogoBox();
+    QWidget* buildLayoutBox();
+    QWidget* buildDatabasePage();
+    QPushButton* helpButton(const char* objectName, std::function<QString()> text);
+
+    void reloadCompany();
+    void saveCompany();
+    void companyEdited();
+    // Runs one letterhead action, then shows the state it left.
+    void act(const std::function<void()>& action);
+    void showLetterhead();
+
+    SettingsStore& m_settings;
+    Database& m_database;
+    Dialogs& m_dialogs;
+    LetterheadSettings m_letterhead;
+    bool m_showingProfile = false;
+
+    QTabWidget* m_tabs;
+    QLineEdit* m_companyName;
+    QPlainTextEdit* m_companyAddress;
+    QComboBox* m_currencySymbol;
+    QLineEdit* m_taxName;
+    QComboBox* m_taxPercent;
+    QPushButton* m_save;
+    QCheckBox* m_alignLeft;
+    QCheckBox* m_addressRight;
+    QButtonGroup* m_layouts;
+    QLineEdit* m_logoPath;
+    QLabel* m_logo;
+    QLabel* m_noFile;
+    DatabaseFrame* m_databaseFrame;
+    QVBoxLayout* m_maintenanceSlot;
+    QVBoxLayout* m_clockSlot;
 };

@@ -1,0 +1,64 @@
+#include "store/CompanySaveCommand.h"
+
+#include "app/Dialogs.h"
+#include "store/Database.h"
+#include "store/SqlText.h"
+
+#include <QRegularExpression>
+
+CompanySaveCommand::CompanySaveCommand(Database& database, Dialogs& dialogs, const QLocale& locale)
+    : m_database(database), m_dialogs(dialogs), m_locale(locale)
+{
+}
+
+CompanySaveCommand::Outcome CompanySaveCommand::run(CompanyProfile& profile)
+{
+    profile.taxPercent = profile.taxPercent.trimmed();
+    if (profile.taxPercent.isEmpty() || !isNumeric(profile.taxPercent, m_locale)) {
+        m_dialogs.critical(tr("Tax percent should be a number."));
+        return Outcome::TaxRefused;
+    }
+    // "1,000" or "7,5" read as numbers to the user but would change the statement's meaning.
+    if (!isPlainSqlNumber(profile.taxPercent)) {
+        m_dialogs.critical(tr("Tax percent should be a plain number such as 7 or 7.5, without thousands "
+                              "separators or a decimal comma. Nothing was saved."));
+        return Outcome::TaxRefused;
+    }
+    const SqlResult result = m_database.execute(updateStatement(profile));
+    if (!result.ok) {
+        m_dialogs.critical(tr("The company details could not be saved. Nothing was changed.") + QStringLiteral("\r\n\r\n")
+                           + result.error);
+        return Outcome::Failed;
+    }
+    m_dialogs.inform(tr("Settings successfully saved."));
+    return Outcome::Saved;
+}
+
+QString CompanySaveCommand::updateStatement(const CompanyProfile& profile)
+{
+    return QStringLiteral("UPDATE tblcompany SET CompanyName = '") + SqlText::EscapeQuotes(profile.name)
+           + QStringLiteral("', CompanyAddress = '") + SqlText::EscapeQuotes(profile.address)
+           + QStringLiteral("', CurrencySymbol = '") + SqlText::EscapeQuotes(profile.currencySymbol)
+           + QStringLiteral("', TaxName = '") + SqlText::EscapeQuotes(profile.taxName)
+           + QStringLiteral("', TaxPercent = ") + profile.taxPercent + QStringLiteral(" WHERE Default = 'Yes' ");
+}
+
+bool CompanySaveCommand::isNumeric(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    bool ok = false;
+    QLocale::c().toDouble(trimmed, &ok);
+    if (ok)
+        return true;
+    locale.toDouble(trimmed, &ok);
+    return ok;
+}
+
+bool CompanySaveCommand::isPlainSqlNumber(const QString& text)
+{
+    static const QRegularExpression plain(
+        QStringLiteral("\\A[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?\\z"));
+    return plain.match(text).hasMatch();
+}
