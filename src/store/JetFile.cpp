@@ -107,11 +107,48 @@ size_t bindSizeFor(const Fetch& fetch, const MdbColumn* column, const unsigned c
     return qMax(MinimumBindSize, size_t(2 * stored + 16));
 }
 
+// The reader quietly returns what it found of a memo whose pages are missing; walk the page chain
+// first so that a cut memo counts as damage instead of a shortened description.
+bool memoIsWhole(const Fetch& fetch, const unsigned char* bytes, int size)
+{
+    if (size < MDB_MEMO_OVERHEAD)
+        return false;
+    const quint32 header = qFromLittleEndian<quint32>(bytes);
+    if (header & MemoInline)
+        return true;
+    const qint64 stored = header & MemoLengthMask;
+    const qint64 pageCount = fetch.fileSize / fetch.mdb->fmt->pg_size;
+    quint32 pageRow = qFromLittleEndian<quint32>(bytes + 4);
+    qint64 found = 0;
+    for (qint64 pages = 0; pageRow != 0 && pages <= pageCount; ++pages) {
+        void* buffer = nullptr;
+        int offset = 0;
+        size_t length = 0;
+        if ((pageRow >> 8) >= pageCount || mdb_find_pg_row(fetch.mdb, int(pageRow), &buffer, &offset, &length) != 0)
+            return false;
+        offset &= RowOffsetMask;
+        if (offset + qint64(length) > fetch.mdb->fmt->pg_size)
+            return false;
+        const auto* page = static_cast<const unsigned char*>(buffer);
+        if (header & MemoSinglePage)
+            return qint64(length) >= stored;
+        if (length < 4)
+            return false;
+        found += qint64(length) - 4;
+        pageRow = qFromLittleEndian<quint32>(page + offset);
+    }
+    return pageRow == 0 && found == stored;
+}
+
 QVariant textValue(Fetch& fetch, const MdbColumn* column, const MdbField& field)
 {
     if (field.siz == 0)
         return QString(QLatin1String(""));
     const unsigned char* bytes = fetch.mdb->pg_buf + field.start;
+    if (column->col_type == MDB_MEMO && !memoIsWhole(fetch, bytes, field.siz)) {
+        fetch.error = JetFile::tr("A memo of column %1 is incomplete.").arg(QString::fromUtf8(column->name));
+        return {};
+    }
     const size_t bindSize = bindSizeFor(fetch, column, bytes, field.siz);
     if (bindSize == 0) {
         fetch.error = JetFile::tr("A memo of column %1 claims more text than the file holds.")
@@ -327,6 +364,12 @@ std::optional<JetTable> JetFile::readTable(const QString& name, QString* error)
         }
         result.rows.append(row);
     }
+    // Rows on missing pages are simply not found; the count in the table's definition tells.
+    if (result.rows.size() != qsizetype(table->num_rows))
+        return fail(tr("%1 is damaged: table %2 should hold %3 rows, %4 can be read.")
+                        .arg(m_path, name)
+                        .arg(table->num_rows)
+                        .arg(result.rows.size()));
     return result;
 }
 
