@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-
 #include <memory>
 
 namespace {
@@ -51,12 +50,13 @@ int runImportLegacyCommand(CliContext& context)
     }
     const QStringList lines = JetImporter::describe(*summary);
     if (summary->documents == 0 && !summary->skipped.isEmpty()) {
-        context.err << ImportLegacyTexts::tr("Nothing imported: every document of %1 is already stored.").arg(source)
-                    << Qt::endl
-                    << lines.join(QLatin1Char('\n')) << Qt::endl;
+        context.err
+            << ImportLegacyTexts::tr("Nothing imported: every document of %1 is already stored.").arg(source)
+            << Qt::endl
+            << lines.join(QLatin1Char('\n')) << Qt::endl;
         return ExitRefused;
     }
-    context.out << ImportLegacyTexts::tr("Imported %1 into %2").arg(source, database->path()) << QLatin1Char('\n')
-                << lines.join(QLatin1Char('\n')) << Qt::endl;
+    context.out << ImportLegacyTexts::tr("Imported %1 into %2").arg(source, database->path())
+                << QLatin1Char('\n') << lines.join(QLatin1Char('\n')) << Qt::endl;
     return ExitDone;
 }

@@ -21,8 +21,8 @@ QString DatabaseOpener::choosePath(const QString& settingValue, const QString& d
     return settingValue;
 }
 
-bool DatabaseOpener::open(Database& database, SettingsStore& settings, const QString& defaultPath, QString* message,
-                          QString* notice)
+bool DatabaseOpener::open(Database& database, SettingsStore& settings, const QString& defaultPath,
+                          QString* message, QString* notice)
 {
     const QString path = choosePath(settings.get(SettingsStore::CompanyDatabase), defaultPath);
     if (notice)

@@ -18,6 +18,6 @@ public:
     // A file of the old format is imported into a new file beside it, which the setting then names;
     // `notice` receives what the user is to be told about that (empty otherwise).
     // On failure `message` holds the text to show and nothing has been written.
-    static bool open(Database& database, SettingsStore& settings, const QString& defaultPath, QString* message,
-                     QString* notice = nullptr);
+    static bool open(Database& database, SettingsStore& settings, const QString& defaultPath,
+                     QString* message, QString* notice = nullptr);
 };

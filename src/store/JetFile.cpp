@@ -124,7 +124,8 @@ bool memoIsWhole(const Fetch& fetch, const unsigned char* bytes, int size)
         void* buffer = nullptr;
         int offset = 0;
         size_t length = 0;
-        if ((pageRow >> 8) >= pageCount || mdb_find_pg_row(fetch.mdb, int(pageRow), &buffer, &offset, &length) != 0)
+        if ((pageRow >> 8) >= pageCount ||
+            mdb_find_pg_row(fetch.mdb, int(pageRow), &buffer, &offset, &length) != 0)
             return false;
         offset &= RowOffsetMask;
         if (offset + qint64(length) > fetch.mdb->fmt->pg_size)
@@ -156,7 +157,8 @@ QVariant textValue(Fetch& fetch, const MdbColumn* column, const MdbField& field)
         return {};
     }
     mdb_set_bind_size(fetch.mdb, bindSize);
-    char* converted = mdb_col_to_string(fetch.mdb, fetch.mdb->pg_buf, field.start, column->col_type, field.siz);
+    char* converted =
+        mdb_col_to_string(fetch.mdb, fetch.mdb->pg_buf, field.start, column->col_type, field.siz);
     mdb_set_bind_size(fetch.mdb, MinimumBindSize);
     if (!converted) {
         fetch.error = JetFile::tr("A text of column %1 cannot be read.").arg(QString::fromUtf8(column->name));
@@ -176,9 +178,9 @@ QVariant textValue(Fetch& fetch, const MdbColumn* column, const MdbField& field)
 
 QVariant numberValue(Fetch& fetch, const MdbColumn* column, const MdbField& field)
 {
-    static const std::map<int, int> sizes{{MDB_BYTE, 1},  {MDB_INT, 2},      {MDB_LONGINT, 4}, {MDB_MONEY, 8},
-                                          {MDB_FLOAT, 4}, {MDB_DOUBLE, 8},   {MDB_DATETIME, 8},
-                                          {MDB_NUMERIC, 17}};
+    static const std::map<int, int> sizes{{MDB_BYTE, 1},     {MDB_INT, 2},     {MDB_LONGINT, 4},
+                                          {MDB_MONEY, 8},    {MDB_FLOAT, 4},   {MDB_DOUBLE, 8},
+                                          {MDB_DATETIME, 8}, {MDB_NUMERIC, 17}};
     if (!fieldFits(fetch, field, sizes.at(column->col_type))) {
         fetch.error = JetFile::tr("A value of column %1 is damaged.").arg(QString::fromUtf8(column->name));
         return {};
@@ -219,7 +221,8 @@ QVariant fieldValue(Fetch& fetch, const MdbColumn* column, const MdbField& field
     case MDB_MEMO:
     case MDB_REPID:
         if (!fieldFits(fetch, field, 0)) {
-            fetch.error = JetFile::tr("A value of column %1 is damaged.").arg(QString::fromUtf8(column->name));
+            fetch.error =
+                JetFile::tr("A value of column %1 is damaged.").arg(QString::fromUtf8(column->name));
             return {};
         }
         return textValue(fetch, column, field);
@@ -233,7 +236,7 @@ QVariant fieldValue(Fetch& fetch, const MdbColumn* column, const MdbField& field
     case MDB_DATETIME:
         return numberValue(fetch, column, field);
     default:
-        return {};  // pictures and binary data have no place in the program's tables
+        return {}; // pictures and binary data have no place in the program's tables
     }
 }
 
@@ -318,8 +321,8 @@ MdbCatalogEntry* findTable(MdbHandle* mdb, const QString& name)
         return nullptr;
     for (guint i = 0; i < mdb->catalog->len; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type == MDB_TABLE
-            && QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
+        if (entry->object_type == MDB_TABLE &&
+            QString::fromUtf8(entry->object_name).compare(name, Qt::CaseInsensitive) == 0)
             return entry;
     }
     return nullptr;

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QString>
-
 #include <memory>
 #include <optional>
 

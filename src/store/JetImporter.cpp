@@ -5,13 +5,17 @@
 #include "store/SqlText.h"
 
 #include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-enum class Kind { Text, Date, Number };
+enum class Kind
+{
+    Text,
+    Date,
+    Number
+};
 
 struct Column
 {
@@ -163,7 +167,8 @@ std::optional<JetImportSummary> JetImporter::importFile(const QString& jetPath, 
         return fail(detail);
     for (const QString& name : {QStringLiteral("tbldoc"), QStringLiteral("tblcompany")}) {
         if (!file.hasTable(name))
-            return fail(tr("%1 lacks the table %2; it holds no documents of this program.").arg(jetPath, name));
+            return fail(
+                tr("%1 lacks the table %2; it holds no documents of this program.").arg(jetPath, name));
     }
     const auto documents = file.readTable(QStringLiteral("tbldoc"), &detail);
     if (!documents)
@@ -177,10 +182,11 @@ std::optional<JetImportSummary> JetImporter::importFile(const QString& jetPath, 
     if (!m_database.beginTransaction())
         return fail(tr("The database cannot start the import."));
     const SqlResult count = m_database.query(QStringLiteral("SELECT count(*) FROM tbldoc"));
-    const bool emptyBefore = count.ok && !count.records.isEmpty() && count.records.first().value(0).toLongLong() == 0;
+    const bool emptyBefore =
+        count.ok && !count.records.isEmpty() && count.records.first().value(0).toLongLong() == 0;
     JetImportSummary summary;
-    if (!count.ok || !importDocuments(*documents, emptyBefore, summary, &detail)
-        || !importCompany(*companies, emptyBefore, summary, &detail) || !m_database.commit()) {
+    if (!count.ok || !importDocuments(*documents, emptyBefore, summary, &detail) ||
+        !importCompany(*companies, emptyBefore, summary, &detail) || !m_database.commit()) {
         m_database.rollback();
         return fail(tr("Nothing was imported: %1").arg(count.ok ? detail : count.error));
     }
@@ -191,7 +197,8 @@ std::optional<bool> JetImporter::isStored(const QVariant& number, QString* error
 {
     const QString condition = number.isValid() ? QStringLiteral("Docnumber = ") + literal(number, Kind::Text)
                                                : QStringLiteral("Docnumber IS NULL");
-    const SqlResult found = m_database.query(QStringLiteral("SELECT count(*) FROM tbldoc WHERE ") + condition);
+    const SqlResult found =
+        m_database.query(QStringLiteral("SELECT count(*) FROM tbldoc WHERE ") + condition);
     if (!found.ok || found.records.isEmpty()) {
         if (error)
             *error = found.error;
@@ -229,8 +236,8 @@ bool JetImporter::importDocuments(const JetTable& documents, bool emptyBefore, J
             continue;
         // Into an empty table the old IDs carry over; otherwise new ones follow, in the same order.
         const QVariant id = emptyBefore && idColumn >= 0 ? row[idColumn] : QVariant();
-        const SqlResult inserted =
-            m_database.execute(insertStatement(QStringLiteral("tbldoc"), documentColumns(), indexes, row, id));
+        const SqlResult inserted = m_database.execute(
+            insertStatement(QStringLiteral("tbldoc"), documentColumns(), indexes, row, id));
         if (!inserted.ok) {
             if (error)
                 *error = inserted.error;
@@ -244,8 +251,9 @@ bool JetImporter::importDocuments(const JetTable& documents, bool emptyBefore, J
 bool JetImporter::importCompany(const JetTable& companies, bool emptyBefore, JetImportSummary& summary,
                                 QString* error)
 {
-    const auto defaultRow = std::find_if(companies.rows.cbegin(), companies.rows.cend(),
-                                         [&](const QVariantList& row) { return isDefaultRow(companies, row); });
+    const auto defaultRow =
+        std::find_if(companies.rows.cbegin(), companies.rows.cend(),
+                     [&](const QVariantList& row) { return isDefaultRow(companies, row); });
     if (defaultRow == companies.rows.cend()) {
         summary.company = JetImportSummary::Company::KeptNoDefaultRow;
         return true;
@@ -279,7 +287,8 @@ QStringList JetImporter::describe(const JetImportSummary& summary)
 {
     QStringList lines{tr("Documents imported: %1 (%2 rows)").arg(summary.documents).arg(summary.rows)};
     if (!summary.skipped.isEmpty())
-        lines.append(tr("Documents already stored, left out: %1").arg(summary.skipped.join(QStringLiteral(", "))));
+        lines.append(
+            tr("Documents already stored, left out: %1").arg(summary.skipped.join(QStringLiteral(", "))));
     switch (summary.company) {
     case JetImportSummary::Company::Imported:
         lines.append(tr("Company profile: imported (%1)").arg(summary.companyName));
@@ -292,6 +301,7 @@ QStringList JetImporter::describe(const JetImportSummary& summary)
         break;
     }
     if (!summary.missingColumns.isEmpty())
-        lines.append(tr("Columns missing in the file, left empty: %1").arg(summary.missingColumns.join(QStringLiteral(", "))));
+        lines.append(tr("Columns missing in the file, left empty: %1")
+                         .arg(summary.missingColumns.join(QStringLiteral(", "))));
     return lines;
 }

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QString>
-
 #include <optional>
 
 class Database;
@@ -29,8 +28,10 @@ public:
     static QStringList describe(const JetImportSummary& summary);
 
 private:
-    bool importDocuments(const JetTable& documents, bool emptyBefore, JetImportSummary& summary, QString* error);
-    bool importCompany(const JetTable& companies, bool emptyBefore, JetImportSummary& summary, QString* error);
+    bool importDocuments(const JetTable& documents, bool emptyBefore, JetImportSummary& summary,
+                         QString* error);
+    bool importCompany(const JetTable& companies, bool emptyBefore, JetImportSummary& summary,
+                       QString* error);
     std::optional<bool> isStored(const QVariant& number, QString* error);
 
     Database& m_database;

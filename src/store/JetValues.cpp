@@ -1,7 +1,6 @@
 #include "store/JetValues.h"
 
 #include <QtEndian>
-
 #include <cmath>
 #include <cstring>
 

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <optional>
 
 // Raw column values of the old file format, decoded without the reader library: its own

@@ -49,7 +49,8 @@ private slots:
     {
         QTemporaryDir home;
         const QString db = home.filePath(QStringLiteral("new.mdb"));
-        const Run first = runCli({QStringLiteral("--db"), db, QStringLiteral("import-legacy"), legacyFile()}, home.path());
+        const Run first =
+            runCli({QStringLiteral("--db"), db, QStringLiteral("import-legacy"), legacyFile()}, home.path());
         QCOMPARE(first.exitCode, 0);
         QVERIFY2(first.out.contains(QStringLiteral("Documents imported: 3 (6 rows)")), qPrintable(first.out));
         QVERIFY(first.out.contains(QStringLiteral("Company profile: imported (Müller & Söhne GmbH)")));
@@ -58,7 +59,8 @@ private slots:
         QCOMPARE(company.exitCode, 0);
         QVERIFY(company.out.contains(QStringLiteral("MwSt")));
 
-        const Run again = runCli({QStringLiteral("--db"), db, QStringLiteral("import-legacy"), legacyFile()}, home.path());
+        const Run again =
+            runCli({QStringLiteral("--db"), db, QStringLiteral("import-legacy"), legacyFile()}, home.path());
         QCOMPARE(again.exitCode, 2);
         QVERIFY(again.err.contains(QStringLiteral("Nothing imported")));
         QVERIFY(again.err.contains(QStringLiteral("INV-1001, QUO-7, PO 2026/01")));
@@ -91,7 +93,8 @@ private slots:
         file.write(content);
         file.close();
         const QString db = home.filePath(QStringLiteral("target.mdb"));
-        const Run run = runCli({QStringLiteral("--db"), db, QStringLiteral("import-legacy"), source}, home.path());
+        const Run run =
+            runCli({QStringLiteral("--db"), db, QStringLiteral("import-legacy"), source}, home.path());
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY(run.err.contains(source));
         QVERIFY2(!QFileInfo::exists(db), "a database made for the import is removed again");

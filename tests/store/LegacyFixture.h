@@ -49,7 +49,8 @@ inline Rows values()
         const QStringList cells = lines[i].split(QLatin1Char('\t'));
         if (cells.size() != 4)
             continue;
-        const QVariant value = cells[3] == QLatin1String("<NULL>") ? QVariant() : QVariant(unescape(cells[3]));
+        const QVariant value =
+            cells[3] == QLatin1String("<NULL>") ? QVariant() : QVariant(unescape(cells[3]));
         if (value.isValid() && value.toString().size() != cells[2].toInt())
             qWarning("length mismatch in the value list for %s", qPrintable(cells[1]));
         rows[cells[0].toLongLong()][cells[1]] = value;

@@ -3,7 +3,6 @@
 #include "store/JetValues.h"
 
 #include <QtEndian>
-
 #include <cmath>
 
 namespace {
@@ -96,7 +95,8 @@ private slots:
         QTest::newRow("negative") << quint8(0x80) << quint64(0) << quint64(1250) << 2 << "-12.50";
         QTest::newRow("below one") << quint8(0) << quint64(0) << quint64(5) << 3 << "0.005";
         QTest::newRow("negative zero") << quint8(0x80) << quint64(0) << quint64(0) << 2 << "0.00";
-        QTest::newRow("beyond 64 bits") << quint8(0) << quint64(1) << quint64(0) << 0 << "18446744073709551616";
+        QTest::newRow("beyond 64 bits")
+            << quint8(0) << quint64(1) << quint64(0) << 0 << "18446744073709551616";
     }
 
     void decimals()
