@@ -41,7 +41,12 @@ Database* CliContext::database()
     bool ok = false;
     if (databasePath.isEmpty()) {
         QString message;
-        ok = DatabaseOpener::open(*database, settings(), AppPaths::defaultDatabase(), &message);
+        QString notice;
+        ok = DatabaseOpener::open(*database, settings(), AppPaths::defaultDatabase(), &message, &notice);
+        if (!notice.isEmpty())
+            err << notice.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
+        if (!ok && !message.isEmpty() && message != DatabaseOpener::missingOrLockedMessage())
+            err << message.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
     } else {
         ok = database->open(databasePath, &detail) == Database::OpenStatus::Opened;
     }

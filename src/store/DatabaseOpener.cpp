@@ -3,6 +3,8 @@
 #include "app/SettingsStore.h"
 #include "store/Database.h"
 #include "store/DatabaseSchema.h"
+#include "store/JetFile.h"
+#include "store/JetMigration.h"
 
 #include <QFileInfo>
 
@@ -19,19 +21,24 @@ QString DatabaseOpener::choosePath(const QString& settingValue, const QString& d
     return settingValue;
 }
 
-bool DatabaseOpener::open(Database& database, const SettingsStore& settings, const QString& defaultPath,
-                          QString* message)
+bool DatabaseOpener::open(Database& database, SettingsStore& settings, const QString& defaultPath,
+                          QString* message, QString* notice)
 {
     const QString path = choosePath(settings.get(SettingsStore::CompanyDatabase), defaultPath);
+    if (notice)
+        notice->clear();
     QString detail;
     bool ok = false;
-    if (path == defaultPath && !QFileInfo::exists(path))
+    if (JetFile::hasSignature(path))
+        ok = JetMigration::open(database, settings, path, notice, &detail);
+    else if (path == defaultPath && !QFileInfo::exists(path))
         ok = database.create(path, &detail);
     else
         ok = database.open(path, &detail) == Database::OpenStatus::Opened;
     if (!ok) {
+        // A failed import explains itself; any other failure gets the program's standing message.
         if (message)
-            *message = missingOrLockedMessage();
+            *message = JetFile::hasSignature(path) ? detail : missingOrLockedMessage();
         return false;
     }
     // Older files may have a narrow description column; a failure here is of no consequence.

@@ -99,10 +99,13 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     m_header->fillPickLists();
     m_header->restoreBillToTerm();
     QString message;
-    if (!DatabaseOpener::open(m_database, m_settings, defaultDatabasePath, &message)) {
+    QString notice;
+    if (!DatabaseOpener::open(m_database, m_settings, defaultDatabasePath, &message, &notice)) {
         m_dialogs.critical(message);
         return false;
     }
+    if (!notice.isEmpty())
+        m_dialogs.inform(notice);
     QString error;
     if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
         m_dialogs.plain(error);

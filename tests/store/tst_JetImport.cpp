@@ -1,0 +1,358 @@
+#include "LegacyFixture.h"
+#include "app/Dialogs.h"
+#include "app/SettingsStore.h"
+#include "app/widgets/MainWindow.h"
+#include "store/CompanyRepository.h"
+#include "store/Database.h"
+#include "store/DatabaseOpener.h"
+#include "store/JetFile.h"
+#include "store/JetImporter.h"
+#include "store/JetMigration.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+#include <QSqlRecord>
+
+namespace {
+
+const QStringList DateColumns{QStringLiteral("DocDate"), QStringLiteral("SaveDate")};
+const QStringList NumberColumns{
+    QStringLiteral("ID"),    QStringLiteral("Serial"),   QStringLiteral("Qty"),
+    QStringLiteral("Price"), QStringLiteral("Discount"), QStringLiteral("Amount"),
+    QStringLiteral("Paid"),  QStringLiteral("Total"),    QStringLiteral("Delivery")};
+
+QByteArray fixtureBytes()
+{
+    QFile file(LegacyFixture::mdbPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString copyOfFixture(const QTemporaryDir& dir, const QString& name)
+{
+    const QString path = dir.filePath(name);
+    return writeFile(path, fixtureBytes()) ? path : QString();
+}
+
+qlonglong count(Database& db, const QString& sql)
+{
+    const SqlResult result = db.query(sql);
+    return result.ok && !result.records.isEmpty() ? result.records.first().value(0).toLongLong() : -1;
+}
+
+// The stored value in the form a saved document has it: dates as 'yyyy-MM-dd', numbers as numbers.
+QVariant storedForm(const QString& column, const QVariant& listed)
+{
+    if (!listed.isValid())
+        return {};
+    if (DateColumns.contains(column))
+        return listed.toString().left(10);
+    if (NumberColumns.contains(column))
+        return listed.toString().toDouble();
+    return listed;
+}
+
+QVariant readForm(const QString& column, const QVariant& stored)
+{
+    if (stored.isNull())
+        return {};
+    return NumberColumns.contains(column) ? QVariant(stored.toDouble()) : QVariant(stored.toString());
+}
+
+} // namespace
+
+class TestJetImport : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_files = 0;
+
+    // A new, empty database of the program.
+    std::unique_ptr<Database> newDatabase()
+    {
+        auto db = std::make_unique<Database>();
+        if (!db->create(m_dir.filePath(QStringLiteral("db%1.mdb").arg(++m_files))))
+            return nullptr;
+        return db;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!JetFile::isSupported())
+            QSKIP("built without the reader of old database files");
+        QVERIFY(!fixtureBytes().isEmpty());
+    }
+
+    void everyValueArrivesAsSaved()
+    {
+        auto db = newDatabase();
+        QVERIFY(db);
+        QString error;
+        const auto summary = JetImporter(*db).importFile(LegacyFixture::mdbPath(), &error);
+        QVERIFY2(summary, qPrintable(error));
+        QCOMPARE(summary->documents, 3);
+        QCOMPARE(summary->rows, 6);
+        QVERIFY(summary->skipped.isEmpty());
+        QVERIFY(summary->missingColumns.isEmpty());
+
+        // The list holds the leap day and 1 Jan 1999, umlauts, Cyrillic and CJK, the 40,014-character
+        // memo, Yes/No flags, Long and Double numbers, and NULL beside "" in the ship-to columns.
+        const LegacyFixture::Rows listed = LegacyFixture::values();
+        const SqlResult stored = db->query(QStringLiteral("SELECT * FROM tbldoc ORDER BY ID"));
+        QVERIFY(stored.ok);
+        QCOMPARE(stored.records.size(), listed.size());
+        for (const QSqlRecord& record : stored.records) {
+            const qlonglong id = record.value(QStringLiteral("ID")).toLongLong();
+            QVERIFY2(listed.contains(id), "the old IDs carry over into an empty database");
+            for (auto it = listed[id].cbegin(); it != listed[id].cend(); ++it) {
+                QVERIFY2(record.indexOf(it.key()) >= 0, qPrintable(it.key()));
+                const QVariant expected = storedForm(it.key(), it.value());
+                const QVariant actual = readForm(it.key(), record.value(it.key()));
+                QVERIFY2(actual == expected && actual.isValid() == expected.isValid(),
+                         qPrintable(QStringLiteral("ID %1 %2: stored %3")
+                                        .arg(id)
+                                        .arg(it.key(), actual.toString().left(60))));
+            }
+        }
+    }
+
+    void companyProfileReplacesThePlaceholder()
+    {
+        auto db = newDatabase();
+        QVERIFY(db);
+        const auto summary = JetImporter(*db).importFile(LegacyFixture::mdbPath());
+        QVERIFY(summary);
+        QCOMPARE(summary->company, JetImportSummary::Company::Imported);
+        QCOMPARE(summary->companyName, QStringLiteral("Müller & Söhne GmbH"));
+        const auto profile = CompanyRepository(*db).loadDefault();
+        QVERIFY(profile);
+        QCOMPARE(profile->name, QStringLiteral("Müller & Söhne GmbH"));
+        QCOMPARE(profile->address, QStringLiteral("Hauptstraße 1\r\n10115 Berlin\r\nTel 030 123"));
+        QCOMPARE(profile->currencySymbol, QStringLiteral("€"));
+        QCOMPARE(profile->taxName, QStringLiteral("MwSt"));
+        QCOMPARE(profile->taxPercent, QStringLiteral("19"));
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tblcompany")), 2);
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tblcompany WHERE Default = 'Yes'")), 1);
+    }
+
+    void importingTwiceDuplicatesNothing()
+    {
+        auto db = newDatabase();
+        QVERIFY(db);
+        QVERIFY(JetImporter(*db).importFile(LegacyFixture::mdbPath()));
+        const auto again = JetImporter(*db).importFile(LegacyFixture::mdbPath());
+        QVERIFY(again);
+        QCOMPARE(again->documents, 0);
+        QCOMPARE(again->rows, 0);
+        QCOMPARE(again->skipped, (QStringList{QStringLiteral("INV-1001"), QStringLiteral("QUO-7"),
+                                              QStringLiteral("PO 2026/01")}));
+        QCOMPARE(again->company, JetImportSummary::Company::KeptHasDocuments);
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tbldoc")), 6);
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tblcompany")), 2);
+    }
+
+    void storedNumbersAreLeftOutOthersAppended()
+    {
+        auto db = newDatabase();
+        QVERIFY(db);
+        // Numbers compare without regard to case, as the program's own saving does.
+        QVERIFY(db
+                    ->execute(QStringLiteral(
+                        "INSERT INTO tbldoc (Docnumber, Serial, CompanyName) VALUES ('quo-7', 1, 'Mine')"))
+                    .ok);
+        QVERIFY(db->execute(QStringLiteral("UPDATE tblcompany SET CompanyName = 'Kept Ltd'")).ok);
+        const auto summary = JetImporter(*db).importFile(LegacyFixture::mdbPath());
+        QVERIFY(summary);
+        QCOMPARE(summary->documents, 2);
+        QCOMPARE(summary->rows, 4);
+        QCOMPARE(summary->skipped, QStringList{QStringLiteral("QUO-7")});
+        QCOMPARE(CompanyRepository(*db).loadDefault()->name, QStringLiteral("Kept Ltd"));
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tbldoc WHERE CompanyName = 'Mine'")), 1);
+        // Appended after what was there, in the old order.
+        const SqlResult order = db->query(QStringLiteral("SELECT Docnumber, Serial FROM tbldoc ORDER BY ID"));
+        QStringList seen;
+        for (const QSqlRecord& record : order.records)
+            seen.append(record.value(0).toString() + QLatin1Char('/') + record.value(1).toString());
+        QCOMPARE(seen, (QStringList{QStringLiteral("quo-7/1"), QStringLiteral("INV-1001/1"),
+                                    QStringLiteral("INV-1001/2"), QStringLiteral("INV-1001/3"),
+                                    QStringLiteral("PO 2026/01/1")}));
+        const QStringList lines = JetImporter::describe(*summary);
+        QCOMPARE(lines.first(), QStringLiteral("Documents imported: 2 (4 rows)"));
+        QVERIFY(lines.contains(QStringLiteral("Documents already stored, left out: QUO-7")));
+    }
+
+    void failureMidwayWritesNothing_data()
+    {
+        QTest::addColumn<int>("failingStatement");
+        QTest::newRow("first check") << 1;
+        QTest::newRow("first row") << 5;
+        QTest::newRow("last row") << 10;
+        QTest::newRow("company rows") << 12;
+    }
+
+    void failureMidwayWritesNothing()
+    {
+        QFETCH(int, failingStatement);
+        auto db = newDatabase();
+        QVERIFY(db);
+        db->failStatementAfter(failingStatement);
+        QString error;
+        QVERIFY(!JetImporter(*db).importFile(LegacyFixture::mdbPath(), &error));
+        QVERIFY(error.startsWith(QStringLiteral("Nothing was imported")));
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tbldoc")), 0);
+        QCOMPARE(CompanyRepository(*db).loadDefault()->name, QStringLiteral("Your Company Name"));
+    }
+
+    void unusableFilesWriteNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty with "missing" for no file at all
+        QTest::addColumn<QString>("says");
+        const QByteArray jet = fixtureBytes();
+        QByteArray noTable = jet;
+        noTable.replace(QByteArray("t\0b\0l\0d\0o\0c\0", 12), QByteArray("t\0b\0l\0x\0x\0x\0", 12));
+        QByteArray randomBody = jet.left(4096);
+        for (int i = 0; i < 40; ++i)
+            randomBody.append(QByteArray(4096, char(QRandomGenerator::global()->bounded(256))));
+        QByteArray random(8192, '\0');
+        for (char& c : random)
+            c = char(QRandomGenerator::global()->bounded(256));
+
+        QTest::newRow("no file") << QByteArray("missing") << "cannot be read";
+        QTest::newRow("empty file") << QByteArray() << "not a database file";
+        QTest::newRow("random bytes") << random << "not a database file";
+        QTest::newRow("text") << QByteArray("INV-1001;2004-02-29\n") << "not a database file";
+        QTest::newRow("cut mid-page") << jet.left(100000) << "incomplete";
+        QTest::newRow("cut before the rows") << jet.left(30 * 4096) << "damaged";
+        QTest::newRow("cut inside the long memo") << jet.left(45 * 4096) << "memo";
+        QTest::newRow("header, then noise") << randomBody << "";
+        QTest::newRow("no table tbldoc") << noTable << "lacks the table tbldoc";
+    }
+
+    void unusableFilesWriteNothing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, says);
+        const QString path = m_dir.filePath(QStringLiteral("bad%1.mdb").arg(++m_files));
+        if (content != "missing")
+            QVERIFY(writeFile(path, content));
+        auto db = newDatabase();
+        QVERIFY(db);
+        QString error;
+        QVERIFY(!JetImporter(*db).importFile(path, &error));
+        QVERIFY2(error.contains(says), qPrintable(error));
+        QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tbldoc")), 0);
+        QCOMPARE(CompanyRepository(*db).loadDefault()->name, QStringLiteral("Your Company Name"));
+    }
+
+    void aDatabaseOfTheProgramIsNoOldFile()
+    {
+        auto other = newDatabase();
+        QVERIFY(other);
+        const QString path = other->path();
+        other->close();
+        auto db = newDatabase();
+        QString error;
+        QVERIFY(!JetImporter(*db).importFile(path, &error));
+        QVERIFY(error.contains(QStringLiteral("not a database file of the old format")));
+    }
+
+    void startUpImportsBesideTheOldFile()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString jetPath = copyOfFixture(dir, QStringLiteral("tallywick.mdb"));
+        const QByteArray before = fileHash(jetPath);
+        const QString imported = dir.filePath(QStringLiteral("tallywick-imported.mdb"));
+        QCOMPARE(JetMigration::importedPathFor(jetPath), imported);
+
+        Database db;
+        QString message;
+        QString notice;
+        QVERIFY2(DatabaseOpener::open(db, settings, jetPath, &message, &notice), qPrintable(message));
+        QCOMPARE(db.path(), imported);
+        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), imported);
+        QCOMPARE(fileHash(jetPath), before);
+        QVERIFY(notice.contains(QDir::toNativeSeparators(imported)));
+        QVERIFY(notice.contains(QStringLiteral("Documents imported: 3 (6 rows)")));
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM tbldoc")), 6);
+        QVERIFY(!QFileInfo::exists(imported + QStringLiteral(".importing")));
+
+        // From then on the setting leads straight to the new file.
+        Database next;
+        QVERIFY(DatabaseOpener::open(next, settings, jetPath, &message, &notice));
+        QCOMPARE(next.path(), imported);
+        QVERIFY(notice.isEmpty());
+    }
+
+    void anEarlierImportIsOpenedNotRepeated()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString jetPath = copyOfFixture(dir, QStringLiteral("old.mdb"));
+        settings.save(SettingsStore::CompanyDatabase, jetPath);
+        const QString imported = dir.filePath(QStringLiteral("old-imported.mdb"));
+        {
+            Database earlier;
+            QVERIFY(earlier.create(imported));
+            QVERIFY(earlier.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('MARK')")).ok);
+        }
+        Database db;
+        QString message;
+        QString notice;
+        QVERIFY(DatabaseOpener::open(db, settings, dir.filePath(QStringLiteral("tallywick.mdb")), &message,
+                                     &notice));
+        QCOMPARE(db.path(), imported);
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM tbldoc")), 1);
+        QVERIFY(notice.contains(QStringLiteral("imported earlier")));
+        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), imported);
+    }
+
+    void aDamagedOldFileStopsStartUpWritingNothing()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString jetPath = dir.filePath(QStringLiteral("tallywick.mdb"));
+        QVERIFY(writeFile(jetPath, fixtureBytes().left(45 * 4096)));
+        Database db;
+        QString message;
+        QVERIFY(!DatabaseOpener::open(db, settings, jetPath, &message));
+        QVERIFY(message.contains(QStringLiteral("could not be imported")));
+        QVERIFY(!db.isOpen());
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.mdb*")}, QDir::Files),
+                 QStringList{QStringLiteral("tallywick.mdb")});
+        QVERIFY(settings.get(SettingsStore::CompanyDatabase).isEmpty());
+    }
+
+    void mainWindowTellsWhatWasImported()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        const QString jetPath = copyOfFixture(dir, QStringLiteral("tallywick.mdb"));
+        Database db;
+        ScriptedDialogs dialogs;
+        MainWindow window(settings, db, dialogs);
+        QVERIFY(window.load(jetPath));
+        QCOMPARE(dialogs.shown().size(), 1);
+        QVERIFY(dialogs.shownTexts().first().contains(QStringLiteral("tallywick-imported.mdb")));
+        QCOMPARE(window.document().company.name, QStringLiteral("Müller & Söhne GmbH"));
+    }
+};
+
+TW_TEST_MAIN(TestJetImport)
+#include "tst_JetImport.moc"
