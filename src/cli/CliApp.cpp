@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
+#include "cli/RenderCommand.h"
 
 #include <functional>
 #include <map>
@@ -15,6 +16,7 @@ const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
         {QStringLiteral("company"), runCompanyCommand},
+        {QStringLiteral("render"), runRenderCommand},
     };
     return table;
 }
