@@ -3,6 +3,7 @@
 
 #include "html/ItemsSection.h"
 #include "html/MoneyFreeItems.h"
+#include "html/MoneyFreeOption.h"
 
 Q_DECLARE_METATYPE(ItemsSection::RowKind)
 
@@ -271,6 +272,23 @@ private slots:
         s.document.company.currencySymbol = QStringLiteral("$");
         const QString section = MoneyFreeItems::build(s);
         QCOMPARE(section.contains(QStringLiteral("colspan=\"2\">Balance : $") + balance + QStringLiteral("</td>\r\n<td></td></tr></table></div>")), shown);
+    }
+
+    void showBalanceOnlyFollowsHideMoney()
+    {
+        DocumentOptions options;
+        QVERIFY(!MoneyFreeOption::showBalanceEnabled(options));
+        MoneyFreeOption::setHideMoney(options, true);
+        QVERIFY(MoneyFreeOption::showBalanceEnabled(options));
+        options.showBalanceOnly = true;
+        MoneyFreeOption::setHideMoney(options, false);
+        QVERIFY(!options.showBalanceOnly);
+        QVERIFY(!MoneyFreeOption::showBalanceEnabled(options));
+        // Without hidden money the page has no balance line, whatever the option says.
+        DocumentSnapshot s = withRows(1, QStringLiteral("1"));
+        s.document.options.showBalanceOnly = true;
+        s.document.balance = QStringLiteral("5.00");
+        QVERIFY(!ItemsSection::build(s).contains(QStringLiteral("padding:32px")));
     }
 
     void moneyFreeRowsHaveThreeCells()
