@@ -181,6 +181,21 @@ private slots:
         QVERIFY(!bytes.contains("\n\n"));  // every line break is CR LF
     }
 
+    void everyRunReplacesThePage()
+    {
+        ScriptedDialogs dialogs;
+        RecordingShower shower;
+        GenerateCommand command(dialogs, shower, pagePath());
+        for (const QString& number : {QStringLiteral("FIRST-1"), QStringLiteral("SECOND-2")}) {
+            Document document = validDocument();
+            document.docNumber = number;
+            QCOMPARE(command.run(document).status, GenerateCommand::Status::Shown);
+        }
+        const QByteArray bytes = readFile(pagePath());
+        QVERIFY(bytes.contains("<title>SECOND-2</title>"));
+        QVERIFY(!bytes.contains("FIRST-1"));
+    }
+
     void encoding_data()
     {
         QTest::addColumn<QString>("text");
