@@ -3,7 +3,6 @@
 #include "html/PageWriter.h"
 
 #include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -28,10 +27,11 @@ DocumentSnapshot largeDocument()
         DocumentRow row;
         row.serial = QString::number(i);
         row.productId = QStringLiteral("P-%1").arg(i, 3, 10, QLatin1Char('0'));
-        row.description = QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
-                                         "{\\colortbl;\\red0\\green0\\blue255;}\\f0\\fs20 Item \\b %1\\b0  "
-                                         "\\cf1\\f1 in blue\\cf0\\f0\\par {\\pntext\\'B7\\tab}size %1 mm\\par }")
-                              .arg(i);
+        row.description =
+            QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}"
+                           "{\\colortbl;\\red0\\green0\\blue255;}\\f0\\fs20 Item \\b %1\\b0  "
+                           "\\cf1\\f1 in blue\\cf0\\f0\\par {\\pntext\\'B7\\tab}size %1 mm\\par }")
+                .arg(i);
         row.qty = QString::number(i % 7);
         row.price = QStringLiteral("12.50");
         row.discount = QStringLiteral("0.00");

@@ -9,7 +9,6 @@
 #include "store/Letterhead.h"
 
 #include <QFile>
-
 #include <cstdio>
 
 namespace {
@@ -76,7 +75,8 @@ int runRenderCommand(CliContext& context)
         return renderPdf(context, arguments.documentFile, arguments.pdfFile);
     QFile input(arguments.documentFile);
     if (!input.open(QIODevice::ReadOnly))
-        return context.failure(QStringLiteral("Cannot read %1: %2").arg(arguments.documentFile, input.errorString()));
+        return context.failure(
+            QStringLiteral("Cannot read %1: %2").arg(arguments.documentFile, input.errorString()));
     DocumentJson::ReadResult read = DocumentJson::read(input.readAll());
     if (!read.ok)
         return context.usage(read.error);

@@ -5,14 +5,19 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 struct Document;
 struct PageCaptions;
 
 // The field the window moves the focus to when a check of the Generate command fails.
-enum class GenerateFocus { None, DocType, ChargesName, DocNumber };
+enum class GenerateFocus
+{
+    None,
+    DocType,
+    ChargesName,
+    DocNumber
+};
 
 // What the Generate command checks before it builds a page.
 class GenerateChecks
@@ -25,7 +30,7 @@ public:
         QString text;
         DialogIcon icon = DialogIcon::Exclamation;
         GenerateFocus focus = GenerateFocus::None;
-        bool scrollGridToTop = false;  // the grid goes back to its first row
+        bool scrollGridToTop = false; // the grid goes back to its first row
     };
 
     // The first failing check, in the window's order. The page without money values has no charges

@@ -16,7 +16,8 @@ GenerateCommand::Outcome GenerateCommand::prepare(Document& document, Dialogs& d
 {
     Outcome outcome;
     if (const auto failure = GenerateChecks::firstFailure(document, captions, locale)) {
-        dialogs.ask({failure->text, Dialogs::applicationTitle(), failure->icon, DialogButtons::Ok, DialogAnswer::Ok});
+        dialogs.ask(
+            {failure->text, Dialogs::applicationTitle(), failure->icon, DialogButtons::Ok, DialogAnswer::Ok});
         outcome.focus = failure->focus;
         outcome.scrollGridToTop = failure->scrollGridToTop;
         return outcome;

@@ -16,14 +16,19 @@ class GenerateCommand
     Q_DECLARE_TR_FUNCTIONS(GenerateCommand)
 
 public:
-    enum class Status { Shown, Stopped, Failed };
+    enum class Status
+    {
+        Shown,
+        Stopped,
+        Failed
+    };
 
     struct Outcome
     {
         Status status = Status::Stopped;
         GenerateFocus focus = GenerateFocus::None;
         bool scrollGridToTop = false;
-        QString page;  // the page text, once built
+        QString page; // the page text, once built
     };
 
     GenerateCommand(Dialogs& dialogs, PageShower& shower, QString pagePath);

@@ -10,7 +10,13 @@
 class HeadingBlock
 {
 public:
-    enum class Arrangement { Centred, LeftAligned, AddressRight, None };
+    enum class Arrangement
+    {
+        Centred,
+        LeftAligned,
+        AddressRight,
+        None
+    };
 
     static Arrangement arrangement(const Letterhead& letterhead);
     static bool usesLogo(const Letterhead& letterhead);

@@ -10,7 +10,13 @@ struct DocumentSnapshot;
 class ItemsSection
 {
 public:
-    enum class RowKind { Normal, Struck, DescriptionOnly, LeftOut };
+    enum class RowKind
+    {
+        Normal,
+        Struck,
+        DescriptionOnly,
+        LeftOut
+    };
 
     static QString build(const DocumentSnapshot& snapshot);
 

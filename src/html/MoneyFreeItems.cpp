@@ -19,8 +19,8 @@ QString MoneyFreeItems::build(const DocumentSnapshot& snapshot)
         case ItemsSection::RowKind::Normal:
         case ItemsSection::RowKind::Struck: {
             const bool struck = ItemsSection::rowKind(snapshot, row) == ItemsSection::RowKind::Struck;
-            rows += QStringLiteral("<tr>") + PageText::CrLf + ItemsSection::leadingCells(row, struck)
-                    + QStringLiteral("</tr>") + PageText::CrLf;
+            rows += QStringLiteral("<tr>") + PageText::CrLf + ItemsSection::leadingCells(row, struck) +
+                    QStringLiteral("</tr>") + PageText::CrLf;
             break;
         }
         case ItemsSection::RowKind::DescriptionOnly:
@@ -50,7 +50,7 @@ QString MoneyFreeItems::balanceLine(const DocumentSnapshot& snapshot)
         return {};
     if (PageText::amount(d.balance, snapshot.locale).value_or(0.0) <= 0.0)
         return {};
-    return QStringLiteral("<tr><td style=\"text-align:left;padding:32px;font-size:11pt\" colspan=\"2\">")
-           + snapshot.captions.balance + QLatin1Char(' ') + d.company.currencySymbol + d.balance
-           + QStringLiteral("</td>") + PageText::CrLf + QStringLiteral("<td></td></tr>");
+    return QStringLiteral("<tr><td style=\"text-align:left;padding:32px;font-size:11pt\" colspan=\"2\">") +
+           snapshot.captions.balance + QLatin1Char(' ') + d.company.currencySymbol + d.balance +
+           QStringLiteral("</td>") + PageText::CrLf + QStringLiteral("<td></td></tr>");
 }

@@ -6,8 +6,8 @@
 struct PageShowRequest
 {
     QString path;
-    bool external = false;          // chkExternalBrowser: the desktop's default opener
-    bool setViewerBorders = false;  // pass the border option on to the internal viewer
+    bool external = false;         // chkExternalBrowser: the desktop's default opener
+    bool setViewerBorders = false; // pass the border option on to the internal viewer
     bool borders = true;
 };
 

@@ -33,8 +33,8 @@ QString PageText::badge(const QString& type, bool lowerCaseBlack)
 {
     return QStringLiteral("<br><font style=\"font-size:15pt;font-family:Courier New;font-weight:bold;"
                           "background-color:%1;color:white;padding:0px 5px 0px 5px;border:1px solid black\">")
-               .arg(lowerCaseBlack ? QStringLiteral("black") : QStringLiteral("BLACK"))
-           + type + QStringLiteral("</font><br>");
+               .arg(lowerCaseBlack ? QStringLiteral("black") : QStringLiteral("BLACK")) +
+           type + QStringLiteral("</font><br>");
 }
 
 std::optional<double> PageText::amount(const QString& text, const QLocale& locale)

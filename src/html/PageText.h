@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 // Small text rules shared by the pieces of the printable page.

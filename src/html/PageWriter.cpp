@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QSaveFile>
-
 #include <array>
 
 namespace {

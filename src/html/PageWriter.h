@@ -10,8 +10,8 @@ public:
     struct Result
     {
         bool ok = true;
-        QString description;  // why the file could not be written, naming the path
-        int number = 0;       // the file error code
+        QString description; // why the file could not be written, naming the path
+        int number = 0;      // the file error code
     };
 
     // The bytes of the file; a character Windows-1252 lacks becomes a numeric character reference.

@@ -7,9 +7,9 @@ namespace {
 // Groups whose content is never text: tables of fonts, colours and styles, and starred destinations.
 bool skipsGroup(const QString& word)
 {
-    static const QStringList words{QStringLiteral("fonttbl"), QStringLiteral("colortbl"),
-                                   QStringLiteral("stylesheet"), QStringLiteral("info"), QStringLiteral("pict"),
-                                   QStringLiteral("*")};
+    static const QStringList words{QStringLiteral("fonttbl"),    QStringLiteral("colortbl"),
+                                   QStringLiteral("stylesheet"), QStringLiteral("info"),
+                                   QStringLiteral("pict"),       QStringLiteral("*")};
     return words.contains(word);
 }
 
@@ -21,7 +21,7 @@ QString RichTextPlain::text(const QString& content)
         return content;
     QString out;
     int depth = 0;
-    int skipDepth = -1;  // depth of the group being skipped, -1 when none
+    int skipDepth = -1; // depth of the group being skipped, -1 when none
     bool groupStart = false;
     for (qsizetype i = 0; i < content.size(); ++i) {
         const QChar ch = content[i];
@@ -47,8 +47,8 @@ QString RichTextPlain::text(const QString& content)
                 else if (next == QLatin1Char('\'') && !skipping) {
                     out += QChar(content.mid(i + 1, 2).toUShort(nullptr, 16));
                     i += 2;
-                } else if (!skipping && (next == QLatin1Char('\\') || next == QLatin1Char('{')
-                                         || next == QLatin1Char('}')))
+                } else if (!skipping && (next == QLatin1Char('\\') || next == QLatin1Char('{') ||
+                                         next == QLatin1Char('}')))
                     out += next;
                 groupStart = false;
                 continue;

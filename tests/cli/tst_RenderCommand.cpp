@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-
 #include "app/Dialogs.h"
 #include "editor/DocumentJson.h"
 #include "html/GenerateCommand.h"
@@ -48,7 +47,8 @@ QByteArray sample()
 
 QStringList args(std::initializer_list<QString> list)
 {
-    return QStringList{QStringLiteral("--locale"), QStringLiteral("en_US"), QStringLiteral("render")} + QStringList(list);
+    return QStringList{QStringLiteral("--locale"), QStringLiteral("en_US"), QStringLiteral("render")} +
+           QStringList(list);
 }
 
 } // namespace
@@ -86,8 +86,9 @@ private slots:
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("blank number") << QByteArray(R"({"docType":"Invoice","docNumber":" "})") << QStringList()
-                                      << 2 << QByteArray("Please input a Document No.      ");
+        QTest::newRow("blank number")
+            << QByteArray(R"({"docType":"Invoice","docNumber":" "})") << QStringList() << 2
+            << QByteArray("Please input a Document No.      ");
         QTest::newRow("zero question answered No")
             << QByteArray(R"({"docNumber":"N1","rows":[{"qty":"0"}],"options":{"hideZeroRows":true}})")
             << QStringList() << 2 << QByteArray("Continue?  ");

@@ -23,7 +23,8 @@ inline QByteArray readFile(const QString& path)
 inline Document documentFromJson(const QByteArray& json)
 {
     Document document = DocumentJson::read(json).document;
-    const QJsonObject totals = QJsonDocument::fromJson(json).object().value(QStringLiteral("totals")).toObject();
+    const QJsonObject totals =
+        QJsonDocument::fromJson(json).object().value(QStringLiteral("totals")).toObject();
     document.subtotal = totals.value(QStringLiteral("subtotal")).toString();
     document.taxLabel = totals.value(QStringLiteral("taxLabel")).toString(document.taxLabel);
     document.taxAmount = totals.value(QStringLiteral("taxAmount")).toString();

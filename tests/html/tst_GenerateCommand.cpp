@@ -1,6 +1,5 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
-
 #include "app/Dialogs.h"
 #include "html/GenerateCommand.h"
 #include "html/PageBuilder.h"
@@ -25,8 +24,8 @@ public:
     QList<PageShowRequest> shown;
 };
 
-const QString ZeroQuestion = QStringLiteral(
-    "One or more rows have zero Qty which will NOT be shown in html doc.\r\n\r\nContinue?  ");
+const QString ZeroQuestion =
+    QStringLiteral("One or more rows have zero Qty which will NOT be shown in html doc.\r\n\r\nContinue?  ");
 
 Document validDocument()
 {
@@ -61,21 +60,25 @@ private slots:
         QTest::addColumn<GenerateFocus>("focus");
         QTest::addColumn<bool>("scroll");
         const QString typeText = QStringLiteral("Please enter a document type to issue.");
-        const QString chargesText =
-            QStringLiteral("You have entered a value for \"Charges / Discount\".  A description is required.");
+        const QString chargesText = QStringLiteral(
+            "You have entered a value for \"Charges / Discount\".  A description is required.");
         const QString numberText = QStringLiteral("Please input a Document No.      ");
         const QString none;
-        QTest::newRow("blank type first") << QStringLiteral("  ") << none << QStringLiteral("5") << none << false
-                                          << typeText << DialogIcon::Exclamation << GenerateFocus::DocType << false;
+        QTest::newRow("blank type first")
+            << QStringLiteral("  ") << none << QStringLiteral("5") << none << false << typeText
+            << DialogIcon::Exclamation << GenerateFocus::DocType << false;
         QTest::newRow("charges before number")
-            << QStringLiteral("Invoice") << none << QStringLiteral("5") << QStringLiteral(" ") << false << chargesText
-            << DialogIcon::Exclamation << GenerateFocus::ChargesName << false;
-        QTest::newRow("blank number") << QStringLiteral("Invoice") << QStringLiteral("   ") << none << none << false
-                                      << numberText << DialogIcon::Critical << GenerateFocus::DocNumber << true;
-        QTest::newRow("empty charges pass") << QStringLiteral("Invoice") << QStringLiteral("N") << none << none
-                                            << false << none << DialogIcon::None << GenerateFocus::None << false;
-        QTest::newRow("zero charges pass") << QStringLiteral("Invoice") << QStringLiteral("N") << QStringLiteral("0.00")
-                                           << none << false << none << DialogIcon::None << GenerateFocus::None << false;
+            << QStringLiteral("Invoice") << none << QStringLiteral("5") << QStringLiteral(" ") << false
+            << chargesText << DialogIcon::Exclamation << GenerateFocus::ChargesName << false;
+        QTest::newRow("blank number")
+            << QStringLiteral("Invoice") << QStringLiteral("   ") << none << none << false << numberText
+            << DialogIcon::Critical << GenerateFocus::DocNumber << true;
+        QTest::newRow("empty charges pass")
+            << QStringLiteral("Invoice") << QStringLiteral("N") << none << none << false << none
+            << DialogIcon::None << GenerateFocus::None << false;
+        QTest::newRow("zero charges pass")
+            << QStringLiteral("Invoice") << QStringLiteral("N") << QStringLiteral("0.00") << none << false
+            << none << DialogIcon::None << GenerateFocus::None << false;
         QTest::newRow("money-free: no charges check")
             << QStringLiteral("Invoice") << QStringLiteral("N") << QStringLiteral("5") << none << true << none
             << DialogIcon::None << GenerateFocus::None << false;
@@ -130,10 +133,14 @@ private slots:
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("written");
         QTest::newRow("asked, yes") << true << QString() << false << DialogAnswer::Yes << true << true;
-        QTest::newRow("asked, no stops") << true << QStringLiteral("0") << false << DialogAnswer::No << true << false;
-        QTest::newRow("money-free asks too") << true << QStringLiteral("0") << true << DialogAnswer::No << true << false;
-        QTest::newRow("option off: not asked") << false << QString() << false << DialogAnswer::No << false << true;
-        QTest::newRow("no zero row: not asked") << true << QStringLiteral("2") << false << DialogAnswer::No << false << true;
+        QTest::newRow("asked, no stops")
+            << true << QStringLiteral("0") << false << DialogAnswer::No << true << false;
+        QTest::newRow("money-free asks too")
+            << true << QStringLiteral("0") << true << DialogAnswer::No << true << false;
+        QTest::newRow("option off: not asked")
+            << false << QString() << false << DialogAnswer::No << false << true;
+        QTest::newRow("no zero row: not asked")
+            << true << QStringLiteral("2") << false << DialogAnswer::No << false << true;
     }
 
     void zeroQuestion()
@@ -178,7 +185,7 @@ private slots:
         QVERIFY(bytes.endsWith("</body></html>\r\n"));
         QVERIFY(bytes.contains("Unit Price \x80</th>"));
         QVERIFY(bytes.contains("Zo\xeb &#20013;"));
-        QVERIFY(!bytes.contains("\n\n"));  // every line break is CR LF
+        QVERIFY(!bytes.contains("\n\n")); // every line break is CR LF
     }
 
     void everyRunReplacesThePage()
@@ -202,11 +209,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("ascii") << QStringLiteral("a<b>") << QByteArray("a<b>\r\n");
         QTest::newRow("latin-1") << QStringLiteral("\u00e9\u00ff") << QByteArray("\xe9\xff\r\n");
-        QTest::newRow("windows-1252 extras") << QStringLiteral("\u20ac\u2022\u201c\u0178")
-                                             << QByteArray("\x80\x95\x93\x9f\r\n");
+        QTest::newRow("windows-1252 extras")
+            << QStringLiteral("\u20ac\u2022\u201c\u0178") << QByteArray("\x80\x95\x93\x9f\r\n");
         QTest::newRow("C1 control is a reference") << QStringLiteral("\u0081") << QByteArray("&#129;\r\n");
         QTest::newRow("outside the code page") << QStringLiteral("\u0141") << QByteArray("&#321;\r\n");
-        QTest::newRow("beyond the basic plane") << QString::fromUcs4(U"\U0001F600") << QByteArray("&#128512;\r\n");
+        QTest::newRow("beyond the basic plane")
+            << QString::fromUcs4(U"\U0001F600") << QByteArray("&#128512;\r\n");
     }
 
     void encoding()

@@ -1,9 +1,8 @@
 #include "TestSupport.h"
-
+#include "html/DocumentSnapshot.h"
 #include "html/HeadingBlock.h"
 #include "html/PageText.h"
 #include "html/TitleBlock.h"
-#include "html/DocumentSnapshot.h"
 
 Q_DECLARE_METATYPE(HeadingBlock::Arrangement)
 Q_DECLARE_METATYPE(Letterhead)
@@ -14,7 +13,8 @@ const QString LogoImgStart = QStringLiteral("<img border=\"0\" src=\"");
 
 Letterhead letterhead(const char* logo, const char* layout, const char* left, const char* right)
 {
-    return {QString::fromUtf8(logo), QString::fromUtf8(layout), QString::fromUtf8(left), QString::fromUtf8(right)};
+    return {QString::fromUtf8(logo), QString::fromUtf8(layout), QString::fromUtf8(left),
+            QString::fromUtf8(right)};
 }
 
 CompanyProfile company()
@@ -63,39 +63,52 @@ private slots:
         QTest::addColumn<bool>("hasLogo");
         QTest::newRow("centred text-only")
             << letterhead("", "", "", "")
-            << QStringLiteral("<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b></font><br>")
+            << QStringLiteral("<tr><td valign=\"top\" align=center><font "
+                              "style=\"font-size:18pt;\"><b>Acme</b></font><br>")
             << false;
         QTest::newRow("layout 1 without logo path is text-only")
             << letterhead("", "1", "", "")
-            << QStringLiteral("<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b>") << false;
+            << QStringLiteral(
+                   "<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b>")
+            << false;
         QTest::newRow("logo path without layout is text-only")
             << letterhead("/l.png", "", "", "")
-            << QStringLiteral("<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b>") << false;
+            << QStringLiteral(
+                   "<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b>")
+            << false;
         QTest::newRow("layout 0") << letterhead("/l.png", "0", "", "")
-                                  << QStringLiteral("<div align=\"center\"><img src=\"file:///l.png\"  border=\"0\" "
-                                                    "vspace=\"2\" alt=\"Company Logo\"><br clear=\"all\">")
+                                  << QStringLiteral(
+                                         "<div align=\"center\"><img src=\"file:///l.png\"  border=\"0\" "
+                                         "vspace=\"2\" alt=\"Company Logo\"><br clear=\"all\">")
                                   << false;
         QTest::newRow("layout 1") << letterhead("/l.png", "1", "", "")
-                                  << QStringLiteral("<td width=\"42%\" align=\"right\" VALIGN=\"TOP\">\r\n") << true;
+                                  << QStringLiteral("<td width=\"42%\" align=\"right\" VALIGN=\"TOP\">\r\n")
+                                  << true;
         QTest::newRow("layout 2") << letterhead("/l.png", "2", "", "")
-                                  << QStringLiteral("</b></font></td>      \r\n</tr>\r\n<tr>\r\n<td width=\"100%\" "
-                                                    "align=\"center\" colspan=\"2\">     \r\n")
+                                  << QStringLiteral(
+                                         "</b></font></td>      \r\n</tr>\r\n<tr>\r\n<td width=\"100%\" "
+                                         "align=\"center\" colspan=\"2\">     \r\n")
                                   << true;
         QTest::newRow("left-aligned text-only")
             << letterhead("", "", "1", "")
-            << QStringLiteral("Line 3</font></td>\r\n<td WIDTH=\"50%\" align=\"RIGHT\" style=\"padding-right:60px\">\r\n<br><font")
+            << QStringLiteral("Line 3</font></td>\r\n<td WIDTH=\"50%\" align=\"RIGHT\" "
+                              "style=\"padding-right:60px\">\r\n<br><font")
             << false;
         QTest::newRow("left-aligned with logo")
             << letterhead("/l.png", "2", "1", "")
-            << QStringLiteral("Line 3</font></td>\r\n<td WIDTH=\"40%\" align=\"RIGHT\" style=\"padding-right:60px\">\r\n<br><font")
+            << QStringLiteral("Line 3</font></td>\r\n<td WIDTH=\"40%\" align=\"RIGHT\" "
+                              "style=\"padding-right:60px\">\r\n<br><font")
             << true;
         QTest::newRow("address-right text-only")
             << letterhead("", "", "0", "1")
-            << QStringLiteral("<td WIDTH=\"50%\" align=\"left\" STYLE=\"PADDING-LEFT:0PX\">\r\n<font style=\"font-size:18pt;\"><b>Acme</b></font></td>\r\n")
+            << QStringLiteral("<td WIDTH=\"50%\" align=\"left\" STYLE=\"PADDING-LEFT:0PX\">\r\n<font "
+                              "style=\"font-size:18pt;\"><b>Acme</b></font></td>\r\n")
             << false;
         QTest::newRow("address-right with logo")
             << letterhead("/l.png", "0", "0", "1")
-            << QStringLiteral("<td width=\"50%\" align=\"left\"><font style=\"font-size:18pt;\"><b>Acme</b></font></td>\r\n<td WIDTH=\"50%\" align=\"RIGHT\"")
+            << QStringLiteral(
+                   "<td width=\"50%\" align=\"left\"><font "
+                   "style=\"font-size:18pt;\"><b>Acme</b></font></td>\r\n<td WIDTH=\"50%\" align=\"RIGHT\"")
             << true;
     }
 
@@ -107,21 +120,24 @@ private slots:
         const QString block = HeadingBlock::build(company(), lh, QStringLiteral("Invoice"));
         QVERIFY2(block.contains(marker), qPrintable(block));
         QCOMPARE(block.contains(LogoImgStart), hasLogo);
-        QVERIFY(block.startsWith(QStringLiteral("<div align=center><table style=\"BORDER-COLLAPSE: collapse;")));
+        QVERIFY(
+            block.startsWith(QStringLiteral("<div align=center><table style=\"BORDER-COLLAPSE: collapse;")));
         QVERIFY(block.endsWith(QStringLiteral("<br><br></td></tr>\r\n</table></div>")));
         QCOMPARE(block.count(QStringLiteral("Invoice</font><br>")), 1);
     }
 
     void unknownLayoutKeepsOnlyTheBadge()
     {
-        const QString block = HeadingBlock::build(company(), letterhead("/l.png", "7", "", ""), QStringLiteral("Invoice"));
+        const QString block =
+            HeadingBlock::build(company(), letterhead("/l.png", "7", "", ""), QStringLiteral("Invoice"));
         QVERIFY(!block.contains(QStringLiteral("Acme")));
         QVERIFY(block.contains(QStringLiteral("<tr><td valign=\"top\" align=center><br><br><font")));
     }
 
     void noBlockAtAll()
     {
-        QVERIFY(HeadingBlock::build(company(), letterhead("", "", "3", "3"), QStringLiteral("Invoice")).isEmpty());
+        QVERIFY(HeadingBlock::build(company(), letterhead("", "", "3", "3"), QStringLiteral("Invoice"))
+                    .isEmpty());
     }
 
     void logoUrl_data()
@@ -131,8 +147,8 @@ private slots:
         QTest::newRow("windows path with blanks") << QStringLiteral("C:\\My Logos\\logo 1.jpg")
                                                   << QStringLiteral("file:///C:/My%20Logos/logo%201.jpg");
         QTest::newRow("linux path") << QStringLiteral("/x/y") << QStringLiteral("file:///x/y");
-        QTest::newRow("linux path with blank") << QStringLiteral("/home/a b/l.gif")
-                                               << QStringLiteral("file:///home/a%20b/l.gif");
+        QTest::newRow("linux path with blank")
+            << QStringLiteral("/home/a b/l.gif") << QStringLiteral("file:///home/a%20b/l.gif");
     }
 
     void logoUrl()
@@ -148,12 +164,14 @@ private slots:
         QVERIFY(block.contains(QStringLiteral("border:1px solid black\">Tax&nbsp;Invoice</font><br>")));
         DocumentSnapshot snapshot;
         snapshot.document.docType = QStringLiteral("Tax Invoice");
-        QVERIFY(TitleBlock::build(snapshot).contains(QStringLiteral("width=40%>Tax&nbsp;Invoice&nbsp;No.</td>")));
+        QVERIFY(
+            TitleBlock::build(snapshot).contains(QStringLiteral("width=40%>Tax&nbsp;Invoice&nbsp;No.</td>")));
     }
 
     void threeLineAddressGivesTwoBreaks()
     {
-        const QString page = PageText::finalReplacements(HeadingBlock::build(company(), {}, QStringLiteral("Invoice")));
+        const QString page =
+            PageText::finalReplacements(HeadingBlock::build(company(), {}, QStringLiteral("Invoice")));
         QVERIFY(page.contains(QStringLiteral("Line 1<br>\r\nLine 2<br>\r\nLine 3</font>")));
     }
 
@@ -161,7 +179,8 @@ private slots:
     {
         CompanyProfile profile = company();
         profile.name = QStringLiteral("<b>Bold & Co</b>");
-        QVERIFY(HeadingBlock::build(profile, {}, QStringLiteral("Invoice")).contains(QStringLiteral("<b><b>Bold & Co</b>")));
+        QVERIFY(HeadingBlock::build(profile, {}, QStringLiteral("Invoice"))
+                    .contains(QStringLiteral("<b><b>Bold & Co</b>")));
     }
 
     void shipToRowOnlyWhenSomethingIsFilled_data()

@@ -1,6 +1,5 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
-
 #include "html/ItemsSection.h"
 #include "html/MoneyFreeItems.h"
 #include "html/MoneyFreeOption.h"
@@ -36,9 +35,11 @@ private slots:
         QTest::addColumn<int>("cells");
         QTest::addColumn<QString>("amountHeader");
         QTest::addColumn<QString>("span");
-        QTest::newRow("with discount column") << false << 6 << QStringLiteral("<th width=\"12%\">Amount $</th></tr>")
-                                              << QStringLiteral("colspan=2>");
-        QTest::newRow("chkNoDisc") << true << 5 << QStringLiteral("<th width=\"12%\">&nbsp;Amount $</th></tr>")
+        QTest::newRow("with discount column")
+            << false << 6 << QStringLiteral("<th width=\"12%\">Amount $</th></tr>")
+            << QStringLiteral("colspan=2>");
+        QTest::newRow("chkNoDisc") << true << 5
+                                   << QStringLiteral("<th width=\"12%\">&nbsp;Amount $</th></tr>")
                                    << QStringLiteral("colspan=1>");
     }
 
@@ -54,11 +55,17 @@ private slots:
         const QString header = ItemsSection::header(QStringLiteral("$"), !noDisc);
         QCOMPARE(header.count(QStringLiteral("<th ")), cells);
         QVERIFY(header.endsWith(amountHeader));
-        QCOMPARE(ItemsSection::itemRow(s.document.rows[0], false, !noDisc).count(QStringLiteral("class=itemrows>")), cells);
+        QCOMPARE(ItemsSection::itemRow(s.document.rows[0], false, !noDisc)
+                     .count(QStringLiteral("class=itemrows>")),
+                 cells);
         QCOMPARE(ItemsSection::emptyFillerRow(cells).count(QStringLiteral("<td ")), cells);
         const QString section = ItemsSection::build(s);
-        QVERIFY(section.contains(EmptyFiller + QStringLiteral("\r\n") + QString(QStringLiteral("<td style=\"text-align:right\">&nbsp;</td>\r\n")).repeated(cells - 1) + QStringLiteral("</tr>")));
-        QVERIFY(section.contains(QStringLiteral("font-weight:bold;\" ") + span + QStringLiteral("SubTotal :")));
+        QVERIFY(section.contains(
+            EmptyFiller + QStringLiteral("\r\n") +
+            QString(QStringLiteral("<td style=\"text-align:right\">&nbsp;</td>\r\n")).repeated(cells - 1) +
+            QStringLiteral("</tr>")));
+        QVERIFY(
+            section.contains(QStringLiteral("font-weight:bold;\" ") + span + QStringLiteral("SubTotal :")));
     }
 
     // R rows, P page rows, charges amount and taxable flag: empty filler rows and the charges row.
@@ -71,12 +78,18 @@ private slots:
         QTest::addColumn<int>("emptyFillers");
         QTest::addColumn<bool>("chargesRow");
         QTest::newRow("R10 P20 no charges") << 10 << QStringLiteral("20") << QString() << true << 10 << false;
-        QTest::newRow("R10 P10 taxable 5") << 10 << QStringLiteral("10") << QStringLiteral("5") << true << 0 << true;
-        QTest::newRow("R10 P20 taxable 5") << 10 << QStringLiteral("20") << QStringLiteral("5") << true << 9 << true;
-        QTest::newRow("R10 P20 non-taxable 5") << 10 << QStringLiteral("20") << QStringLiteral("5") << false << 10 << false;
-        QTest::newRow("R10 P5 non-taxable 5") << 10 << QStringLiteral("5") << QStringLiteral("5") << false << 1 << false;
-        QTest::newRow("R10 P5 no charges") << 10 << QStringLiteral("5") << QStringLiteral("0.00") << true << 0 << false;
-        QTest::newRow("page rows not a number") << 3 << QStringLiteral("many") << QString() << true << 0 << false;
+        QTest::newRow("R10 P10 taxable 5")
+            << 10 << QStringLiteral("10") << QStringLiteral("5") << true << 0 << true;
+        QTest::newRow("R10 P20 taxable 5")
+            << 10 << QStringLiteral("20") << QStringLiteral("5") << true << 9 << true;
+        QTest::newRow("R10 P20 non-taxable 5")
+            << 10 << QStringLiteral("20") << QStringLiteral("5") << false << 10 << false;
+        QTest::newRow("R10 P5 non-taxable 5")
+            << 10 << QStringLiteral("5") << QStringLiteral("5") << false << 1 << false;
+        QTest::newRow("R10 P5 no charges")
+            << 10 << QStringLiteral("5") << QStringLiteral("0.00") << true << 0 << false;
+        QTest::newRow("page rows not a number")
+            << 3 << QStringLiteral("many") << QString() << true << 0 << false;
     }
 
     void fillerRows()
@@ -95,8 +108,9 @@ private slots:
         QCOMPARE(section.count(ChargesRow), chargesRow ? 1 : 0);
         QCOMPARE(section.count(ItemRowStart), rows);
         if (chargesRow)
-            QVERIFY(section.contains(QStringLiteral("<b>Delivery :</b> </td>\r\n<td  style=\"text-align:right;"
-                                                    "padding-right:25px\"><b>5.00</b></td>\r\n</tr>\r\n<tr><td colspan=6>")));
+            QVERIFY(section.contains(
+                QStringLiteral("<b>Delivery :</b> </td>\r\n<td  style=\"text-align:right;"
+                               "padding-right:25px\"><b>5.00</b></td>\r\n</tr>\r\n<tr><td colspan=6>")));
         // The money-free page pads to the same count, with three cells and never a charges row.
         const QString moneyFree = MoneyFreeItems::build(s);
         QCOMPARE(moneyFree.count(EmptyFiller), emptyFillers + (chargesRow ? 1 : 0));
@@ -143,9 +157,10 @@ private slots:
         s.document.chargesTaxable = !nonTaxableCharges;
         s.document.chargesAmount = nonTaxableCharges ? QStringLiteral("5") : QString();
         const QString totals = ItemsSection::totals(s);
-        QVERIFY(totals.startsWith(QStringLiteral("<tr><td style=\"text-align:left;padding-left:20px;font-weight:bold;\" "
-                                                 "colspan=3 rowspan=%1 valign=middle></td>\r\n")
-                                      .arg(span)));
+        QVERIFY(totals.startsWith(
+            QStringLiteral("<tr><td style=\"text-align:left;padding-left:20px;font-weight:bold;\" "
+                           "colspan=3 rowspan=%1 valign=middle></td>\r\n")
+                .arg(span)));
         QCOMPARE(totals.count(QStringLiteral("padding-right:25px;font-weight:bold\">")), labelCells);
         QCOMPARE(totals.contains(QStringLiteral("colspan=2>Delivery:</td>\r\n")), nonTaxableCharges);
         QCOMPARE(totals.contains(QStringLiteral("SubTotal :")), !hideTax);
@@ -184,15 +199,9 @@ private slots:
         const QString section = ItemsSection::build(s);
         QCOMPARE(section.count(QStringLiteral("<strike>")), kind == ItemsSection::RowKind::Struck ? 6 : 0);
         QCOMPARE(section.count(DescOnly), kind == ItemsSection::RowKind::DescriptionOnly ? 1 : 0);
-        QCOMPARE(section.count(ItemRowStart), kind == ItemsSection::RowKind::LeftOut || kind == ItemsSection::RowKind::DescriptionOnly ? 0 : 1);
-    }
-
-    void struckCellsCloseTheStrike()
-    {
-        DocumentRow row;
-        row.productId = QStringLiteral("X");
-        QVERIFY(ItemsSection::itemRow(row, true, true)
-                    .startsWith(QStringLiteral("<tr>\r\n<td style=\"text-align:center\" class=itemrows><strike>X</strike></td>\r\n")));
+        QCOMPARE(
+            section.count(ItemRowStart),
+            kind == ItemsSection::RowKind::LeftOut || kind == ItemsSection::RowKind::DescriptionOnly ? 0 : 1);
     }
 
     void notesBox_data()
@@ -201,9 +210,12 @@ private slots:
         QTest::addColumn<bool>("shown");
         QTest::newRow("empty") << QString() << false;
         QTest::newRow("blanks only") << QStringLiteral("   \r\n ") << false;
-        QTest::newRow("rtf of blanks") << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20  \\par }") << false;
+        QTest::newRow("rtf of blanks")
+            << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20  \\par }") << false;
         QTest::newRow("text") << QStringLiteral("Thanks") << true;
-        QTest::newRow("rtf text") << QStringLiteral("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Hi\\par }") << true;
+        QTest::newRow("rtf text") << QStringLiteral(
+                                         "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Hi\\par }")
+                                  << true;
     }
 
     void notesBox()
@@ -214,9 +226,12 @@ private slots:
         s.document.notes = notes;
         QCOMPARE(ItemsSection::notesBox(s, false).isEmpty(), !shown);
         if (shown) {
-            QVERIFY(ItemsSection::notesBox(s, false).endsWith(QStringLiteral("</td></tr></table></td></tr></table></div>")));
-            QVERIFY(ItemsSection::notesBox(s, true).startsWith(QStringLiteral("<br><br><div align=\"left\"")));
-            QVERIFY(ItemsSection::notesBox(s, true).endsWith(QStringLiteral("</td></tr></table></td></tr></table><br></div>")));
+            QVERIFY(ItemsSection::notesBox(s, false).endsWith(
+                QStringLiteral("</td></tr></table></td></tr></table></div>")));
+            QVERIFY(
+                ItemsSection::notesBox(s, true).startsWith(QStringLiteral("<br><br><div align=\"left\"")));
+            QVERIFY(ItemsSection::notesBox(s, true).endsWith(
+                QStringLiteral("</td></tr></table></td></tr></table><br></div>")));
         }
     }
 
@@ -225,7 +240,8 @@ private slots:
         QTest::addColumn<bool>("option");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("abc-1") << true << QStringLiteral(" abc-1 ") << QStringLiteral("padding-left:30px\">*ABC-1*</div>");
+        QTest::newRow("abc-1") << true << QStringLiteral(" abc-1 ")
+                               << QStringLiteral("padding-left:30px\">*ABC-1*</div>");
         QTest::newRow("blank number") << true << QStringLiteral("  ") << QString();
         QTest::newRow("option off") << false << QStringLiteral("abc-1") << QString();
     }
@@ -271,7 +287,9 @@ private slots:
         s.document.balance = balance;
         s.document.company.currencySymbol = QStringLiteral("$");
         const QString section = MoneyFreeItems::build(s);
-        QCOMPARE(section.contains(QStringLiteral("colspan=\"2\">Balance : $") + balance + QStringLiteral("</td>\r\n<td></td></tr></table></div>")), shown);
+        QCOMPARE(section.contains(QStringLiteral("colspan=\"2\">Balance : $") + balance +
+                                  QStringLiteral("</td>\r\n<td></td></tr></table></div>")),
+                 shown);
     }
 
     void showBalanceOnlyFollowsHideMoney()
