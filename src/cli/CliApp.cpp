@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
 #include "cli/ImportLegacyCommand.h"
+#include "cli/RenderCommand.h"
 
 #include <functional>
 #include <map>
@@ -17,6 +18,7 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {QStringLiteral("company"), runCompanyCommand},
         {QStringLiteral("import-legacy"), runImportLegacyCommand},
+        {QStringLiteral("render"), runRenderCommand},
     };
     return table;
 }

@@ -11,6 +11,7 @@
 #include "editor/widgets/HeaderPanel.h"
 #include "editor/widgets/NotesPanel.h"
 #include "editor/widgets/TotalsPanel.h"
+#include "html/GenerateCommand.h"
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
@@ -21,6 +22,8 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -74,6 +77,10 @@ void MainWindow::buildPanels()
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(m_savedDocs, 1);
     topLayout->addWidget(m_showSettings);
+    auto* html = new QPushButton(QStringLiteral("Html"), topBar);
+    html->setObjectName(QStringLiteral("cmdHtml"));
+    connect(html, &QPushButton::clicked, this, &MainWindow::generatePage);
+    topLayout->addWidget(html);
 
     auto* inner = new QWidget;
     inner->setObjectName(QStringLiteral("PicInner"));
@@ -138,6 +145,25 @@ void MainWindow::showDocument(const Document& document)
 void MainWindow::saveDocument()
 {
     // The save command arrives with document storage.
+}
+
+void MainWindow::generatePage()
+{
+    Document current = document();
+    GenerateCommand command(m_dialogs, m_pageShower, AppPaths::generatedPage());
+    const GenerateCommand::Outcome outcome = command.run(current);
+    if (outcome.status != GenerateCommand::Status::Stopped)
+        showDocument(current);  // the recalculated amounts and totals
+    if (outcome.scrollGridToTop) {
+        if (auto* scroll = findChild<QScrollBar*>(QStringLiteral("VScroll1")))
+            scroll->setValue(0);
+    }
+    const QString focusName = outcome.focus == GenerateFocus::DocType       ? QStringLiteral("cboDoc")
+                              : outcome.focus == GenerateFocus::ChargesName ? QStringLiteral("cbodelivery")
+                              : outcome.focus == GenerateFocus::DocNumber   ? QStringLiteral("txtDocNumber")
+                                                                            : QString();
+    if (auto* target = focusName.isEmpty() ? nullptr : findChild<QWidget*>(focusName))
+        target->setFocus();
 }
 
 void MainWindow::assignAutoNumber()

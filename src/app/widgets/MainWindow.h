@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Document.h"
+#include "html/DesktopPageShower.h"
 
 #include <QMainWindow>
 
@@ -40,9 +41,13 @@ public:
     NotesPanel* notes() const { return m_notes; }
     SettingsPanel* settingsPanel() const { return m_settingsPanel; }
     SavedDocsPanel* savedDocs() const { return m_savedDocs; }
+    // The internal browser window that shows generated pages; without one the desktop's opener does.
+    void setPageViewer(DesktopPageShower::InternalViewer viewer) { m_pageShower = DesktopPageShower(std::move(viewer)); }
 
 public slots:
     void saveDocument();
+    // "Html": checks, recalculates, writes and shows the printable page.
+    void generatePage();
     void assignAutoNumber();
     void showAbout();
     void openUserGuide();
@@ -69,4 +74,5 @@ private:
     QScrollArea* m_page;
     bool m_activatedOnce = false;
     CompanyProfile m_company;
+    DesktopPageShower m_pageShower;
 };
