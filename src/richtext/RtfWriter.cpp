@@ -122,8 +122,8 @@ private:
             out += QLatin1String("\\qr");
         else if (format.alignment == RichParagraphFormat::Center)
             out += QLatin1String("\\qc");
-        // A following control word needs no delimiter; text gets one from switchTo or here.
-        return out + QLatin1Char(' ');
+        // A control word needs a blank before text can follow; after a group's brace a blank would be text.
+        return out.endsWith(QLatin1Char('}')) ? out : out + QLatin1Char(' ');
     }
 
     int colorIndex(const std::optional<QRgb>& colour) const

@@ -75,6 +75,13 @@ private slots:
         paragraphs.setParagraphFormat({RichParagraphFormat::Left, -200, 0, false});
         paragraphs.appendText(QStringLiteral("outdented"), base());
         QTest::newRow("paragraph formats and marks") << paragraphs;
+
+        RichText bulletOnly(base());
+        bulletOnly.appendText(QStringLiteral("a"), base());
+        bulletOnly.endParagraph(base());
+        bulletOnly.setParagraphFormat({RichParagraphFormat::Left, 0, 0, true});
+        bulletOnly.appendText(QStringLiteral(" starts with a blank"), base());
+        QTest::newRow("bullet then blank") << bulletOnly;
     }
 
     void roundTrip()
