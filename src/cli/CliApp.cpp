@@ -2,6 +2,9 @@
 
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
+#include "cli/ImageTagCommand.h"
+#include "cli/JpegSizeCommand.h"
+#include "cli/Rtf2HtmlCommand.h"
 
 #include <functional>
 #include <map>
@@ -15,6 +18,9 @@ const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
         {QStringLiteral("company"), runCompanyCommand},
+        {QStringLiteral("rtf2html"), runRtf2HtmlCommand},
+        {QStringLiteral("jpeg-size"), runJpegSizeCommand},
+        {QStringLiteral("image-tag"), runImageTagCommand},
     };
     return table;
 }
