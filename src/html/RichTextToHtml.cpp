@@ -115,6 +115,11 @@ public:
 private:
     void applyFormat(const IndexFormat& format, bool first)
     {
+        // Every character of a run shares its format: once recorded, it cannot differ again
+        // until a line break closes a list behind the recorded state's back.
+        if (format.character == m_applied.character && format.paragraph == m_applied.paragraph)
+            return;
+        m_applied = format;
         const RichCharFormat& c = *format.character;
         const RichParagraphFormat& para = *format.paragraph;
         spanStyle(c, first);
@@ -210,6 +215,7 @@ private:
     {
         m_out += QLatin1String("<BR>");
         if (m_typedList || m_bullet) {
+            m_applied = {};
             m_out += QLatin1String("</ul>");
             m_afterList = true;
             m_typedList = false;
@@ -227,6 +233,7 @@ private:
     }
 
     QString m_out;
+    IndexFormat m_applied{nullptr, nullptr};
     bool m_hasFont = false;
     QString m_fontName;
     int m_halfPoints = 0;
