@@ -189,7 +189,7 @@ void RtfParser::controlWord(const QString& word, bool hasNumber, int number)
             m_fontNumber = number;
         else if (word == QLatin1String("fcharset"))
             m_fontEntry.charset = number;
-        else if (word == QLatin1String("u") || word == QLatin1String("uc"))
+        else
             documentWord(word, hasNumber, number);  // font names may hold any character
         return;
     }
