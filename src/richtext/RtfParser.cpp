@@ -360,10 +360,14 @@ void RtfParser::literal(QChar c)
         return;
     if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
         return;
-    if (c == QLatin1Char(';') && state().destination == Destination::FontTable)
-        commitFont();  // only a written ';' ends a font name; an escaped one belongs to it
-    else
-        output(QString(c));
+    if (state().destination == Destination::FontTable) {
+        if (c == QLatin1Char(';'))
+            commitFont();  // only a written ';' ends a font name; an escaped one belongs to it
+        else if (c != QLatin1Char(' ') || !m_fontEntry.name.isEmpty())
+            output(QString(c));  // blanks before a name separate it from the control words
+        return;
+    }
+    output(QString(c));
 }
 
 void RtfParser::output(const QString& text)
@@ -390,7 +394,7 @@ void RtfParser::output(const QString& text)
 
 void RtfParser::commitFont()
 {
-    const QString name = m_fontEntry.name.trimmed();
+    const QString name = m_fontEntry.name;
     if (!name.isEmpty() && m_fonts.size() < kMaxTableEntries)
         m_fonts.insert(m_fontNumber, Font{name, m_fontEntry.charset});
     m_fontEntry = Font{};

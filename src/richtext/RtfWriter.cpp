@@ -28,8 +28,8 @@ QString escaped(const QString& text, bool inFontTable = false)
             out += QLatin1String("\\tab ");
         } else if (c == QChar::LineSeparator) {
             out += QLatin1String("\\line ");
-        } else if (inFontTable && c == QLatin1Char(';')) {
-            out += QLatin1String("\\'3b");
+        } else if (inFontTable && (c == QLatin1Char(';') || (c == QLatin1Char(' ') && out.isEmpty()))) {
+            out += QStringLiteral("\\'%1").arg(unit, 2, 16, QLatin1Char('0'));
         } else if (unit >= 0x20 && unit < 0x7F) {
             out += c;
         } else if (const auto byte = RtfCodePage::encode1252(c); byte && unit >= 0x80) {

@@ -58,7 +58,7 @@ private slots:
                             f.color = qRgb(255, 255, 0); f.background = qRgb(1, 2, 3); }));
         runs.appendText(QStringLiteral("big "), changed([](RichCharFormat& f) { f.halfPoints = 48; }));
         runs.appendText(QStringLiteral("half "), changed([](RichCharFormat& f) { f.halfPoints = 21; }));
-        runs.appendText(QStringLiteral("font;{x}"), changed([](RichCharFormat& f) { f.fontName = QStringLiteral("Odd; {Font}\t\u0090\u65e5"); }));
+        runs.appendText(QStringLiteral("font;{x}"), changed([](RichCharFormat& f) { f.fontName = QStringLiteral(" Odd; {Font}\t\u0090\u65e5 "); }));
         QTest::newRow("character formats") << runs;
 
         RichText paragraphs(base());
