@@ -4,6 +4,9 @@
 #include "cli/CompanyCommand.h"
 #include "cli/ImportLegacyCommand.h"
 #include "cli/RenderCommand.h"
+#include "cli/ImageTagCommand.h"
+#include "cli/JpegSizeCommand.h"
+#include "cli/Rtf2HtmlCommand.h"
 
 #include <functional>
 #include <map>
@@ -19,6 +22,9 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("company"), runCompanyCommand},
         {QStringLiteral("import-legacy"), runImportLegacyCommand},
         {QStringLiteral("render"), runRenderCommand},
+        {QStringLiteral("rtf2html"), runRtf2HtmlCommand},
+        {QStringLiteral("jpeg-size"), runJpegSizeCommand},
+        {QStringLiteral("image-tag"), runImageTagCommand},
     };
     return table;
 }

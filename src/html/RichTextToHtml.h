@@ -1,10 +1,16 @@
 #pragma once
 
+#include "richtext/RichText.h"
+
 #include <QString>
 
-// The HTML fragment of one rich-text box, given its content as RTF (or plain text).
+// The HTML fragment of one rich-text box: a tag wherever a formatting attribute changes from one
+// caret index to the next, the characters copied unescaped, paragraph breaks as <BR>.
 class RichTextToHtml
 {
 public:
+    // Content as stored: RTF, or plain text in the description box's default format.
     static QString convert(const QString& rtfOrPlainText);
+    static QString convert(const QString& rtfOrPlainText, const RichCharFormat& plainFormat);
+    static QString convert(const RichText& text);
 };

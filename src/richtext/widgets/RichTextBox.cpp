@@ -1,16 +1,299 @@
 #include "richtext/widgets/RichTextBox.h"
 
-RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+#include "richtext/BoxFormats.h"
+#include "richtext/RichTextDocument.h"
+#include "richtext/RtfReader.h"
+#include "richtext/RtfWriter.h"
+
+#include <QContextMenuEvent>
+#include <QTextBlock>
+#include <QTextList>
+
+namespace {
+
+QTextListFormat bulletList()
 {
-    setAcceptRichText(false);
+    QTextListFormat format;
+    format.setStyle(QTextListFormat::ListDisc);
+    format.setIndent(1);
+    return format;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget* parent) : RichTextBox(BoxFormats::description(), parent) {}
+
+RichTextBox::RichTextBox(const RichCharFormat& defaultFormat, QWidget* parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);  // pasted text takes the box's formatting, as typed text does
+    setDefaultFormat(defaultFormat);
+    setRichText(RichText(defaultFormat));
+}
+
+void RichTextBox::setDefaultFormat(const RichCharFormat& format)
+{
+    m_defaultFormat = format;
+    QFont font(format.fontName);
+    font.setPointSizeF(format.pointSize());
+    font.setBold(format.bold);
+    document()->setDefaultFont(font);
 }
 
 QString RichTextBox::textRtf() const
 {
-    return toPlainText();
+    return RtfWriter::write(richText());
 }
 
 void RichTextBox::setTextRtf(const QString& rtf)
 {
-    setPlainText(rtf);
+    setRichText(RtfReader::readContent(rtf, m_defaultFormat));
+}
+
+RichText RichTextBox::richText() const
+{
+    return RichTextDocument::read(*document(), m_defaultFormat);
+}
+
+void RichTextBox::setRichText(const RichText& text)
+{
+    // Loading is not an edit the user could undo.
+    document()->setUndoRedoEnabled(false);
+    RichTextDocument::fill(*document(), text);
+    document()->setUndoRedoEnabled(true);
+    QTextCursor cursor(document());
+    setTextCursor(cursor);
+    setCurrentCharFormat(cursor.charFormat());
+}
+
+void RichTextBox::setSelectionBold(bool on)
+{
+    QTextCharFormat format;
+    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelectionItalic(bool on)
+{
+    QTextCharFormat format;
+    format.setFontItalic(on);
+    mergeCurrentCharFormat(format);
+}
+
+TriState RichTextBox::selectionUnderline() const
+{
+    return selectionFlag([](const QTextCharFormat& format) { return format.fontUnderline(); });
+}
+
+void RichTextBox::setSelectionUnderline(bool on)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(on);
+    mergeCurrentCharFormat(format);
+}
+
+TriState RichTextBox::selectionStrikeout() const
+{
+    return selectionFlag([](const QTextCharFormat& format) { return format.fontStrikeOut(); });
+}
+
+void RichTextBox::setSelectionStrikeout(bool on)
+{
+    QTextCharFormat format;
+    format.setFontStrikeOut(on);
+    mergeCurrentCharFormat(format);
+}
+
+TriState RichTextBox::selectionBullet() const
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    int on = 0, count = 0;
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+        ++count;
+        on += block.textList() ? 1 : 0;
+        if (block == last)
+            break;
+    }
+    return on == 0 ? TriState::Off : on == count ? TriState::On : TriState::Mixed;
+}
+
+void RichTextBox::setSelectionBullet(bool on)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (on) {
+        cursor.createList(bulletList());
+    } else {
+        forEachSelectedBlock([](QTextCursor& blockCursor) {
+            QTextBlockFormat format = blockCursor.blockFormat();
+            format.setObjectIndex(-1);
+            format.setIndent(0);
+            blockCursor.setBlockFormat(format);
+        });
+    }
+    cursor.endEditBlock();
+}
+
+void RichTextBox::setSelectionAlignment(int alignment)
+{
+    setAlignment(alignment == RichParagraphFormat::Right    ? Qt::AlignRight
+                 : alignment == RichParagraphFormat::Center ? Qt::AlignHCenter
+                                                            : Qt::AlignLeft);
+}
+
+std::optional<int> RichTextBox::selectionIndent() const
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    std::optional<int> indent;
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+        const int twips = RichTextDocument::fromQt(block).indent;
+        if (indent && *indent != twips)
+            return std::nullopt;
+        indent = twips;
+        if (block == last)
+            break;
+    }
+    return indent;
+}
+
+void RichTextBox::setSelectionIndent(int twips)
+{
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    forEachSelectedBlock([twips](QTextCursor& blockCursor) {
+        QTextBlockFormat format = blockCursor.blockFormat();
+        const int hanging = format.intProperty(RichTextDocument::HangingTwips);
+        format.setProperty(RichTextDocument::IndentTwips, twips);
+        format.setLeftMargin(RichTextDocument::pixels(twips + hanging));
+        blockCursor.setBlockFormat(format);
+    });
+    cursor.endEditBlock();
+}
+
+void RichTextBox::setSelectionFontSize(double points)
+{
+    QTextCharFormat format;
+    format.setFontPointSize(qRound(points * 2) / 2.0);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelectionFontName(const QString& name)
+{
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{name});
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelectionColor(QRgb colour)
+{
+    QTextCharFormat format;
+    format.setForeground(QColor::fromRgb(colour));
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelectionBackground(std::optional<QRgb> colour)
+{
+    if (colour) {
+        QTextCharFormat format;
+        format.setBackground(QColor::fromRgb(*colour));
+        mergeCurrentCharFormat(format);
+        return;
+    }
+    // Merging cannot remove a property: rewrite each selected piece without its background.
+    QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) {
+        QTextCharFormat format = currentCharFormat();
+        format.clearBackground();
+        setCurrentCharFormat(format);
+        return;
+    }
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    cursor.beginEditBlock();
+    for (int position = start; position < end;) {
+        QTextCursor piece(document());
+        piece.setPosition(position);
+        piece.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        const int pieceEnd = piece.position();
+        QTextCharFormat format = piece.charFormat();
+        format.clearBackground();
+        piece.setCharFormat(format);
+        position = std::max(pieceEnd, position + 1);
+    }
+    cursor.endEditBlock();
+}
+
+QString RichTextBox::selectedText() const
+{
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void RichTextBox::replaceSelection(const QString& text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    textCursor().insertText(plain);
+}
+
+void RichTextBox::takeFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Only the right mouse button opens the edit menu; the keyboard's menu key does nothing here.
+    if (event->reason() == QContextMenuEvent::Mouse)
+        emit editMenuRequested(event->globalPos());
+    event->accept();
+}
+
+void RichTextBox::focusInEvent(QFocusEvent* event)
+{
+    QTextEdit::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusReceived();
+}
+
+void RichTextBox::focusOutEvent(QFocusEvent* event)
+{
+    QTextEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusLost();
+}
+
+TriState RichTextBox::selectionFlag(const std::function<bool(const QTextCharFormat&)>& test) const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return test(cursor.charFormat()) ? TriState::On : TriState::Off;
+    bool anyOn = false, anyOff = false;
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end; block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int from = std::max(start, fragment.position());
+            const int to = std::min(end, fragment.position() + fragment.length());
+            if (from >= to)
+                continue;
+            (test(fragment.charFormat()) ? anyOn : anyOff) = true;
+        }
+    }
+    return anyOn && anyOff ? TriState::Mixed : anyOn ? TriState::On : TriState::Off;
+}
+
+void RichTextBox::forEachSelectedBlock(const std::function<void(QTextCursor&)>& change)
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+        QTextCursor blockCursor(block);
+        change(blockCursor);
+        if (block == last)
+            break;
+    }
 }

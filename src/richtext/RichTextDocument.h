@@ -1,0 +1,28 @@
+#pragma once
+
+#include "richtext/RichText.h"
+
+#include <QTextCharFormat>
+#include <QTextFormat>
+
+class QTextBlock;
+class QTextDocument;
+
+// Puts a RichText into a QTextDocument and reads it back unchanged. Indents are kept in twips in
+// the block format, so that the pixel margins the editor shows never round them.
+class RichTextDocument
+{
+public:
+    enum Property { IndentTwips = QTextFormat::UserProperty + 1, HangingTwips };
+
+    static void fill(QTextDocument& document, const RichText& text);
+    // Properties missing from a format are those of `fallback`, the box's default format.
+    static RichText read(const QTextDocument& document, const RichCharFormat& fallback);
+
+    static QTextCharFormat toQt(const RichCharFormat& format);
+    static RichCharFormat fromQt(const QTextCharFormat& format, const RichCharFormat& fallback);
+    static QTextBlockFormat toQt(const RichParagraphFormat& format);
+    static RichParagraphFormat fromQt(const QTextBlock& block);
+    // Twips to the editor's pixels at 96 dots per inch.
+    static double pixels(int twips) { return twips / 15.0; }
+};

@@ -1,0 +1,98 @@
+#include "richtext/RtfCodePage.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; the five unassigned bytes keep their own value.
+constexpr std::array<char16_t, 32> kHighControls{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decode1252(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value >= 0x80 && value < 0xA0)
+            text += QChar(kHighControls[value - 0x80]);
+        else
+            text += QChar(static_cast<char16_t>(value));
+    }
+    return text;
+}
+
+const char* encodingName(int codePage)
+{
+    switch (codePage) {
+    case 932: return "Shift_JIS";
+    case 936: return "GBK";
+    case 949: return "EUC-KR";
+    case 950: return "Big5";
+    case 874: return "windows-874";
+    case 1250: return "windows-1250";
+    case 1251: return "windows-1251";
+    case 1253: return "windows-1253";
+    case 1254: return "windows-1254";
+    case 1255: return "windows-1255";
+    case 1256: return "windows-1256";
+    case 1257: return "windows-1257";
+    case 1258: return "windows-1258";
+    case 437: return "IBM437";
+    case 10000: return "macintosh";
+    default: return nullptr;
+    }
+}
+
+} // namespace
+
+int RtfCodePage::forCharset(int charset)
+{
+    switch (charset) {
+    case 77: return 10000;
+    case 128: return 932;
+    case 129: return 949;
+    case 134: return 936;
+    case 136: return 950;
+    case 161: return 1253;
+    case 162: return 1254;
+    case 163: return 1258;
+    case 177: return 1255;
+    case 178: return 1256;
+    case 186: return 1257;
+    case 204: return 1251;
+    case 222: return 874;
+    case 238: return 1250;
+    case 255: return 437;
+    default: return 0;
+    }
+}
+
+QString RtfCodePage::decode(const QByteArray& bytes, int codePage)
+{
+    if (const char* name = encodingName(codePage)) {
+        QStringDecoder decoder(name);
+        if (decoder.isValid()) {
+            QString text = decoder.decode(bytes);
+            if (!decoder.hasError())
+                return text;
+        }
+    }
+    return decode1252(bytes);
+}
+
+std::optional<unsigned char> RtfCodePage::encode1252(QChar c)
+{
+    const char16_t unit = c.unicode();
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<unsigned char>(unit);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == unit && unit >= 0x100)
+            return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}

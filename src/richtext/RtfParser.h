@@ -1,0 +1,82 @@
+#pragma once
+
+#include "richtext/RichText.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <vector>
+
+// The tokenizer and group state machine behind RtfReader. Iterative, with bounded nesting and
+// clamped numbers, so hostile input costs time linear in its length and nothing more.
+class RtfParser
+{
+public:
+    RtfParser(const QString& rtf, const RichCharFormat& fallback);
+    RichText parse();
+
+private:
+    enum class Destination { Text, FontTable, ColorTable, Skip };
+
+    struct State
+    {
+        Destination destination = Destination::Text;
+        int font = -1;
+        int halfPoints = 24;
+        bool bold = false, italic = false, underline = false, strike = false;
+        int color = 0, background = 0;
+        int alignment = 0, leftIndent = 0, firstIndent = 0;
+        bool bullet = false;
+        int skipAfterUnicode = 1;
+    };
+    struct Font
+    {
+        QString name;
+        int charset = 0;
+    };
+
+    void openGroup();
+    void closeGroup();
+    void controlWord(const QString& word, bool hasNumber, int number);
+    bool destinationWord(const QString& word);
+    bool characterWord(const QString& word, bool hasNumber, int number);
+    bool paragraphWord(const QString& word, bool hasNumber, int number);
+    bool documentWord(const QString& word, bool hasNumber, int number);
+    void controlSymbol(QChar symbol);
+    void hexByte();
+    void literal(QChar c);
+    void output(const QString& text);
+    void commitFont();
+    void flushBytes();
+    void flushText();
+    void endParagraph();
+    void resetCharacterFormat();
+    void markParentBulleted();
+    bool consumeSkipped();
+    void skipBinary(int count);
+    int codePage() const;
+    RichCharFormat charFormat() const;
+    RichParagraphFormat paragraphFormat() const;
+    State& state() { return m_stack.back(); }
+    const State& state() const { return m_stack.back(); }
+
+    const QString m_input;
+    qsizetype m_pos = 0;
+    RichCharFormat m_fallback;
+    RichText m_text;
+    std::vector<State> m_stack;
+    int m_overflowDepth = 0;     // groups opened beyond the nesting limit
+    bool m_ignorableNext = false;  // after \*: an unknown destination is skipped
+    int m_pendingSkip = 0;       // characters still to drop after \uN
+    int m_documentCodePage = 1252;
+    int m_defaultFont = 0;
+    QHash<int, Font> m_fonts;
+    Font m_fontEntry;
+    int m_fontNumber = 0;
+    std::vector<std::optional<QRgb>> m_colors;
+    int m_red = 0, m_green = 0, m_blue = 0;
+    bool m_colorGiven = false;
+    QByteArray m_bytes;  // \'hh bytes not yet decoded (multi-byte code pages need them together)
+    QString m_pending;   // text not yet added in the current format
+};

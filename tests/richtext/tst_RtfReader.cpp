@@ -1,0 +1,153 @@
+#include "TestSupport.h"
+
+#include "richtext/RtfReader.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+
+namespace {
+
+RichText readFile(const QString& name)
+{
+    QFile file(TestSupport::testData(QStringLiteral("rtf/") + name));
+    if (!file.open(QIODevice::ReadOnly))
+        return RichText();
+    return RtfReader::read(QString::fromLatin1(file.readAll()));
+}
+
+const RichRun* runWith(const RichText& text, const QString& piece)
+{
+    for (const RichParagraph& paragraph : text.paragraphs()) {
+        for (const RichRun& run : paragraph.runs) {
+            if (run.text.contains(piece))
+                return &run;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestRtfReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bulletsAsTheWindowsControlWritesThem()
+    {
+        const RichText text = readFile(QStringLiteral("bullets.rtf"));
+        QCOMPARE(text.plainText(), QStringLiteral("Oak table red caf\u00e9 marked\r\nlegs: 4\r\ntop: 2 m\r\ncentred italic"));
+        const auto& paragraphs = text.paragraphs();
+        QCOMPARE(paragraphs.size(), 4);
+        QVERIFY(!paragraphs[0].format.bullet);
+        QVERIFY(paragraphs[1].format.bullet);
+        QVERIFY(paragraphs[2].format.bullet);  // carried over: no \pard in between
+        QCOMPARE(paragraphs[1].format.indent, 0);
+        QCOMPARE(paragraphs[1].format.hanging, 200);
+        QCOMPARE(paragraphs[3].format.alignment, int(RichParagraphFormat::Center));
+        QVERIFY(!paragraphs[3].format.bullet);
+
+        const RichRun* red = runWith(text, QStringLiteral("red"));
+        QVERIFY(red);
+        QCOMPARE(red->format.color, std::optional<QRgb>(qRgb(255, 0, 0)));
+        QVERIFY(red->format.bold);
+        QCOMPARE(red->format.fontName, QStringLiteral("Arial"));
+        QCOMPARE(red->format.halfPoints, 22);
+        const RichRun* marked = runWith(text, QStringLiteral("marked"));
+        QCOMPARE(marked->format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
+        QVERIFY(!paragraphs[0].mark.bold);  // \b0 came before the \par
+        QVERIFY(runWith(text, QStringLiteral("centred"))->format.italic);
+    }
+
+    void highlightsAndCharacterFlags()
+    {
+        const RichText text = readFile(QStringLiteral("highlights.rtf"));
+        QCOMPARE(text.plainText(), QStringLiteral("plain green and blue back end\r\nunder gone"));
+        QCOMPARE(runWith(text, QStringLiteral("green"))->format.background, std::optional<QRgb>(qRgb(0, 255, 0)));
+        QCOMPARE(runWith(text, QStringLiteral("blue"))->format.background, std::optional<QRgb>(qRgb(0, 0, 255)));
+        QVERIFY(!runWith(text, QStringLiteral("plain"))->format.background);
+        QCOMPARE(runWith(text, QStringLiteral("plain"))->format.halfPoints, 20);
+        const RichRun* under = runWith(text, QStringLiteral("under"));
+        QVERIFY(under->format.underline);
+        QCOMPARE(under->format.fontName, QStringLiteral("Times New Roman"));
+        QVERIFY(runWith(text, QStringLiteral("gone"))->format.strike);
+        QVERIFY(!runWith(text, QStringLiteral("gone"))->format.underline);
+        QCOMPARE(text.paragraphs()[1].format.indent, 500);
+    }
+
+    void accentsCodePagesAndUnicode()
+    {
+        const RichText text = readFile(QStringLiteral("accents.rtf"));
+        QCOMPARE(text.plainText(), QStringLiteral("caf\u00e9 cr\u00e8me \u20ac \u2013\tna\u00efve\u2028x\r\n"
+                                                  "\u041f\u0440\u0438\u0432\u0435\u0442\r\n\u65e5\u672c"));
+        QCOMPARE(text.paragraphs()[0].format.alignment, int(RichParagraphFormat::Right));
+    }
+
+    void plainTextContent()
+    {
+        RichCharFormat format;
+        format.fontName = QStringLiteral("Arial");
+        format.bold = true;
+        const RichText text = RtfReader::readContent(QStringLiteral("a {b}\r\nc\nd"), format);
+        QCOMPARE(text.plainText(), QStringLiteral("a {b}\r\nc\r\nd"));
+        QCOMPARE(text.paragraphs()[0].runs[0].format, format);
+        QVERIFY(RtfReader::isRtf(QStringLiteral("{\\rtf1 x}")));
+        QVERIFY(!RtfReader::isRtf(QStringLiteral(" {\\rtf1 x}")));
+    }
+
+    void damagedInput_data()
+    {
+        QTest::addColumn<QString>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing closing braces") << QStringLiteral("{\\rtf1{\\b bold {\\i both") << QStringLiteral("bold both");
+        QTest::newRow("extra closing braces") << QStringLiteral("{\\rtf1 a}}}} b}") << QStringLiteral("a b");
+        QTest::newRow("huge numbers") << QStringLiteral("{\\rtf1\\fs99999999999999999999\\li-99999999999999\\cf77777777777\\u99999999999?a\\uc999999 b}")
+                                      << QStringLiteral("ab");
+        QTest::newRow("bad hex") << QStringLiteral("{\\rtf1 a\\'zz b\\'4 c\\'}") << QStringLiteral("azz b c");
+        QTest::newRow("backslash at end") << QStringLiteral("{\\rtf1 a\\") << QStringLiteral("a");
+        QTest::newRow("bin beyond the end") << QStringLiteral("{\\rtf1 a\\bin999999 xyz}") << QStringLiteral("a");
+        QTest::newRow("bin skips its bytes") << QStringLiteral("{\\rtf1 a\\bin3 {}\\b}") << QStringLiteral("ab");
+        QTest::newRow("endless control word") << QStringLiteral("{\\rtf1 \\") + QString(100000, QLatin1Char('a')) + QStringLiteral(" b}")
+                                              << QStringLiteral("b");
+        QTest::newRow("unknown ignorable destination") << QStringLiteral("{\\rtf1 a{\\*\\zzz hidden{\\b deep}}b}") << QStringLiteral("ab");
+        QTest::newRow("control characters") << QStringLiteral("{\\rtf1 a\u0000\u0001b\u0007c}") << QStringLiteral("abc");
+        QTest::newRow("font table without semicolons") << QStringLiteral("{\\rtf1{\\fonttbl{\\f0 Arial}}\\f0 x}") << QStringLiteral("x");
+        QTest::newRow("colour index out of range") << QStringLiteral("{\\rtf1\\cf9\\highlight-3 x}") << QStringLiteral("x");
+    }
+
+    void damagedInput()
+    {
+        QFETCH(QString, rtf);
+        QFETCH(QString, text);
+        QCOMPARE(RtfReader::read(rtf).plainText(), text);
+    }
+
+    void deepNestingKeepsTheText()
+    {
+        const int depth = 200000;
+        const QString rtf = QStringLiteral("{\\rtf1 a") + QString(depth, QLatin1Char('{')) + QStringLiteral("\\b x")
+                            + QString(depth, QLatin1Char('}')) + QStringLiteral(" b}");
+        QElapsedTimer timer;
+        timer.start();
+        const RichText text = RtfReader::read(rtf);
+        QVERIFY(timer.elapsed() < 5000);
+        QCOMPARE(text.plainText(), QStringLiteral("ax b"));
+        QVERIFY(!text.paragraphs()[0].runs.last().format.bold);
+    }
+
+    void binaryJunkNeverHangs()
+    {
+        QRandomGenerator random(20260101);
+        for (int round = 0; round < 200; ++round) {
+            QByteArray junk(4096, Qt::Uninitialized);
+            for (char& byte : junk)
+                byte = static_cast<char>(random.bounded(256));
+            const RichText text = RtfReader::read(QStringLiteral("{\\rtf1 ") + QString::fromLatin1(junk));
+            QVERIFY(text.paragraphs().size() >= 1);
+        }
+    }
+};
+
+TW_TEST_MAIN(TestRtfReader)
+#include "tst_RtfReader.moc"
