@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/CalcCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
 
@@ -14,6 +15,7 @@ using Command = std::function<int(CliContext&)>;
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
+        {QStringLiteral("calc"), runCalcCommand},
         {QStringLiteral("company"), runCompanyCommand},
     };
     return table;
