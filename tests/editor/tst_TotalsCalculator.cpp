@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <vector>
+
 #include "editor/Document.h"
 #include "editor/NumberText.h"
 #include "editor/TotalsCalculator.h"
@@ -61,17 +63,17 @@ private slots:
         struct Case
         {
             const char* name;
-            QStringList rows;
-            QString charges;
+            std::vector<const char*> rows;
+            const char* charges;
             bool taxable;
-            QString rate;
-            QString paid;
+            const char* rate;
+            const char* paid;
             bool hideTax;
             bool hidePaid;
-            QStringList amounts;
-            QStringList totals;
+            std::vector<const char*> amounts;
+            std::vector<const char*> totals;
         };
-        const QString e;
+        const char* e = "";
         const QList<Case> cases{
             {"plain row", {"3|10|0.00"}, e, true, e, e, false, false, {"30.00"}, {"30.00", "0.00", "30.00", "0.00", "30.00"}},
             {"discount 10%", {"3|9.99|10"}, e, true, e, e, false, false, {"26.97"}, {"26.97", "0.00", "26.97", "0.00", "26.97"}},
@@ -93,15 +95,19 @@ private slots:
         for (const QString& name : locales) {
             const QLocale locale(name);
             for (const Case& c : cases) {
-                QStringList amounts;
-                for (const QString& a : c.amounts)
-                    amounts << localised(a, locale);
-                QStringList totals;
-                for (const QString& t : c.totals)
-                    totals << localised(t, locale);
+                auto texts = [&locale](const std::vector<const char*>& list) {
+                    QStringList out;
+                    for (const char* text : list)
+                        out << localised(QLatin1String(text), locale);
+                    return out;
+                };
+                QStringList rows;
+                for (const char* spec : c.rows)
+                    rows << QLatin1String(spec);
                 QTest::addRow("%s %s", qPrintable(name), c.name)
-                    << name << c.rows << localised(c.charges, locale) << c.taxable << localised(c.rate, locale)
-                    << localised(c.paid, locale) << c.hideTax << c.hidePaid << amounts << totals;
+                    << name << rows << localised(QLatin1String(c.charges), locale) << c.taxable
+                    << localised(QLatin1String(c.rate), locale) << localised(QLatin1String(c.paid), locale)
+                    << c.hideTax << c.hidePaid << texts(c.amounts) << texts(c.totals);
             }
         }
     }
