@@ -40,6 +40,7 @@ Run calc(const QString& localeName, const QJsonObject& document)
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TW_CLI_PATH), {QStringLiteral("--locale"), localeName, QStringLiteral("calc"), path});
     process.waitForFinished(60000);
@@ -150,7 +151,7 @@ private slots:
         const Run run = calc(QStringLiteral("en_US"),
                              {{QStringLiteral("rows"), QJsonArray{rowObject}}, {QStringLiteral("company"), company("")}});
         QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.err.trimmed(), message);
+        QCOMPARE(run.err.trimmed().split('\n').last(), message);  // after any platform notice
     }
 
     void companyFromTheDatabase()

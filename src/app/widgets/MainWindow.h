@@ -4,8 +4,10 @@
 
 #include <QMainWindow>
 
+class CreateRowsPanel;
 class Database;
 class Dialogs;
+class EditorController;
 class GridPanel;
 class HeaderPanel;
 class NotesPanel;
@@ -40,6 +42,8 @@ public:
     NotesPanel* notes() const { return m_notes; }
     SettingsPanel* settingsPanel() const { return m_settingsPanel; }
     SavedDocsPanel* savedDocs() const { return m_savedDocs; }
+    CreateRowsPanel* createRowsPanel() const { return m_createRows; }
+    EditorController* editor() const { return m_editor; }
 
 public slots:
     void saveDocument();
@@ -55,6 +59,7 @@ protected:
 private:
     void buildMenus();
     void buildPanels();
+    void connectEditor();
 
     SettingsStore& m_settings;
     Database& m_database;
@@ -63,6 +68,8 @@ private:
     GridPanel* m_grid;
     TotalsPanel* m_totals;
     NotesPanel* m_notes;
+    CreateRowsPanel* m_createRows;
+    EditorController* m_editor = nullptr;
     SettingsPanel* m_settingsPanel;
     SavedDocsPanel* m_savedDocs;
     QCheckBox* m_showSettings;

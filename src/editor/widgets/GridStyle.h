@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QToolButton;
+class QWidget;
+
+// The look shared by the editor's fields: field height, the grey of read-only and zero boxes.
+namespace GridStyle {
+
+int fieldHeight();
+QString heading();
+QComboBox* editableCombo(QWidget* parent, const QStringList& items);
+QToolButton* arrow(QWidget* parent, int arrowType, const QString& toolTip);
+// Grey (C0C0C0) or white background.
+void setGrey(QWidget* field, bool grey);
+bool isGrey(const QWidget* field);
+
+} // namespace GridStyle
