@@ -78,6 +78,11 @@ private slots:
         QVERIFY(w.dialogs.shown().isEmpty());
         QCOMPARE(w.window->grid()->rowCount(), 10);
         QVERIFY(w.window->grid()->isVisible());
+        for (const char* name : {"txtserial", "txtproductID", "txtdescription", "cboqty", "txtprice", "cbodiscount",
+                                 "txtamount"})
+            QVERIFY2(w.rowField(name, 10)->isVisible(), name);
+        QCOMPARE(w.window->focusWidget(), w.rowField("txtproductID", 1));
+        QVERIFY(w.window->document().options.tableBorders);
         QVERIFY(!w.rowField("picUp", 1)->isVisibleTo(w.window->grid()));
         QVERIFY(w.rowField("picDown", 1)->isVisibleTo(w.window->grid()));
         QVERIFY(w.rowField("picUp", 10)->isVisibleTo(w.window->grid()));

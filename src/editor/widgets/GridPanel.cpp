@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringListModel>
 #include <QToolButton>
 
 namespace {
@@ -41,7 +42,10 @@ void place(QWidget* field, Column column, int top, int height)
 
 } // namespace
 
-GridPanel::GridPanel(QWidget* parent) : QWidget(parent)
+GridPanel::GridPanel(QWidget* parent)
+    : QWidget(parent),
+      m_quantities(new QStringListModel(PickLists::quantities(), this)),
+      m_discounts(new QStringListModel(PickLists::discounts(), this))
 {
     setObjectName(QStringLiteral("Frame1"));
     buildHeadings();
@@ -115,8 +119,9 @@ void GridPanel::rebuild(const Document& document, bool multiLine)
     const int count = document.rowCount();
     m_rows.reserve(size_t(count));
     for (int i = 1; i <= count; ++i) {
-        m_rows.push_back(createRow(i, count));
-        placeRow(m_rows.back(), i, count);
+        m_rows.push_back(createRow(i));
+        placeRow(m_rows.back(), i);
+        showRow(m_rows.back(), i, count);
     }
     for (int i = 1; i <= count; ++i) {
         showContents(i, document.rows[i - 1]);
@@ -126,11 +131,15 @@ void GridPanel::rebuild(const Document& document, bool multiLine)
     setUpdatesEnabled(true);
 }
 
+int GridPanel::designWidth()
+{
+    return Twips::toPixels(AmountColumn.left + AmountColumn.width + ArrowWidth * 2 + 240);
+}
+
 void GridPanel::resizeToRows()
 {
     const int bottom = m_rows.empty() ? Twips::toPixels(HeadingHeight) : rowTop(rowCount()) + rowHeight();
-    const int width = Twips::toPixels(AmountColumn.left + AmountColumn.width + ArrowWidth * 2 + 240);
-    setFixedSize(width, bottom + Twips::toPixels(120));
+    setFixedSize(designWidth(), bottom + Twips::toPixels(120));
 }
 
 void GridPanel::showFrom(const Document& document)
@@ -251,7 +260,7 @@ void GridPanel::colourQuantity(int row)
     GridStyle::setGrey(qty, zero);
 }
 
-GridPanel::Row GridPanel::createRow(int index, int count)
+GridPanel::Row GridPanel::createRow(int index)
 {
     Row row;
     auto tag = [&](QWidget* field, const char* name, const char* role) {
@@ -285,7 +294,7 @@ GridPanel::Row GridPanel::createRow(int index, int count)
         row.description->document()->setDocumentMargin(2);
     }
 
-    row.qty = GridStyle::editableCombo(this, PickLists::quantities());
+    row.qty = GridStyle::editableCombo(this, m_quantities);
     tag(row.qty, "cboqty", "qty");
     row.qty->installEventFilter(this);
     TypedKeyFilter::install(row.qty, KeyFilter::Kind::Digits);
@@ -295,7 +304,7 @@ GridPanel::Row GridPanel::createRow(int index, int count)
     row.price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TypedKeyFilter::install(row.price, KeyFilter::Kind::DigitsAndPoint);
 
-    row.discount = GridStyle::editableCombo(this, PickLists::discounts());
+    row.discount = GridStyle::editableCombo(this, m_discounts);
     tag(row.discount, "cbodiscount", "discount");
     row.discount->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TypedKeyFilter::install(row.discount, KeyFilter::Kind::DigitsAndPoint);
@@ -309,18 +318,26 @@ GridPanel::Row GridPanel::createRow(int index, int count)
 
     row.up = GridStyle::arrow(this, Qt::UpArrow, tr("Move row up"));
     tag(row.up, "picUp", "up");
-    row.up->setVisible(index != 1);
     connect(row.up, &QToolButton::clicked, this, [this, index] { moveRowUp(index); });
     row.down = GridStyle::arrow(this, Qt::DownArrow, tr("Move row down"));
     tag(row.down, "picDown", "down");
-    row.down->setVisible(index != count);
     connect(row.down, &QToolButton::clicked, this, [this, index] { moveRowDown(index); });
     return row;
 }
 
-void GridPanel::placeRow(const Row& row, int index, int count)
+// Fields made after the panel is on screen stay hidden until shown; row 1 has no up arrow and the
+// last row no down arrow.
+void GridPanel::showRow(const Row& row, int index, int count)
 {
-    Q_UNUSED(count);
+    for (QWidget* field : std::initializer_list<QWidget*>{row.serial, row.productId, row.description, row.qty,
+                                                         row.price, row.discount, row.amount})
+        field->show();
+    row.up->setVisible(index != 1);
+    row.down->setVisible(index != count);
+}
+
+void GridPanel::placeRow(const Row& row, int index)
+{
     const int top = rowTop(index);
     const int height = GridStyle::fieldHeight();
     place(row.serial, SerialColumn, top, height);

@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QStringListModel;
 class QToolButton;
 class RichTextBox;
 struct Document;
@@ -30,6 +31,8 @@ public:
     void rebuild(const Document& document, bool multiLine);
     // Rows on screen (CurrentRows); 0 before the first "Create Rows".
     int rowCount() const;
+    // Width of the grid with its arrows; the panels below line up with it.
+    static int designWidth();
     bool isMultiLine() const { return m_multiLine; }
     // The display mode of the next rebuild that does not name one.
     void setNextMultiLine(bool multiLine) { m_nextMultiLine = multiLine; }
@@ -67,8 +70,9 @@ private:
 
     void buildHeadings();
     void clearRows();
-    Row createRow(int index, int count);
-    void placeRow(const Row& row, int index, int count);
+    Row createRow(int index);
+    void placeRow(const Row& row, int index);
+    void showRow(const Row& row, int index, int count);
     void resizeToRows();
     DocumentRow contentsOf(int row) const;
     void showContents(int row, const DocumentRow& contents);
@@ -83,4 +87,6 @@ private:
     bool m_nextMultiLine = false;
     int m_currentDescRow = 0;
     QLocale m_locale;
+    QStringListModel* m_quantities;
+    QStringListModel* m_discounts;
 };

@@ -36,6 +36,17 @@ QComboBox* editableCombo(QWidget* parent, const QStringList& items)
     return combo;
 }
 
+QComboBox* editableCombo(QWidget* parent, QAbstractItemModel* items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setModel(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    return combo;
+}
+
 QToolButton* arrow(QWidget* parent, int arrowType, const QString& toolTip)
 {
     auto* button = new QToolButton(parent);

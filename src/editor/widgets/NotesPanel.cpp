@@ -1,6 +1,7 @@
 #include "editor/widgets/NotesPanel.h"
 
 #include "editor/Document.h"
+#include "editor/widgets/GridPanel.h"
 #include "editor/LineBreaks.h"
 #include "richtext/widgets/RichTextBox.h"
 
@@ -11,6 +12,7 @@
 NotesPanel::NotesPanel(QWidget* parent) : QWidget(parent), m_notes(new RichTextBox(this))
 {
     setObjectName(QStringLiteral("frameNote"));
+    setMaximumWidth(GridPanel::designWidth());
     m_notes->setObjectName(QStringLiteral("txtnotes"));
     m_notes->setTabChangesFocus(true);
     m_notes->setMinimumHeight(110);

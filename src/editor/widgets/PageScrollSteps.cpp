@@ -23,6 +23,7 @@ void PageScrollSteps::apply(QScrollArea* page)
 {
     auto* steps = new PageScrollSteps(page);
     page->installEventFilter(steps);
+    page->viewport()->installEventFilter(steps);
     if (page->widget())
         page->widget()->installEventFilter(steps);
     connect(page->verticalScrollBar(), &QScrollBar::rangeChanged, steps, &PageScrollSteps::setStepsLater);

@@ -3,6 +3,7 @@
 #include "app/PickLists.h"
 #include "app/SettingsStore.h"
 #include "editor/Document.h"
+#include "editor/widgets/GridPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"
 #include "editor/widgets/GridStyle.h"
 #include "editor/widgets/TypedKeyFilter.h"
@@ -52,6 +53,7 @@ TotalsPanel::TotalsPanel(SettingsStore& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("FrameBottom"));
+    setMaximumWidth(GridPanel::designWidth());
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(buildOptions(), 0, Qt::AlignTop);
@@ -79,6 +81,7 @@ QWidget* TotalsPanel::buildOptions()
                              m_hideZero, m_tableBorder, m_externalBrowser})
         column->addWidget(check);
     m_showBalance->setEnabled(false);
+    m_tableBorder->setChecked(DocumentOptions().tableBorders);
 
     m_pageRows = GridStyle::editableCombo(group, PickLists::pageRows());
     m_pageRows->setObjectName(QStringLiteral("cbolines"));
