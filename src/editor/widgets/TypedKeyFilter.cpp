@@ -21,7 +21,9 @@ bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Paste) || key->text().isEmpty())
+    // Tab moves the focus rather than typing a character.
+    if (key->matches(QKeySequence::Paste) || key->text().isEmpty() || key->key() == Qt::Key_Tab
+        || key->key() == Qt::Key_Backtab)
         return false;
     return !KeyFilter::accepts(m_kind, key->text().at(0).unicode());
 }
