@@ -24,6 +24,7 @@ void PageScrollSteps::apply(QScrollArea* page)
     auto* steps = new PageScrollSteps(page);
     page->installEventFilter(steps);
     page->viewport()->installEventFilter(steps);
+    page->verticalScrollBar()->installEventFilter(steps);
     if (page->widget())
         page->widget()->installEventFilter(steps);
     connect(page->verticalScrollBar(), &QScrollBar::rangeChanged, steps, &PageScrollSteps::setStepsLater);
@@ -47,5 +48,8 @@ bool PageScrollSteps::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
         setStepsLater();
+    // Before the bar is drawn (and so before the user can use it) the steps are ours again.
+    if (watched == m_page->verticalScrollBar() && event->type() == QEvent::Paint)
+        setSteps();
     return QObject::eventFilter(watched, event);
 }
