@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/CalcCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
 #include "cli/ImportLegacyCommand.h"
@@ -19,6 +20,7 @@ using Command = std::function<int(CliContext&)>;
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
+        {QStringLiteral("calc"), runCalcCommand},
         {QStringLiteral("company"), runCompanyCommand},
         {QStringLiteral("import-legacy"), runImportLegacyCommand},
         {QStringLiteral("render"), runRenderCommand},

@@ -7,9 +7,13 @@
 #include "app/widgets/AboutDialog.h"
 #include "app/widgets/UserGuide.h"
 #include "documents/widgets/SavedDocsPanel.h"
+#include "editor/widgets/CreateRowsPanel.h"
+#include "editor/widgets/DropDownOnFocus.h"
+#include "editor/widgets/EditorController.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/HeaderPanel.h"
 #include "editor/widgets/NotesPanel.h"
+#include "editor/widgets/PageScrollSteps.h"
 #include "editor/widgets/TotalsPanel.h"
 #include "html/GenerateCommand.h"
 #include "store/CompanyRepository.h"
@@ -18,13 +22,14 @@
 #include "store/widgets/SettingsPanel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QScreen>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dialogs, QWidget* parent)
@@ -34,8 +39,9 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
       m_dialogs(dialogs),
       m_header(new HeaderPanel(settings, this)),
       m_grid(new GridPanel(this)),
-      m_totals(new TotalsPanel(this)),
+      m_totals(new TotalsPanel(settings, this)),
       m_notes(new NotesPanel(this)),
+      m_createRows(new CreateRowsPanel(settings, this)),
       m_settingsPanel(new SettingsPanel(settings, database, dialogs, this)),
       m_savedDocs(new SavedDocsPanel(this)),
       m_showSettings(new QCheckBox(QStringLiteral("Settings"), this)),
@@ -49,7 +55,24 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
     connect(m_settingsPanel, &SettingsPanel::profileChanged, this,
-            [this](const CompanyProfile& profile) { m_company = profile; });
+            [this](const CompanyProfile& profile) {
+                // The totals show the profile's tax and currency; a document may still change them.
+                m_company = profile;
+                m_totals->showCompany(profile);
+            });
+    connectEditor();
+}
+
+void MainWindow::connectEditor()
+{
+    m_editor = new EditorController({m_header, m_grid, m_totals, m_notes, m_createRows}, m_dialogs,
+                                    [this] { return document(); },
+                                    [this](const Document& document) { showDocument(document); }, this);
+    connect(m_editor, &EditorController::rowsCreated, this, [this] { m_page->verticalScrollBar()->setValue(0); });
+    connect(m_header->autoNumberButton(), &QPushButton::clicked, this, &MainWindow::assignAutoNumber);
+    PageScrollSteps::apply(m_page);
+    if (auto* savedList = m_savedDocs->findChild<QComboBox*>(QStringLiteral("cboDocNumber")))
+        DropDownOnFocus::install(savedList);
 }
 
 MainWindow::~MainWindow() = default;
@@ -87,6 +110,7 @@ void MainWindow::buildPanels()
     auto* column = new QVBoxLayout(inner);
     column->addWidget(topBar);
     column->addWidget(m_header);
+    column->addWidget(m_createRows);
     column->addWidget(m_grid);
     column->addWidget(m_totals);
     column->addWidget(m_notes);
@@ -119,6 +143,7 @@ bool MainWindow::load(const QString& defaultDatabasePath)
         return true;
     }
     m_settingsPanel->setProfile(m_company);
+    m_totals->showCompany(m_company);
     return true;
 }
 
@@ -140,6 +165,8 @@ void MainWindow::showDocument(const Document& document)
     m_grid->showFrom(document);
     m_totals->showFrom(document);
     m_notes->showFrom(document);
+    if (document.rowCount() > 0)
+        m_editor->revealPanels(true);
 }
 
 void MainWindow::saveDocument()
@@ -168,7 +195,7 @@ void MainWindow::generatePage()
 
 void MainWindow::assignAutoNumber()
 {
-    // The automatic number arrives with the editor's field behaviour.
+    m_editor->assignAutoNumber();
 }
 
 void MainWindow::showAbout()

@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 
+class CreateRowsPanel;
 class Database;
 class Dialogs;
+class EditorController;
 class GridPanel;
 class HeaderPanel;
 class NotesPanel;
@@ -43,6 +45,8 @@ public:
     SavedDocsPanel* savedDocs() const { return m_savedDocs; }
     // The internal browser window that shows generated pages; without one the desktop's opener does.
     void setPageViewer(DesktopPageShower::InternalViewer viewer) { m_pageShower = DesktopPageShower(std::move(viewer)); }
+    CreateRowsPanel* createRowsPanel() const { return m_createRows; }
+    EditorController* editor() const { return m_editor; }
 
 public slots:
     void saveDocument();
@@ -60,6 +64,7 @@ protected:
 private:
     void buildMenus();
     void buildPanels();
+    void connectEditor();
 
     SettingsStore& m_settings;
     Database& m_database;
@@ -68,6 +73,8 @@ private:
     GridPanel* m_grid;
     TotalsPanel* m_totals;
     NotesPanel* m_notes;
+    CreateRowsPanel* m_createRows;
+    EditorController* m_editor = nullptr;
     SettingsPanel* m_settingsPanel;
     SavedDocsPanel* m_savedDocs;
     QCheckBox* m_showSettings;

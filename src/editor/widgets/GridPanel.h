@@ -1,19 +1,92 @@
 #pragma once
 
+#include <QLocale>
 #include <QWidget>
 
-struct Document;
+#include <vector>
 
-// The line-item grid: rows 1..CurrentRows with their move arrows.
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QStringListModel;
+class QToolButton;
+class RichTextBox;
+struct Document;
+struct DocumentRow;
+
+// The line-item grid: rows 1..CurrentRows with their move arrows. Rows are rebuilt whole, never
+// added or removed one by one.
 class GridPanel : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit GridPanel(QWidget* parent = nullptr);
+    ~GridPanel() override;
 
     void readInto(Document& document) const;
+    // Rebuilds the rows when their number differs, otherwise updates them in place.
     void showFrom(const Document& document);
+    // Tears the rows down and builds them again in the given display mode.
+    void rebuild(const Document& document, bool multiLine);
     // Rows on screen (CurrentRows); 0 before the first "Create Rows".
     int rowCount() const;
+    // Width of the grid with its arrows; the panels below line up with it.
+    static int designWidth();
+    bool isMultiLine() const { return m_multiLine; }
+    // The display mode of the next rebuild that does not name one.
+    void setNextMultiLine(bool multiLine) { m_nextMultiLine = multiLine; }
+    void setNumberLocale(const QLocale& locale) { m_locale = locale; }
+
+    // CurrentDescRow: the row whose product ID or description last had the focus (0: none).
+    int currentDescRow() const { return m_currentDescRow; }
+    void setCurrentDescRow(int row) { m_currentDescRow = row; }
+    RichTextBox* description(int row) const;
+    QLineEdit* productId(int row) const;
+    QComboBox* quantity(int row) const;
+
+    void moveRowUp(int row);
+    void moveRowDown(int row);
+
+signals:
+    void currentDescRowChanged(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Row
+    {
+        QLineEdit* serial = nullptr;
+        QLineEdit* productId = nullptr;
+        RichTextBox* description = nullptr;
+        QComboBox* qty = nullptr;
+        QLineEdit* price = nullptr;
+        QComboBox* discount = nullptr;
+        QLineEdit* amount = nullptr;
+        QToolButton* up = nullptr;
+        QToolButton* down = nullptr;
+    };
+
+    void buildHeadings();
+    void clearRows();
+    Row createRow(int index);
+    void placeRow(const Row& row, int index);
+    void showRow(const Row& row, int index, int count);
+    void resizeToRows();
+    DocumentRow contentsOf(int row) const;
+    void showContents(int row, const DocumentRow& contents);
+    void showState(int row, const DocumentRow& contents);
+    void colourQuantity(int row);
+    int rowHeight() const;
+    int rowTop(int index) const;
+
+    std::vector<Row> m_rows;
+    std::vector<QLabel*> m_headings;
+    bool m_multiLine = false;
+    bool m_nextMultiLine = false;
+    int m_currentDescRow = 0;
+    QLocale m_locale;
+    QStringListModel* m_quantities;
+    QStringListModel* m_discounts;
 };

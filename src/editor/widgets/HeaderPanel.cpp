@@ -4,6 +4,7 @@
 #include "app/SettingsStore.h"
 #include "editor/Document.h"
 #include "editor/LineBreaks.h"
+#include "editor/widgets/DropDownOnFocus.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -12,6 +13,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,12 +35,26 @@ QLineEdit* lineEdit(const QString& objectName, QWidget* parent)
     return edit;
 }
 
+constexpr int AddressMaxLength = 255;
+
 QPlainTextEdit* addressEdit(const QString& objectName, QWidget* parent)
 {
     auto* edit = new QPlainTextEdit(parent);
     edit->setObjectName(objectName);
     edit->setTabChangesFocus(true);
     edit->setFixedHeight(72);
+    // A multi-line box has no length limit of its own; anything beyond it is cut off as typed.
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [edit] {
+        const QString text = edit->toPlainText();
+        if (text.size() <= AddressMaxLength)
+            return;
+        QTextCursor cursor = edit->textCursor();
+        const int position = std::min(cursor.position(), AddressMaxLength);
+        edit->setPlainText(text.left(AddressMaxLength));
+        cursor = edit->textCursor();
+        cursor.setPosition(position);
+        edit->setTextCursor(cursor);
+    });
     return edit;
 }
 
@@ -65,6 +83,13 @@ HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
     m_docDate->setCalendarPopup(true);
     m_currentDocNum->setObjectName(QStringLiteral("lblcurrentDocNum"));
     m_docNumber->setMaxLength(30);
+    m_docNumber->setToolTip(tr("Max 50 characters"));
+    m_salePerson->setMaxLength(50);
+    m_salePerson->setToolTip(tr("Max 50 characters"));
+    m_billToName->setMaxLength(AddressMaxLength);
+    m_shipToName->setMaxLength(AddressMaxLength);
+    for (QComboBox* list : {m_billToTerm, m_docType, m_paymentTerm, m_shipToTerm})
+        DropDownOnFocus::install(list);
     buildLayout();
     connect(m_billToTerm, &QComboBox::textActivated, this,
             [this](const QString& term) { m_settings.save(SettingsStore::BillToTerm, term); });

@@ -1,12 +1,42 @@
 #include "editor/widgets/NotesPanel.h"
 
 #include "editor/Document.h"
+#include "editor/widgets/GridPanel.h"
+#include "editor/LineBreaks.h"
+#include "richtext/widgets/RichTextBox.h"
 
-NotesPanel::NotesPanel(QWidget* parent) : QWidget(parent)
+#include <QLabel>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+NotesPanel::NotesPanel(QWidget* parent) : QWidget(parent), m_notes(new RichTextBox(this))
 {
     setObjectName(QStringLiteral("frameNote"));
+    setMaximumWidth(GridPanel::designWidth());
+    m_notes->setObjectName(QStringLiteral("txtnotes"));
+    m_notes->setTabChangesFocus(true);
+    m_notes->setMinimumHeight(110);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    auto* caption = new QLabel(tr("Notes"), this);
+    caption->setStyleSheet(QStringLiteral("font-weight: bold; color: #1f3a5f;"));
+    layout->addWidget(caption);
+    layout->addWidget(m_notes);
 }
 
-void NotesPanel::readInto(Document&) const {}
+void NotesPanel::readInto(Document& document) const
+{
+    document.notes = m_notes->textRtf();
+}
 
-void NotesPanel::showFrom(const Document&) {}
+void NotesPanel::showFrom(const Document& document)
+{
+    if (m_notes->textRtf() != document.notes)
+        m_notes->setTextRtf(document.notes);
+}
+
+void NotesPanel::insertAtCursor(const QString& text)
+{
+    m_notes->setFocus(Qt::OtherFocusReason);
+    m_notes->textCursor().insertText(LineBreaks::toLf(text));
+}

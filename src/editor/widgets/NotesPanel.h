@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class RichTextBox;
 struct Document;
 
 // The notes box of the document.
@@ -14,4 +15,10 @@ public:
 
     void readInto(Document& document) const;
     void showFrom(const Document& document);
+    // Puts the focus into the notes and inserts the text at the cursor, replacing any selection.
+    void insertAtCursor(const QString& text);
+    RichTextBox* notes() const { return m_notes; }
+
+private:
+    RichTextBox* m_notes;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "editor/KeptRowTexts.h"
+
+// The main window's editor flags that live beside the document's fields.
+struct EditorState
+{
+    bool newSelected = true;        // OptNew
+    bool currentSelected = false;   // optEdit
+    bool currentEnabled = false;    // optEdit enabled: a document is current
+    bool multiLine = false;         // chkMultiLine, read at each rebuild
+    bool creatingNew = false;       // CreatingNew
+    bool quietCreate = false;       // QuietCreate
+    bool clearPaidOnCreate = false; // ClearPaidOnCreate
+    bool justOpened = false;        // JustOpened
+    int currentDescRow = 0;         // CurrentDescRow
+    KeptRowTexts keptRowTexts;
+};

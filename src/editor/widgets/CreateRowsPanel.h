@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+class SettingsStore;
+struct EditorState;
+
+// The row count, "New" or "Current", "Create Rows" and the display mode of the next rebuild.
+class CreateRowsPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CreateRowsPanel(SettingsStore& settings, QWidget* parent = nullptr);
+
+    QString countText() const;
+    // After a refused count: emptied and focused again.
+    void clearCount(bool focus);
+    void readInto(EditorState& state) const;
+    void showFrom(const EditorState& state);
+
+    QComboBox* countBox() const { return m_count; }
+    QPushButton* createButton() const { return m_create; }
+
+signals:
+    void createRequested();
+    void multiLineChanged(bool multiLine);
+
+private:
+    SettingsStore& m_settings;
+    QComboBox* m_count;
+    QRadioButton* m_new;
+    QRadioButton* m_current;
+    QPushButton* m_create;
+    QCheckBox* m_multiLine;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "editor/EditorState.h"
+
+#include <QLocale>
+#include <QObject>
+
+#include <functional>
+
+class CreateRowsPanel;
+class Dialogs;
+class GridPanel;
+class HeaderPanel;
+class NotesPanel;
+class OptionBoxes;
+class TotalsPanel;
+struct Document;
+
+// Runs the editor's commands for the window: reads the document from the panels, lets the plain
+// command work on it and shows the outcome.
+class EditorController : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Panels
+    {
+        HeaderPanel* header;
+        GridPanel* grid;
+        TotalsPanel* totals;
+        NotesPanel* notes;
+        CreateRowsPanel* createRows;
+    };
+    using Reader = std::function<Document()>;
+    using Shower = std::function<void(const Document&)>;
+
+    EditorController(const Panels& panels, Dialogs& dialogs, Reader read, Shower show, QObject* parent = nullptr);
+
+    EditorState& state() { return m_state; }
+    void setNumberLocale(const QLocale& locale);
+    // The grid, totals and " Calculate" appear with the first rows.
+    void revealPanels(bool visible);
+
+public slots:
+    void createRows();
+    // " Calculate"; false when a field could not be read (the message has been shown).
+    bool calculate();
+    void insertPaid();
+    void assignAutoNumber();
+
+signals:
+    void rowsCreated();
+
+private:
+    void connectPanels();
+    void withOptions(const std::function<void(OptionBoxes&)>& change);
+
+    Panels m_panels;
+    Dialogs& m_dialogs;
+    Reader m_read;
+    Shower m_show;
+    EditorState m_state;
+    QLocale m_locale;
+};

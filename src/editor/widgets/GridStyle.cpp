@@ -1,0 +1,76 @@
+#include "editor/widgets/GridStyle.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace GridStyle {
+
+namespace {
+const QColor Grey(0xC0, 0xC0, 0xC0);
+}
+
+int fieldHeight()
+{
+    static const int height = [] {
+        QComboBox probe;
+        probe.setEditable(true);
+        return probe.sizeHint().height();
+    }();
+    return height;
+}
+
+QString heading()
+{
+    return QStringLiteral("font-weight: bold; color: #1f3a5f; border-bottom: 1px solid #9aaabb;");
+}
+
+QComboBox* editableCombo(QWidget* parent, const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    return combo;
+}
+
+QComboBox* editableCombo(QWidget* parent, QAbstractItemModel* items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setModel(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    return combo;
+}
+
+QToolButton* arrow(QWidget* parent, int arrowType, const QString& toolTip)
+{
+    auto* button = new QToolButton(parent);
+    button->setArrowType(Qt::ArrowType(arrowType));
+    button->setAutoRaise(true);
+    button->setToolTip(toolTip);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void setGrey(QWidget* field, bool grey)
+{
+    if (isGrey(field) == grey && field->property("greySet").isValid())
+        return;
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, grey ? Grey : QColor(Qt::white));
+    field->setPalette(palette);
+    field->setProperty("greySet", true);
+    field->setProperty("grey", grey);
+}
+
+bool isGrey(const QWidget* field)
+{
+    return field->property("grey").toBool();
+}
+
+} // namespace GridStyle

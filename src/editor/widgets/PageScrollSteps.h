@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class QScrollArea;
+
+// The editor page scrolls in steps of 250 twips and pages of 2500 twips, whatever its height.
+class PageScrollSteps : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void apply(QScrollArea* page);
+    static int singleStep();
+    static int pageStep();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit PageScrollSteps(QScrollArea* page);
+    void setSteps();
+    void setStepsLater();
+
+    QScrollArea* m_page;
+};

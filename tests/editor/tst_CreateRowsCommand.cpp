@@ -1,0 +1,273 @@
+#include "TestSupport.h"
+
+#include "app/Dialogs.h"
+#include "editor/CreateRowsCommand.h"
+#include "editor/Document.h"
+#include "editor/EditorState.h"
+
+namespace {
+
+const QString countMessage = QStringLiteral(
+    "Please enter a number from 1 to 65.\r\n\r\nFor multiline Description, maximum of 19  rows.");
+const QLocale english(QStringLiteral("en_US"));
+const QDateTime morning(QDate(2027, 3, 1), QTime(9, 5));
+
+Document filledDocument(int rows)
+{
+    Document doc;
+    doc.docNumber = QStringLiteral("INV-7");
+    doc.billToName = QStringLiteral("O'Brien Ltd");
+    for (int i = 1; i <= rows; ++i) {
+        DocumentRow row;
+        row.serial = QString::number(i);
+        row.productId = QStringLiteral("P%1").arg(i);
+        row.description = QStringLiteral("{\\rtf1\\ansi {\\b Bold}\ttab %1\\par}").arg(i);
+        row.qty = QString::number(i);
+        row.price = QStringLiteral("%1.50").arg(i);
+        row.discount = QStringLiteral("5.00");
+        row.amount = QStringLiteral("stale");
+        doc.rows.append(row);
+    }
+    return doc;
+}
+
+EditorState currentState()
+{
+    EditorState state;
+    state.currentEnabled = true;
+    state.currentSelected = true;
+    state.newSelected = false;
+    return state;
+}
+
+} // namespace
+
+class TestCreateRowsCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void validation_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("rows");  // 0: refused
+        const int info = int(DialogIcon::Information);
+        const int critical = int(DialogIcon::Critical);
+        const int none = int(DialogIcon::None);
+        QTest::newRow("empty") << QString() << false << countMessage << info << 0;
+        QTest::newRow("zero") << QStringLiteral("0") << false << countMessage << info << 0;
+        QTest::newRow("letters") << QStringLiteral("abc") << false << QStringLiteral("Please enter only numbers") << none << 0;
+        QTest::newRow("66 single") << QStringLiteral("66") << false << QStringLiteral("Maximum of 65 rows allowed.") << critical << 0;
+        QTest::newRow("65 single") << QStringLiteral("65") << false << QString() << 0 << 65;
+        QTest::newRow("65.5 rounds to 66") << QStringLiteral("65.5") << false << QStringLiteral("Maximum of 65 rows allowed.") << critical << 0;
+        QTest::newRow("huge") << QStringLiteral("1e300") << false << QStringLiteral("Maximum of 65 rows allowed.") << critical << 0;
+        QTest::newRow("20 multi") << QStringLiteral("20") << true
+                                  << QStringLiteral("Maximum of 19  rows allowed for multiline Description.") << critical << 0;
+        QTest::newRow("19 multi") << QStringLiteral("19") << true << QString() << 0 << 19;
+        QTest::newRow("30 multi") << QStringLiteral("30") << true
+                                  << QStringLiteral("Maximum of 19  rows allowed for multiline Description.") << critical << 0;
+        QTest::newRow("negative") << QStringLiteral("-3") << false << countMessage << info << 0;
+        QTest::newRow("small fraction") << QStringLiteral("0.4") << false << countMessage << info << 0;
+        QTest::newRow("fraction") << QStringLiteral("1.5") << false << QString() << 0 << 2;
+        QTest::newRow("zero point zero") << QStringLiteral("0.0") << false << countMessage << info << 0;
+    }
+
+    void validation()
+    {
+        QFETCH(QString, count);
+        QFETCH(bool, multiLine);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(int, rows);
+        Document doc;
+        EditorState state;
+        state.multiLine = multiLine;
+        ScriptedDialogs dialogs;
+        const auto outcome = CreateRowsCommand(doc, state, english, dialogs).run(count, morning);
+        if (rows == 0) {
+            QCOMPARE(outcome, CreateRowsCommand::Outcome::Refused);
+            QCOMPARE(dialogs.shownTexts(), QStringList{message});
+            QCOMPARE(int(dialogs.shown().first().icon), icon);
+            QCOMPARE(doc.rowCount(), 0);
+            QVERIFY(!state.currentEnabled);
+        } else {
+            QCOMPARE(outcome, CreateRowsCommand::Outcome::Created);
+            QCOMPARE(doc.rowCount(), rows);
+            QVERIFY(dialogs.shown().isEmpty());
+        }
+    }
+
+    void freshNewDocument()
+    {
+        Document doc;
+        doc.chargesTaxable = false;
+        doc.options.hideTax = true;
+        doc.options.noDiscount = true;
+        EditorState state;
+        ScriptedDialogs dialogs;
+        QCOMPARE(CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("3"), morning),
+                 CreateRowsCommand::Outcome::Created);
+        QVERIFY(dialogs.shown().isEmpty());
+        QCOMPARE(doc.rowCount(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(doc.rows[i].serial, QString::number(i + 1));
+            QCOMPARE(doc.rows[i].productId, QString::number(i + 1));
+            QCOMPARE(doc.rows[i].amount, QStringLiteral("0.00"));
+            QVERIFY(doc.rows[i].discountEnabled);
+        }
+        QCOMPARE(doc.docNumber, QStringLiteral("202703010905"));
+        QCOMPARE(doc.docDate, QDate(2027, 3, 1));
+        QCOMPARE(doc.docType, QStringLiteral("Invoice"));
+        QCOMPARE(doc.chargesName, QStringLiteral("Delivery"));
+        QCOMPARE(doc.billToTerm, QStringLiteral("To:"));
+        QVERIFY(doc.chargesTaxable);
+        QVERIFY(!doc.options.hideTax);
+        QVERIFY(!doc.options.noDiscount);
+        QCOMPARE(doc.total, QStringLiteral("0.00"));
+        QCOMPARE(doc.paid, QStringLiteral("0.00"));
+        QVERIFY(state.currentEnabled && state.currentSelected && !state.newSelected);
+    }
+
+    void newOverCurrentAsks_data()
+    {
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("created");
+        QTest::newRow("cancel keeps everything") << false << int(DialogAnswer::Cancel) << false;
+        QTest::newRow("ok starts afresh") << false << int(DialogAnswer::Ok) << true;
+        QTest::newRow("quiet create asks nothing") << true << -1 << true;
+    }
+
+    void newOverCurrentAsks()
+    {
+        QFETCH(bool, quiet);
+        QFETCH(int, answer);
+        QFETCH(bool, created);
+        Document doc = filledDocument(3);
+        const Document before = doc;
+        EditorState state = currentState();
+        state.newSelected = true;
+        state.currentSelected = false;
+        state.quietCreate = quiet;
+        state.justOpened = true;
+        ScriptedDialogs dialogs;
+        if (answer >= 0)
+            dialogs.setNextAnswer(DialogAnswer(answer));
+        const auto outcome = CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("1"), morning);
+        if (quiet) {
+            QVERIFY(dialogs.shown().isEmpty());
+        } else {
+            QCOMPARE(dialogs.shown().size(), 1);
+            const DialogRequest& question = dialogs.shown().first();
+            QCOMPARE(question.title, QStringLiteral("Any unsaved information will be lost."));
+            QCOMPARE(question.text, QStringLiteral("You are creating a new document. Do you wish to close the current "
+                                                   "document?\r\n\r\nAny unsaved information will be lost. Continue?  "));
+            QCOMPARE(question.defaultButton, DialogAnswer::Cancel);
+            QCOMPARE(question.icon, DialogIcon::Critical);
+        }
+        if (!created) {
+            QCOMPARE(outcome, CreateRowsCommand::Outcome::Cancelled);
+            QCOMPARE(doc, before);
+            return;
+        }
+        QCOMPARE(doc.rowCount(), 1);
+        QCOMPARE(doc.rows[0].productId, QStringLiteral("1"));
+        QVERIFY(doc.billToName.isEmpty());
+        QVERIFY(!state.justOpened);
+    }
+
+    void currentRebuild_data()
+    {
+        QTest::addColumn<int>("oldRows");
+        QTest::addColumn<int>("newRows");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("truncate 10 to 4") << 10 << 4 << true;
+        QTest::newRow("grow 3 to 5") << 3 << 5 << false;
+        QTest::newRow("same count") << 3 << 3 << false;
+    }
+
+    void currentRebuild()
+    {
+        QFETCH(int, oldRows);
+        QFETCH(int, newRows);
+        QFETCH(bool, asks);
+        Document doc = filledDocument(oldRows);
+        const Document before = doc;
+        EditorState state = currentState();
+        ScriptedDialogs dialogs;
+        dialogs.setNextAnswer(DialogAnswer::Ok);
+        QCOMPARE(CreateRowsCommand(doc, state, english, dialogs).run(QString::number(newRows), morning),
+                 CreateRowsCommand::Outcome::Created);
+        if (asks) {
+            QCOMPARE(dialogs.shown().first().title, QStringLiteral("Rows will be truncated."));
+            QCOMPARE(dialogs.shown().first().text,
+                     QStringLiteral("You are editing the current document.\r\n\r\nThe number of rows you are creating "
+                                    "is less than current rows. Current document will be truncated.\r\n\r\nContinue?"));
+        } else {
+            QVERIFY(dialogs.shown().isEmpty());
+        }
+        QCOMPARE(doc.rowCount(), newRows);
+        QCOMPARE(doc.docNumber, before.docNumber);
+        QCOMPARE(doc.billToName, before.billToName);
+        for (int i = 0; i < newRows; ++i) {
+            const DocumentRow& row = doc.rows[i];
+            QCOMPARE(row.serial, QString::number(i + 1));
+            if (i < oldRows) {
+                QCOMPARE(row.productId, before.rows[i].productId);
+                QCOMPARE(row.description, before.rows[i].description);  // RTF back exactly, tab included
+                QCOMPARE(row.price, before.rows[i].price);
+                QCOMPARE(row.qty, before.rows[i].qty);
+            } else {
+                QCOMPARE(row.productId, QString::number(i + 1));
+                QVERIFY(row.description.isEmpty());
+                QCOMPARE(row.qty, QStringLiteral("0"));
+            }
+        }
+    }
+
+    void truncationCancelledChangesNothing()
+    {
+        Document doc = filledDocument(10);
+        const Document before = doc;
+        EditorState state = currentState();
+        ScriptedDialogs dialogs;
+        QCOMPARE(CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("4"), morning),
+                 CreateRowsCommand::Outcome::Cancelled);
+        QCOMPARE(doc, before);
+    }
+
+    void clearPaidOnlyWhenOpening()
+    {
+        Document doc = filledDocument(2);
+        doc.paid = QStringLiteral("5.00");
+        EditorState state = currentState();
+        state.clearPaidOnCreate = true;
+        ScriptedDialogs dialogs;
+        CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("2"), morning);
+        QVERIFY(!state.clearPaidOnCreate);
+        QCOMPARE(doc.paid, QStringLiteral("5.00"));
+
+        state.clearPaidOnCreate = true;
+        CreateRowsCommand::CreateFields(doc, state, 2, english);
+        QVERIFY(doc.paid.isEmpty());
+    }
+
+    void noDiscountStateFollowsRebuild()
+    {
+        Document doc = filledDocument(2);
+        doc.options.noDiscount = true;
+        EditorState state = currentState();
+        ScriptedDialogs dialogs;
+        CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("3"), morning);
+        for (const DocumentRow& row : doc.rows) {
+            QVERIFY(!row.discountEnabled);
+            QCOMPARE(row.discount, QStringLiteral("0.00"));
+        }
+    }
+};
+
+TW_TEST_MAIN(TestCreateRowsCommand)
+#include "tst_CreateRowsCommand.moc"

@@ -1,0 +1,244 @@
+#include "TestSupport.h"
+
+#include "app/Dialogs.h"
+#include "editor/AutoNumber.h"
+#include "editor/Document.h"
+#include "editor/KeyFilter.h"
+#include "editor/OptionBoxes.h"
+#include "editor/PaidBlock.h"
+#include "editor/RowMover.h"
+
+namespace {
+
+const QLocale english(QStringLiteral("en_US"));
+
+Document rowsDocument(const QStringList& ids)
+{
+    Document doc;
+    int serial = 0;
+    for (const QString& id : ids) {
+        DocumentRow row;
+        row.serial = QString::number(++serial);
+        row.productId = id;
+        row.description = QStringLiteral("{\\rtf1 {\\b\\cf2 %1}}").arg(id);
+        row.qty = QStringLiteral("1");
+        row.price = QStringLiteral("2.00");
+        row.amount = QStringLiteral("2.00");
+        doc.rows.append(row);
+    }
+    return doc;
+}
+
+QStringList ids(const Document& doc)
+{
+    QStringList out;
+    for (const DocumentRow& row : doc.rows)
+        out << row.productId;
+    return out;
+}
+
+} // namespace
+
+class TestEditorCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keyFilters_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        const int point = int(KeyFilter::Kind::DigitsAndPoint);
+        const int minus = int(KeyFilter::Kind::DigitsAndMinus);
+        const int digits = int(KeyFilter::Kind::Digits);
+        const int nothing = int(KeyFilter::Kind::Nothing);
+        QTest::newRow("price 1 2 a . 5") << point << QStringLiteral("12a.5") << QStringLiteral("12.5");
+        QTest::newRow("charges minus 5") << minus << QStringLiteral("-5") << QStringLiteral("-5");
+        QTest::newRow("charges 2 . 5 0") << minus << QStringLiteral("2.50") << QStringLiteral("250");
+        QTest::newRow("quantity 3 . 5") << digits << QStringLiteral("3.5") << QStringLiteral("35");
+        QTest::newRow("row count 1.5") << point << QStringLiteral("1.5") << QStringLiteral("1.5");
+        QTest::newRow("backspace passes") << point << QStringLiteral("12\b3") << QStringLiteral("13");
+        QTest::newRow("enter and paste pass") << digits << QStringLiteral("4\r\x16") << QStringLiteral("4");
+        QTest::newRow("page rows take nothing") << nothing << QStringLiteral("22x.") << QString();
+        QTest::newRow("no comma in price") << point << QStringLiteral("1,5") << QStringLiteral("15");
+    }
+
+    void keyFilters()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QCOMPARE(KeyFilter::typed(KeyFilter::Kind(kind), keys), text);
+    }
+
+    void controlCodesPassEveryFilter()
+    {
+        for (auto kind : {KeyFilter::Kind::Digits, KeyFilter::Kind::DigitsAndPoint, KeyFilter::Kind::DigitsAndMinus,
+                          KeyFilter::Kind::Nothing}) {
+            QVERIFY(KeyFilter::accepts(kind, 8));
+            QVERIFY(KeyFilter::accepts(kind, 13));
+            QVERIFY(KeyFilter::accepts(kind, 22));
+            QVERIFY(!KeyFilter::accepts(kind, 3));  // Ctrl+C is a typed character like any other
+        }
+    }
+
+    void rowMovesThereAndBack()
+    {
+        Document doc = rowsDocument({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+        doc.rows[0].qtyGrey = true;
+        const Document before = doc;
+        QVERIFY(RowMover::moveDown(doc, 1));
+        QCOMPARE(ids(doc), (QStringList{QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C")}));
+        QCOMPARE(doc.rows[1].description, before.rows[0].description);
+        QCOMPARE(doc.rows[0].serial, QStringLiteral("1"));
+        QVERIFY(doc.rows[0].qtyGrey);  // colours stay with the place
+        QVERIFY(!doc.rows[1].qtyGrey);
+        QVERIFY(RowMover::moveUp(doc, 2));
+        QCOMPARE(doc, before);
+    }
+
+    void rowMovesWithoutNeighbour_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("up");
+        QTest::newRow("first row up") << 3 << 1 << true;
+        QTest::newRow("last row down") << 3 << 3 << false;
+        QTest::newRow("single row down") << 1 << 1 << false;
+        QTest::newRow("beyond rows") << 3 << 7 << true;
+        QTest::newRow("row zero") << 3 << 0 << false;
+    }
+
+    void rowMovesWithoutNeighbour()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, row);
+        QFETCH(bool, up);
+        QStringList names;
+        for (int i = 0; i < rows; ++i)
+            names << QString(QChar(u'A' + i));
+        Document doc = rowsDocument(names);
+        const Document before = doc;
+        QVERIFY(!(up ? RowMover::moveUp(doc, row) : RowMover::moveDown(doc, row)));
+        QCOMPARE(doc, before);
+    }
+
+    void paidExclusion_data()
+    {
+        QTest::addColumn<QString>("paid");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("paid 5.00 refused") << QStringLiteral("5.00") << false;
+        QTest::newRow("zero accepted") << QStringLiteral("0") << true;
+        QTest::newRow("empty accepted") << QString() << true;
+        QTest::newRow("letters refused") << QStringLiteral("abc") << false;
+    }
+
+    void paidExclusion()
+    {
+        QFETCH(QString, paid);
+        QFETCH(bool, accepted);
+        Document doc = rowsDocument({QStringLiteral("A")});
+        doc.paid = paid;
+        ScriptedDialogs dialogs;
+        OptionBoxes boxes(doc, english, dialogs);
+        QCOMPARE(boxes.setPaidExcluded(true), accepted);
+        QCOMPARE(doc.options.hidePaid, accepted);
+        if (accepted) {
+            QVERIFY(doc.paid.isEmpty());
+            QVERIFY(doc.balance.isEmpty());
+            QCOMPARE(doc.total, QStringLiteral("2.00"));
+            boxes.setPaidExcluded(false);
+            QCOMPARE(doc.paid, QStringLiteral("0.00"));
+            QCOMPARE(doc.balance, QStringLiteral("2.00"));
+        } else {
+            QCOMPARE(dialogs.shown().first().icon, DialogIcon::Critical);
+            QCOMPARE(dialogs.shown().first().text,
+                     QStringLiteral("This action cannot be performed because there is some value in the Paid field."
+                                    "\r\n\r\nPlease manually change the value to zero or blank if you are sure nothing "
+                                    "has been paid. After that, try again."));
+        }
+    }
+
+    void taxExclusionRecalculates()
+    {
+        Document doc = rowsDocument({QStringLiteral("A")});
+        doc.company.taxPercent = QStringLiteral("10");
+        ScriptedDialogs dialogs;
+        OptionBoxes boxes(doc, english, dialogs);
+        boxes.setTaxExcluded(true);
+        QVERIFY(doc.subtotal.isEmpty() && doc.taxAmount.isEmpty());
+        QCOMPARE(doc.total, QStringLiteral("2.00"));
+        boxes.setTaxExcluded(false);
+        QCOMPARE(doc.subtotal, QStringLiteral("2.00"));
+        QCOMPARE(doc.taxAmount, QStringLiteral("0.20"));
+        QCOMPARE(doc.total, QStringLiteral("2.20"));
+    }
+
+    void noDiscount_data()
+    {
+        QTest::addColumn<QStringList>("discounts");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("no discounts") << QStringList{QStringLiteral("0.00"), QString()} << true;
+        QTest::newRow("one discount") << QStringList{QStringLiteral("0.00"), QStringLiteral("5")} << false;
+        QTest::newRow("cancelling discounts") << QStringList{QStringLiteral("5"), QStringLiteral("-5")} << true;
+    }
+
+    void noDiscount()
+    {
+        QFETCH(QStringList, discounts);
+        QFETCH(bool, accepted);
+        Document doc = rowsDocument({QStringLiteral("A"), QStringLiteral("B")});
+        for (int i = 0; i < discounts.size(); ++i)
+            doc.rows[i].discount = discounts[i];
+        ScriptedDialogs dialogs;
+        OptionBoxes boxes(doc, english, dialogs);
+        QCOMPARE(boxes.setNoDiscount(true), accepted);
+        QCOMPARE(doc.options.noDiscount, accepted);
+        for (const DocumentRow& row : doc.rows)
+            QCOMPARE(row.discountEnabled, !accepted);
+        if (accepted) {
+            QCOMPARE(doc.rows[1].discount, QStringLiteral("0.00"));
+            QVERIFY(dialogs.shown().isEmpty());
+            boxes.setNoDiscount(false);
+            QVERIFY(doc.rows[0].discountEnabled);
+        } else {
+            QCOMPARE(dialogs.shownTexts(), QStringList{QStringLiteral(
+                "This action cannot be performed because there is discount value in one or more rows .")});
+            QCOMPARE(dialogs.shown().first().icon, DialogIcon::Exclamation);
+            QCOMPARE(doc.rows[1].discount, QStringLiteral("5"));
+        }
+    }
+
+    void zeroQuantityOptionsExcludeEachOther()
+    {
+        Document doc;
+        ScriptedDialogs dialogs;
+        OptionBoxes boxes(doc, english, dialogs);
+        boxes.setHideZeroRows(true);
+        boxes.setBlankZeroRows(true);
+        QVERIFY(doc.options.blankZeroRows && !doc.options.hideZeroRows);
+        boxes.setHideZeroRows(true);
+        QVERIFY(!doc.options.blankZeroRows && doc.options.hideZeroRows);
+        boxes.setHideZeroRows(false);
+        QVERIFY(!doc.options.blankZeroRows && !doc.options.hideZeroRows);
+    }
+
+    void autoNumber()
+    {
+        QCOMPARE(AutoNumber::propose(QDateTime(QDate(2027, 3, 1), QTime(9, 5))), QStringLiteral("202703010905"));
+        QCOMPARE(AutoNumber::propose(QDateTime(QDate(2026, 12, 4), QTime(14, 53))), QStringLiteral("202612041453"));
+    }
+
+    void paidBlock()
+    {
+        const QString dashes(57, QLatin1Char('-'));
+        const QString expected = QStringLiteral("\r\n") + dashes + QStringLiteral(
+            "\r\nPaid On : 4-Dec-2026  02:53 PM\r\nAmt Paid : $\r\nPayment Type : \r\nTransact No. : \r\n"
+            "Received By : \r\n") + dashes + QStringLiteral("\r\n");
+        QCOMPARE(PaidBlock::text(QStringLiteral("$"), QDateTime(QDate(2026, 12, 4), QTime(14, 53)), english), expected);
+    }
+};
+
+TW_TEST_MAIN(TestEditorCommands)
+#include "tst_EditorCommands.moc"
