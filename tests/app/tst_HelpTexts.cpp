@@ -16,7 +16,8 @@ private slots:
         QVERIFY(keys.size() >= 20);
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
         for (const QString& key : keys) {
-            QVERIFY2(key.startsWith(QStringLiteral("cmd")) && key.endsWith(QStringLiteral("help")), qPrintable(key));
+            QVERIFY2(key.startsWith(QStringLiteral("cmd")) && key.endsWith(QStringLiteral("help")),
+                     qPrintable(key));
         }
     }
 

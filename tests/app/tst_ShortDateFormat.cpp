@@ -19,14 +19,22 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("expected");
         const QDate dec4(2026, 12, 4);
-        QTest::newRow("day-month-year, English") << "en_US" << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
-        QTest::newRow("day-month-year, British") << "en_GB" << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
-        QTest::newRow("day-month-year, leap day") << "en_US" << "dd-MMM-yyyy" << QDate(2028, 2, 29) << "29-Feb-2028";
-        QTest::newRow("regional US gets a full year") << "en_US" << "" << dec4 << "12/4/2026";
-        QTest::newRow("regional British") << "en_GB" << "" << dec4 << "04/12/2026";
-        QTest::newRow("regional German") << "de_DE" << "" << dec4 << "04.12.2026";
-        QTest::newRow("unknown setting means regional") << "en_GB" << "yyyy" << dec4 << "04/12/2026";
-        QTest::newRow("invalid date") << "en_US" << "dd-MMM-yyyy" << QDate() << "";
+        QTest::newRow("day-month-year, English") << "en_US"
+                                                 << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
+        QTest::newRow("day-month-year, British") << "en_GB"
+                                                 << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
+        QTest::newRow("day-month-year, leap day") << "en_US"
+                                                  << "dd-MMM-yyyy" << QDate(2028, 2, 29) << "29-Feb-2028";
+        QTest::newRow("regional US gets a full year") << "en_US"
+                                                      << "" << dec4 << "12/4/2026";
+        QTest::newRow("regional British") << "en_GB"
+                                          << "" << dec4 << "04/12/2026";
+        QTest::newRow("regional German") << "de_DE"
+                                         << "" << dec4 << "04.12.2026";
+        QTest::newRow("unknown setting means regional") << "en_GB"
+                                                        << "yyyy" << dec4 << "04/12/2026";
+        QTest::newRow("invalid date") << "en_US"
+                                      << "dd-MMM-yyyy" << QDate() << "";
     }
 
     void format()
@@ -46,7 +54,8 @@ private slots:
         for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP"}) {
             for (const char* setting : {"", "dd-MMM-yyyy"}) {
                 for (const QDate& date : {QDate(2026, 12, 4), QDate(1999, 1, 31), QDate(2049, 7, 1)}) {
-                    QTest::addRow("%s %s %s", locale, *setting ? "dmy" : "regional", qPrintable(date.toString(Qt::ISODate)))
+                    QTest::addRow("%s %s %s", locale, *setting ? "dmy" : "regional",
+                                  qPrintable(date.toString(Qt::ISODate)))
                         << QString::fromLatin1(locale) << QString::fromLatin1(setting) << date;
                 }
             }
@@ -67,11 +76,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("setting");
-        QTest::newRow("empty") << "" << "dd-MMM-yyyy";
-        QTest::newRow("words") << "tomorrow" << "dd-MMM-yyyy";
-        QTest::newRow("no such day") << "31-Feb-2026" << "dd-MMM-yyyy";
-        QTest::newRow("other format") << "2026-12-04" << "dd-MMM-yyyy";
-        QTest::newRow("regional month 13") << "13/4/2026" << "";
+        QTest::newRow("empty") << ""
+                               << "dd-MMM-yyyy";
+        QTest::newRow("words") << "tomorrow"
+                               << "dd-MMM-yyyy";
+        QTest::newRow("no such day") << "31-Feb-2026"
+                                     << "dd-MMM-yyyy";
+        QTest::newRow("other format") << "2026-12-04"
+                                      << "dd-MMM-yyyy";
+        QTest::newRow("regional month 13") << "13/4/2026"
+                                           << "";
     }
 
     void readRejectsWhatIsNotADate()
@@ -95,7 +109,8 @@ private slots:
         SettingsStore settings(file);
         ScriptedDialogs dialogs;
         ShortDateFormatBox box(settings, dialogs, nullptr, QLocale(QStringLiteral("en_US")));
-        QCOMPARE(box.checkBox()->text(), QStringLiteral("Set this computer clock Date to this format: dd-MMM-yyyy"));
+        QCOMPARE(box.checkBox()->text(),
+                 QStringLiteral("Set this computer clock Date to this format: dd-MMM-yyyy"));
         QVERIFY(!box.checkBox()->isChecked());
         QSignalSpy changed(&box, &ShortDateFormatBox::formatChanged);
 
@@ -103,8 +118,8 @@ private slots:
         QCOMPARE(SettingsStore(file).get(SettingsStore::DateFormat), QStringLiteral("dd-MMM-yyyy"));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().first().toString(), QStringLiteral("dd-MMM-yyyy"));
-        QVERIFY(box.sampleText().contains(QLocale(QStringLiteral("en_US")).toString(QDate::currentDate(),
-                                                                                     QStringLiteral("dd-MMM-yyyy"))));
+        QVERIFY(box.sampleText().contains(
+            QLocale(QStringLiteral("en_US")).toString(QDate::currentDate(), QStringLiteral("dd-MMM-yyyy"))));
 
         box.checkBox()->click();
         QCOMPARE(SettingsStore(file).get(SettingsStore::DateFormat), QString());

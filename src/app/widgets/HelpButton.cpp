@@ -4,8 +4,7 @@
 #include "app/HelpTexts.h"
 
 HelpButton::HelpButton(const QString& helpKey, Dialogs& dialogs, QWidget* parent)
-    : QToolButton(parent),
-      m_dialogs(dialogs)
+    : QToolButton(parent), m_dialogs(dialogs)
 {
     setObjectName(helpKey);
     setText(QStringLiteral("?"));

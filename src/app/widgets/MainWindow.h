@@ -11,6 +11,8 @@ class HeaderPanel;
 class NotesPanel;
 class QCheckBox;
 class QCloseEvent;
+class QKeySequence;
+class QMenu;
 class QScrollArea;
 class SavedDocsPanel;
 class SettingsPanel;
@@ -43,6 +45,10 @@ public:
 
 public slots:
     void saveDocument();
+    // Hooks for the keyboard shortcuts; each runs the command of its panel.
+    void generateDocument();
+    void createNewRows();
+    void focusSavedDocuments();
     void assignAutoNumber();
     void showAbout();
     void openUserGuide();
@@ -54,6 +60,8 @@ protected:
 
 private:
     void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys,
+                        void (MainWindow::*slot)());
     void buildPanels();
 
     SettingsStore& m_settings;

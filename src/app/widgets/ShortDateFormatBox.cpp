@@ -11,10 +11,7 @@
 
 ShortDateFormatBox::ShortDateFormatBox(SettingsStore& settings, Dialogs& dialogs, QWidget* parent,
                                        const QLocale& locale)
-    : QWidget(parent),
-      m_settings(settings),
-      m_locale(locale),
-      m_check(new QCheckBox(caption(), this)),
+    : QWidget(parent), m_settings(settings), m_locale(locale), m_check(new QCheckBox(caption(), this)),
       m_sample(new QLabel(this))
 {
     setObjectName(QStringLiteral("FrameDateFormat"));
@@ -51,5 +48,6 @@ void ShortDateFormatBox::apply(bool dayMonthYear)
 
 void ShortDateFormatBox::showSample()
 {
-    m_sample->setText(tr("Today: %1").arg(ShortDateFormat::format(QDate::currentDate(), m_locale, m_settings)));
+    m_sample->setText(
+        tr("Today: %1").arg(ShortDateFormat::format(QDate::currentDate(), m_locale, m_settings)));
 }
