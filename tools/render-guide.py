@@ -27,13 +27,13 @@ kbd { border: 1px solid #9fb9c0; border-radius: 3px; padding: 0 .3em; background
 
 
 def drop_missing_images(body, source):
-    """A screenshot not taken yet (tools/screenshots.sh) leaves its paragraph out instead of a broken picture."""
+    """A screenshot not taken yet (tools/screenshots.sh) is left out instead of showing as a broken picture."""
     def keep(match):
         if (source / match.group(1)).is_file():
             return match.group(0)
         print(f"render-guide: no {match.group(1)} yet, left out", file=sys.stderr)
         return ""
-    return re.sub(r'<p><img[^>]*src="([^"]+)"[^>]*></p>', keep, body)
+    return re.sub(r'<img[^>]*src="([^"]+)"[^>]*>', keep, body)
 
 
 def main():
