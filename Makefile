@@ -7,7 +7,8 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite qt6-pdf-dev \
-            libgl-dev libbenchmark-dev fonts-liberation xvfb xauth mdbtools-dev libmdb3 libglib2.0-dev poppler-utils
+            libgl-dev libbenchmark-dev fonts-liberation xvfb xauth mdbtools-dev libmdb3 libglib2.0-dev \
+            poppler-utils python3-markdown appstream desktop-file-utils
 
 .PHONY: deps build run test test-asan format clean
 

@@ -6,8 +6,8 @@ CloseQuestion::Outcome CloseQuestion::ask(Dialogs& dialogs, int rowCount)
 {
     if (rowCount < 1)
         return Outcome::Close;
-    const DialogAnswer answer = dialogs.ask({QStringLiteral("There is an open document.\r\n\r\nSave before closing?  "),
-                                             QStringLiteral("Close without saving"), DialogIcon::Question,
+    const DialogAnswer answer = dialogs.ask({tr("There is an open document.\r\n\r\nSave before closing?  "),
+                                             tr("Close without saving"), DialogIcon::Question,
                                              DialogButtons::YesNoCancel, DialogAnswer::Yes});
     switch (answer) {
     case DialogAnswer::Yes:

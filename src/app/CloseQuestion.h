@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class Dialogs;
 
 // What to do when the main window is asked to close.
 class CloseQuestion
 {
+    Q_DECLARE_TR_FUNCTIONS(CloseQuestion)
+
 public:
     enum class Outcome { Close, SaveThenClose, StayOpen };
 

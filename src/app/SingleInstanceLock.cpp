@@ -6,7 +6,7 @@
 
 QString SingleInstanceLock::alreadyOpenMessage()
 {
-    return QStringLiteral("The application is already open.\r\n\r\nIf it is invisible, press Ctrl Alt Del once & "
+    return tr("The application is already open.\r\n\r\nIf it is invisible, press Ctrl Alt Del once & "
                           "select the application to end task.\r\n\r\n");
 }
 

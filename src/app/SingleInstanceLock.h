@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <memory>
@@ -9,6 +11,8 @@ class QLockFile;
 // One running copy per user: the first start takes the lock and holds it until it ends.
 class SingleInstanceLock
 {
+    Q_DECLARE_TR_FUNCTIONS(SingleInstanceLock)
+
 public:
     static QString alreadyOpenMessage();
     static QString defaultLockPath();

@@ -35,7 +35,7 @@ const std::map<QString, Command>& commands()
 
 QString CliApp::helpText()
 {
-    return QStringLiteral(
+    return tr(
         "Usage: tallywick-cli [--db FILE] [--locale NAME] [--yes] COMMAND [ARGUMENTS]\n"
         "\n"
         "Commercial documents without a window: the same checks, totals, pages and database as the\n"
@@ -86,14 +86,14 @@ int CliApp::run(const QStringList& arguments)
             context.yes = true;
         } else if (option == QLatin1String("--db") || option == QLatin1String("--locale")) {
             if (rest.isEmpty())
-                return context.usage(QStringLiteral("%1 needs a value.").arg(option));
+                return context.usage(tr("%1 needs a value.").arg(option));
             const QString value = rest.takeFirst();
             if (option == QLatin1String("--db")) {
                 context.databasePath = value;
             } else {
                 context.locale = QLocale(value);
                 if (context.locale == QLocale::c() && value != QLatin1String("C"))
-                    return context.usage(QStringLiteral("Unknown locale: %1").arg(value));
+                    return context.usage(tr("Unknown locale: %1").arg(value));
             }
         } else if (command.isEmpty() && !option.startsWith(QLatin1String("--"))) {
             command = option;
@@ -112,6 +112,6 @@ int CliApp::dispatch(const QString& command, CliContext& context)
     const auto& table = commands();
     const auto found = table.find(command);
     if (found == table.end())
-        return context.usage(QStringLiteral("Unknown command: %1\n\n").arg(command) + helpText());
+        return context.usage(tr("Unknown command: %1\n\n").arg(command) + helpText());
     return found->second(context);
 }

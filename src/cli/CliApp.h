@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 class CliContext;
@@ -7,6 +9,8 @@ class CliContext;
 // Parses the global options and runs one command.
 class CliApp
 {
+    Q_DECLARE_TR_FUNCTIONS(CliApp)
+
 public:
     int run(const QStringList& arguments);
     static QString helpText();

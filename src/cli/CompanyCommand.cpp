@@ -4,13 +4,14 @@
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 int runCompanyCommand(CliContext& context)
 {
     if (!context.arguments.isEmpty())
-        return context.usage(QStringLiteral("company takes no arguments."));
+        return context.usage(QCoreApplication::translate("CompanyCommand", "company takes no arguments."));
     Database* database = context.database();
     if (!database)
         return ExitFailure;

@@ -18,12 +18,12 @@ CreateDatabaseCommand::CreateDatabaseCommand(Dialogs& dialogs, SettingsStore& se
 void CreateDatabaseCommand::run(const QString& databaseInUse, const QString& dataFolder)
 {
     const QString target = QDir(dataFolder).filePath(NewFileName);
-    m_dialogs.warn(QStringLiteral("This will create 'Company.mdb' in the application directory.\r\n\r\n"));
+    m_dialogs.warn(tr("This will create 'Company.mdb' in the application directory.\r\n\r\n"));
 
     if (QFile::exists(target)) {
-        m_dialogs.critical(QStringLiteral("Database 'Company.mdb' in application directory already exists."));
+        m_dialogs.critical(tr("Database 'Company.mdb' in application directory already exists."));
         m_settings.save(SettingsStore::CompanyDatabase, target);
-        announce(target, QStringLiteral("Please relaunch this program to use  ") + target
+        announce(target, tr("Please relaunch this program to use  ") + target
                              + QStringLiteral("  automatically."));
         return;
     }
@@ -35,7 +35,7 @@ void CreateDatabaseCommand::run(const QString& databaseInUse, const QString& dat
     const QString stored = m_settings.get(SettingsStore::CompanyDatabase);
     if (stored.isEmpty() || stored != target)
         m_settings.save(SettingsStore::CompanyDatabase, target);
-    announce(target, QStringLiteral("Success. Please relaunch this program to use  ") + target
+    announce(target, tr("Success. Please relaunch this program to use  ") + target
                          + QStringLiteral("  automatically."));
 }
 
@@ -51,26 +51,26 @@ void CreateDatabaseCommand::announce(const QString& target, const QString& text)
 QString CreateDatabaseCommand::helpText(const QString& databaseInUse, const QString& dataFolder)
 {
     const QString crlf = QStringLiteral("\r\n");
-    QString text = QStringLiteral("By clicking the button on the left, you will create a new database 'Company.mdb' "
+    QString text = tr("By clicking the button on the left, you will create a new database 'Company.mdb' "
                                   "in this application directory ->  ")
                    + dataFolder + QStringLiteral(". ") + crlf;
     const QString ownCopy = QDir(dataFolder).filePath(NewFileName);
     if (databaseInUse.toLower() == ownCopy.toLower()) {
         text += crlf
-                + QStringLiteral("However you have already created it and are now using 'Company.mdb' in the "
+                + tr("However you have already created it and are now using 'Company.mdb' in the "
                                  "application directory  ->  ")
                 + dataFolder + QStringLiteral(". ");
         return text;
     }
-    text += crlf + QStringLiteral("This is a copy of your current database   -   ") + databaseInUse + crlf + crlf
-            + QStringLiteral("The new 'Company.mdb' in this application directory -  ") + dataFolder
-            + QStringLiteral("  - will then be used automatically by this program on the next launch.") + crlf
+    text += crlf + tr("This is a copy of your current database   -   ") + databaseInUse + crlf + crlf
+            + tr("The new 'Company.mdb' in this application directory -  ") + dataFolder
+            + tr("  - will then be used automatically by this program on the next launch.") + crlf
             + crlf + QString(50, QLatin1Char('-')) + crlf + crlf
-            + QStringLiteral("Please note that on Windows 7 and 8 a database installed under Program Files directory "
+            + tr("Please note that on Windows 7 and 8 a database installed under Program Files directory "
                              "may be periodically overwritten by its original version due to an incomprehensible "
                              "security function in the OS. ")
             + crlf + crlf
-            + QStringLiteral("If you experience this problem please re-install this program outside the Program "
+            + tr("If you experience this problem please re-install this program outside the Program "
                              "Files directory and use this button again. ");
     return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <functional>
@@ -11,6 +13,8 @@ class SettingsStore;
 // program then uses from its next start on.
 class CreateDatabaseCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(CreateDatabaseCommand)
+
 public:
     // `showPath(path, highlighted)` shows a path in the database box, highlighted while a message
     // about it is on screen.

@@ -20,7 +20,7 @@ QString nextConnectionName()
 QString errorText(const QSqlError& error)
 {
     const QString text = error.text().trimmed();
-    return text.isEmpty() ? QStringLiteral("Unknown database error") : text;
+    return text.isEmpty() ? Database::tr("Unknown database error") : text;
 }
 
 bool mentionsLock(const QString& text)
@@ -56,10 +56,10 @@ Database::OpenStatus Database::open(const QString& path, QString* error)
         return status;
     };
     if (!QFileInfo(path).isFile())
-        return fail(OpenStatus::Missing, QStringLiteral("No database file at %1").arg(path));
+        return fail(OpenStatus::Missing, Database::tr("No database file at %1").arg(path));
     // SQLite would take an empty or foreign file as a new database and write into it later.
     if (!looksLikeSqliteFile(path))
-        return fail(OpenStatus::NotADatabase, QStringLiteral("%1 is not a database file").arg(path));
+        return fail(OpenStatus::NotADatabase, Database::tr("%1 is not a database file").arg(path));
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(path);
@@ -80,7 +80,7 @@ Database::OpenStatus Database::open(const QString& path, QString* error)
     }
     probe.exec(QStringLiteral("ROLLBACK"));
     if (!hasTables())
-        return fail(OpenStatus::MissingTables, QStringLiteral("%1 does not hold the program's tables").arg(path));
+        return fail(OpenStatus::MissingTables, Database::tr("%1 does not hold the program's tables").arg(path));
     return OpenStatus::Opened;
 }
 
@@ -101,7 +101,7 @@ bool Database::create(const QString& path, QString* error)
     close();
     if (QFileInfo::exists(path)) {
         if (error)
-            *error = QStringLiteral("%1 already exists").arg(path);
+            *error = Database::tr("%1 already exists").arg(path);
         return false;
     }
     {
@@ -166,7 +166,7 @@ SqlResult Database::query(const QString& jetSql)
 SqlResult Database::run(const QString& jetSql, bool collectRecords)
 {
     if (!isOpen())
-        return SqlResult::failure(QStringLiteral("The database is not open."));
+        return SqlResult::failure(Database::tr("The database is not open."));
     if (m_failAfter > 0 && --m_failAfter == 0)
         return SqlResult::failure(QStringLiteral("Simulated disk failure"));
     QString translationError;
@@ -206,7 +206,7 @@ bool Database::compactInto(const QString& target, QString* error)
 {
     if (!isOpen()) {
         if (error)
-            *error = QStringLiteral("The database is not open.");
+            *error = Database::tr("The database is not open.");
         return false;
     }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "store/JetSqlTranslator.h"
 
 #include <QList>
@@ -27,6 +29,8 @@ struct SqlResult
 // dialect and translated here; nothing outside the store knows the engine.
 class Database
 {
+    Q_DECLARE_TR_FUNCTIONS(Database)
+
 public:
     enum class OpenStatus { Opened, Missing, NotADatabase, Locked, MissingTables };
 

@@ -10,7 +10,7 @@
 
 QString DatabaseOpener::missingOrLockedMessage()
 {
-    return QStringLiteral("The database is either missing or locked by another program. The program cannot "
+    return tr("The database is either missing or locked by another program. The program cannot "
                           "continue.\r\n\r\n");
 }
 

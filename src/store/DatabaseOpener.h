@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 class Database;
@@ -8,6 +10,8 @@ class SettingsStore;
 // Chooses the database file at start-up and opens it.
 class DatabaseOpener
 {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseOpener)
+
 public:
     static QString missingOrLockedMessage();
 

@@ -52,7 +52,7 @@ QString JetSqlTranslator::translate(const QString& jetSql, QString* error) const
             const QDate date = SqlText::ReadDate(literal, m_locale);
             if (!date.isValid()) {
                 if (error)
-                    *error = QStringLiteral("Unreadable date literal: #%1#").arg(literal);
+                    *error = JetSqlTranslator::tr("Unreadable date literal: #%1#").arg(literal);
                 return QString();
             }
             out += QLatin1Char('\'') + date.toString(Qt::ISODate) + QLatin1Char('\'');

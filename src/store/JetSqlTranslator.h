@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QLocale>
 #include <QString>
 
@@ -13,6 +15,8 @@
 // String literals pass through untouched, whatever they hold.
 class JetSqlTranslator
 {
+    Q_DECLARE_TR_FUNCTIONS(JetSqlTranslator)
+
 public:
     explicit JetSqlTranslator(const QLocale& locale = QLocale()) : m_locale(locale) {}
 

@@ -4,7 +4,9 @@
 #include "app/CloseQuestion.h"
 #include "app/Dialogs.h"
 #include "app/SettingsStore.h"
+#include "app/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
+#include "app/widgets/AppIcon.h"
 #include "app/widgets/UserGuide.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/CreateRowsPanel.h"
@@ -27,6 +29,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -44,11 +47,12 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
       m_createRows(new CreateRowsPanel(settings, this)),
       m_settingsPanel(new SettingsPanel(settings, database, dialogs, this)),
       m_savedDocs(new SavedDocsPanel(this)),
-      m_showSettings(new QCheckBox(QStringLiteral("Settings"), this)),
+      m_showSettings(new QCheckBox(tr("Settings"), this)),
       m_page(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("frmInvoice"));
     setWindowTitle(Dialogs::applicationTitle());
+    setWindowIcon(AppIcon::icon());
     m_showSettings->setObjectName(QStringLiteral("chkshowsettings"));
     buildMenus();
     buildPanels();
@@ -79,17 +83,35 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("Tools"));
     tools->setObjectName(QStringLiteral("mnutools"));
-    QAction* settings = tools->addAction(QStringLiteral("Settings"), this, [this] { m_showSettings->setChecked(true); });
+    QAction* settings = tools->addAction(tr("Settings"), this, [this] { m_showSettings->setChecked(true); });
     settings->setObjectName(QStringLiteral("mnusettings"));
+    tools->addSeparator();
+    addCommand(tools, QStringLiteral("actSave"), tr("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+               &MainWindow::saveDocument);
+    addCommand(tools, QStringLiteral("actGenerate"), tr("Generate and Preview"),
+               QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::generateDocument);
+    addCommand(tools, QStringLiteral("actCreateRows"), tr("Create Rows"), QKeySequence(Qt::CTRL | Qt::Key_N),
+               &MainWindow::createNewRows);
+    addCommand(tools, QStringLiteral("actOpenSaved"), tr("Open Saved File"),
+               QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::focusSavedDocuments);
 
-    QMenu* info = menuBar()->addMenu(QStringLiteral("Info"));
+    QMenu* info = menuBar()->addMenu(tr("Info"));
     info->setObjectName(QStringLiteral("mnuhelp"));
-    QAction* guide = info->addAction(QStringLiteral("Help Online"), this, &MainWindow::openUserGuide);
-    guide->setObjectName(QStringLiteral("mnuFeatureGuide"));
-    QAction* about = info->addAction(QStringLiteral("About"), this, &MainWindow::showAbout);
+    addCommand(info, QStringLiteral("mnuFeatureGuide"), tr("Help Online"), QKeySequence(Qt::Key_F1),
+               &MainWindow::openUserGuide);
+    QAction* about = info->addAction(tr("About"), this, &MainWindow::showAbout);
     about->setObjectName(QStringLiteral("mnuabout"));
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& text,
+                                const QKeySequence& keys, void (MainWindow::*slot)())
+{
+    QAction* action = menu->addAction(text, this, slot);
+    action->setObjectName(name);
+    ShortcutHint::apply(action, keys);
+    return action;
 }
 
 void MainWindow::buildPanels()
@@ -193,6 +215,24 @@ void MainWindow::generatePage()
         target->setFocus();
 }
 
+void MainWindow::generateDocument()
+{
+    generatePage();
+}
+
+void MainWindow::createNewRows()
+{
+    // Picks "New" and puts the cursor into the row count: the user types it and presses Enter.
+    if (auto* newDocument = m_createRows->findChild<QRadioButton*>(QStringLiteral("OptNew")))
+        newDocument->setChecked(true);
+    m_createRows->countBox()->setFocus(Qt::ShortcutFocusReason);
+}
+
+void MainWindow::focusSavedDocuments()
+{
+    m_savedDocs->setFocus(Qt::ShortcutFocusReason);
+}
+
 void MainWindow::assignAutoNumber()
 {
     m_editor->assignAutoNumber();
@@ -207,7 +247,8 @@ void MainWindow::showAbout()
 
 void MainWindow::openUserGuide()
 {
-    UserGuide::open();
+    if (!UserGuide::open())
+        m_dialogs.warn(tr("The user guide could not be found or opened."));
 }
 
 void MainWindow::setSettingsPanelVisible(bool visible)
@@ -243,7 +284,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     case CloseQuestion::Outcome::SaveThenClose:
         if (document().docNumber.trimmed().isEmpty()) {
             assignAutoNumber();
-            m_dialogs.inform(QStringLiteral("An auto document no. has been assigned."));
+            m_dialogs.inform(tr("An auto document no. has been assigned."));
         }
         saveDocument();
         break;

@@ -14,6 +14,8 @@ class HeaderPanel;
 class NotesPanel;
 class QCheckBox;
 class QCloseEvent;
+class QKeySequence;
+class QMenu;
 class QScrollArea;
 class SavedDocsPanel;
 class SettingsPanel;
@@ -52,6 +54,10 @@ public slots:
     void saveDocument();
     // "Html": checks, recalculates, writes and shows the printable page.
     void generatePage();
+    // Hooks for the keyboard shortcuts; each runs the command of its panel.
+    void generateDocument();
+    void createNewRows();
+    void focusSavedDocuments();
     void assignAutoNumber();
     void showAbout();
     void openUserGuide();
@@ -63,6 +69,8 @@ protected:
 
 private:
     void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys,
+                        void (MainWindow::*slot)());
     void buildPanels();
     void connectEditor();
 

@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Tallywick"));
     QCoreApplication::setApplicationName(QStringLiteral("Tallywick"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tallywick"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tallywick.Tallywick"));
 
     MessageBoxDialogs dialogs;
     SingleInstanceLock lock;

@@ -1,0 +1,142 @@
+#include "TestSupport.h"
+#include "app/Dialogs.h"
+#include "app/SettingsStore.h"
+#include "app/ShortcutHint.h"
+#include "app/widgets/AboutDialog.h"
+#include "app/widgets/MainWindow.h"
+#include "store/Database.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+class TestAboutAndShortcuts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tooltipNamesTheShortcut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "Save" << QKeySequence(Qt::CTRL | Qt::Key_S) << "Save (Ctrl+S)";
+        QTest::newRow("function key") << "Help Online" << QKeySequence(Qt::Key_F1) << "Help Online (F1)";
+        QTest::newRow("mnemonic dropped") << "&Save" << QKeySequence(Qt::CTRL | Qt::Key_S) << "Save (Ctrl+S)";
+        QTest::newRow("doubled ampersand kept")
+            << "Compact && Backup" << QKeySequence() << "Compact & Backup";
+        QTest::newRow("no shortcut") << "About" << QKeySequence() << "About";
+    }
+
+    void tooltipNamesTheShortcut()
+    {
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, expected);
+        QCOMPARE(ShortcutHint::tooltip(text, keys), expected);
+    }
+
+    void mainWindowCarriesTheShortcuts_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("save") << "actSave"
+                              << "Ctrl+S"
+                              << "mnutools";
+        QTest::newRow("generate") << "actGenerate"
+                                  << "Ctrl+P"
+                                  << "mnutools";
+        QTest::newRow("new rows") << "actCreateRows"
+                                  << "Ctrl+N"
+                                  << "mnutools";
+        QTest::newRow("saved list") << "actOpenSaved"
+                                    << "Ctrl+O"
+                                    << "mnutools";
+        QTest::newRow("guide") << "mnuFeatureGuide"
+                               << "F1"
+                               << "mnuhelp";
+    }
+
+    void mainWindowCarriesTheShortcuts()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, keys);
+        QFETCH(QString, menu);
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        Database database;
+        ScriptedDialogs dialogs;
+        MainWindow window(settings, database, dialogs);
+        auto* found = window.findChild<QAction*>(action);
+        QVERIFY(found);
+        QCOMPARE(found->shortcut().toString(QKeySequence::PortableText), keys);
+        QVERIFY2(found->toolTip().endsWith(QStringLiteral("(%1)").arg(keys)), qPrintable(found->toolTip()));
+        auto* inMenu = window.findChild<QMenu*>(menu);
+        QVERIFY(inMenu && inMenu->actions().contains(found));
+    }
+
+    // Every shortcut belongs to one command only; a clash would make Qt run neither.
+    void shortcutsDoNotClash()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        Database database;
+        ScriptedDialogs dialogs;
+        MainWindow window(settings, database, dialogs);
+        QStringList seen;
+        for (QAction* action : window.findChildren<QAction*>()) {
+            if (action->shortcut().isEmpty())
+                continue;
+            const QString keys = action->shortcut().toString();
+            QVERIFY2(!seen.contains(keys), qPrintable(keys));
+            seen.append(keys);
+        }
+        QVERIFY(seen.size() >= 5);
+    }
+
+    void aboutShowsWhereTheDataLives()
+    {
+        QTemporaryDir dir;
+        const QString database = dir.filePath(QStringLiteral("a <b> & c/tallywick.mdb"));
+        const QString settingsFile = dir.filePath(QStringLiteral("Tallywick.conf"));
+        AboutDialog about(database, settingsFile);
+        QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
+        auto* title = about.findChild<QLabel*>(QStringLiteral("lblAboutTitle"));
+        QVERIFY(title && title->text().contains(QStringLiteral(TALLYWICK_VERSION)));
+        auto* shownDatabase = about.findChild<QLabel*>(QStringLiteral("lblDatabase"));
+        QVERIFY(shownDatabase);
+        // The path is shown as text, not interpreted as markup.
+        QVERIFY(shownDatabase->text().contains(database.toHtmlEscaped()));
+        QVERIFY(!shownDatabase->text().contains(QStringLiteral("<b>")));
+        auto* shownSettings = about.findChild<QLabel*>(QStringLiteral("lblSettingsFile"));
+        QVERIFY(shownSettings && shownSettings->text().contains(settingsFile.toHtmlEscaped()));
+        QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDataFolder")));
+        QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblLicence"))
+                    ->text()
+                    .contains(QStringLiteral("version 3")));
+    }
+
+    void pathLinkOpensTheFolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("href");
+        QTest::newRow("file's folder") << "/home/ann/data/tallywick.mdb" << true << "file:///home/ann/data";
+        QTest::newRow("folder itself") << "/home/ann/data" << false << "file:///home/ann/data";
+        QTest::newRow("blank encoded") << "/home/a b/x.conf" << true << "file:///home/a%20b";
+    }
+
+    void pathLinkOpensTheFolder()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, folder);
+        QFETCH(QString, href);
+        QVERIFY2(AboutDialog::pathLink(path, folder).startsWith(QStringLiteral("<a href=\"%1\">").arg(href)),
+                 qPrintable(AboutDialog::pathLink(path, folder)));
+        QCOMPARE(AboutDialog::pathLink(QString(), folder), QStringLiteral("(none)"));
+    }
+};
+
+TW_TEST_MAIN(TestAboutAndShortcuts)
+#include "tst_AboutAndShortcuts.moc"
