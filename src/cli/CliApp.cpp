@@ -2,6 +2,10 @@
 
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
+#include "cli/CliDeleteCommand.h"
+#include "cli/CliListCommand.h"
+#include "cli/CliSaveCommand.h"
+#include "cli/CliShowCommand.h"
 
 #include <functional>
 #include <map>
@@ -15,6 +19,10 @@ const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
         {QStringLiteral("company"), runCompanyCommand},
+        {QStringLiteral("save"), runSaveCommand},
+        {QStringLiteral("show"), runShowCommand},
+        {QStringLiteral("list"), runListCommand},
+        {QStringLiteral("delete"), runDeleteCommand},
     };
     return table;
 }
