@@ -2,8 +2,10 @@
 
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
+#include "cli/CliCompactCommand.h"
 #include "cli/CliDeleteCommand.h"
 #include "cli/CliListCommand.h"
+#include "cli/CliPurgeCommand.h"
 #include "cli/CliSaveCommand.h"
 #include "cli/CliShowCommand.h"
 
@@ -23,6 +25,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("show"), runShowCommand},
         {QStringLiteral("list"), runListCommand},
         {QStringLiteral("delete"), runDeleteCommand},
+        {QStringLiteral("purge"), runPurgeCommand},
+        {QStringLiteral("compact"), runCompactCommand},
     };
     return table;
 }
