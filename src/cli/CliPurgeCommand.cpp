@@ -18,7 +18,7 @@ int runPurgeCommand(CliContext& context)
     if (!database)
         return ExitFailure;
     bool compactFailed = false;
-    PurgeCommand purge(*database, *context.dialogs, context.locale);
+    PurgeCommand purge(*database, *context.dialogs);
     purge.setHooks({[&] {
                         CompactCommand compact(*database, *context.dialogs, AppPaths::dataFolder());
                         compactFailed = compact.run().outcome != CompactCommand::Outcome::Compacted;

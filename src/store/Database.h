@@ -43,6 +43,8 @@ public:
     bool isOpen() const;
     QString path() const { return m_path; }
     QString connectionName() const { return m_connectionName; }
+    // The regional format the statements' date literals are read with.
+    QLocale locale() const { return m_translator.locale(); }
 
     SqlResult execute(const QString& jetSql);
     SqlResult query(const QString& jetSql);

@@ -4,16 +4,20 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
-PurgeCommand::PurgeCommand(Database& database, Dialogs& dialogs, const QLocale& locale)
-    : m_database(database), m_dialogs(dialogs), m_locale(locale)
+PurgeCommand::PurgeCommand(Database& database, Dialogs& dialogs)
+    : m_database(database), m_dialogs(dialogs), m_locale(database.locale())
 {
 }
 
 QString PurgeCommand::statement(const QDate& from, const QDate& to, const QLocale& locale)
 {
-    // The upper bound is the short date of the locale; the database reads it with the same locale.
+    // The upper bound is the locale's short date; a short form that does not read back as the same
+    // day (a two-digit year of another century, say) is written in the day-month-year form instead.
+    QString upper = locale.toString(to, QLocale::ShortFormat);
+    if (SqlText::ReadDate(upper, locale) != to)
+        upper = SqlText::DateText(to, locale);
     return QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #") + SqlText::DateText(from, locale)
-           + QStringLiteral("# AND DocDate <= #") + locale.toString(to, QLocale::ShortFormat) + QStringLiteral("# ");
+           + QStringLiteral("# AND DocDate <= #") + upper + QStringLiteral("# ");
 }
 
 QString PurgeCommand::helpText(const QString& buttonCaption)

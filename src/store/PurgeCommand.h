@@ -31,8 +31,8 @@ public:
         std::function<void()> loadDocs;
     };
 
-    // `locale` must be the one the database reads its date literals with.
-    PurgeCommand(Database& database, Dialogs& dialogs, const QLocale& locale = QLocale());
+    // Dates are shown and written in the regional format the database reads its literals with.
+    PurgeCommand(Database& database, Dialogs& dialogs);
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
 
     Result run(const QDate& from, const QDate& to);

@@ -131,6 +131,8 @@ private slots:
                                                  << QStringList{QStringLiteral("D03"), QStringLiteral("D04"), QStringLiteral("D05")};
         }
         QTest::newRow("reversed range") << "en_US" << QDate(2026, 12, 6) << QDate(2026, 12, 3) << all;
+        QTest::newRow("C locale") << "C" << QDate(2026, 12, 4) << QDate(2026, 12, 5)
+                                  << QStringList{QStringLiteral("D03"), QStringLiteral("D06")};
     }
 
     void purgeBounds()
@@ -149,7 +151,7 @@ private slots:
         dialogs.setNextAnswer(DialogAnswer::No);
         dialogs.setNextAnswer(DialogAnswer::Ok);
         int listed = 0;
-        PurgeCommand purge(db, dialogs, regional);
+        PurgeCommand purge(db, dialogs);
         purge.setHooks({{}, [&] { ++listed; }});
         QCOMPARE(purge.run(from, to).outcome, PurgeCommand::Outcome::Purged);
         QCOMPARE(numbers(db), left);
@@ -162,7 +164,7 @@ private slots:
         StoreFixture f;
         store(f.db, f.locale, QStringLiteral("A"), kToday);
         int compacted = 0;
-        PurgeCommand purge(f.db, f.dialogs, f.locale);
+        PurgeCommand purge(f.db, f.dialogs);
         purge.setHooks({[&] { ++compacted; }, {}});
         f.dialogs.setNextAnswer(DialogAnswer::Yes);
         f.dialogs.setNextAnswer(DialogAnswer::Cancel);
@@ -184,7 +186,7 @@ private slots:
         store(f.db, f.locale, QStringLiteral("A"), kToday);
         CompactCommand compact(f.db, f.dialogs, f.dir.path());
         compact.setClock([] { return kToday; });
-        PurgeCommand purge(f.db, f.dialogs, f.locale);
+        PurgeCommand purge(f.db, f.dialogs);
         purge.setHooks({[&] { compact.run(); }, {}});
         f.dialogs.setNextAnswer(DialogAnswer::Yes);
         f.dialogs.setNextAnswer(DialogAnswer::Ok);  // the compaction's own message
@@ -197,6 +199,9 @@ private slots:
 
     void purgeStatementAndHelp()
     {
+        // A short form whose two-digit year would read as another century falls back to day-month-year.
+        QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2080, 1, 2), QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #2-Jan-2080# "));
         QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2026, 12, 5), QLocale(QLocale::English, QLocale::UnitedStates)),
                  QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #12/5/26# "));
         QCOMPARE(PurgeCommand::helpText(QStringLiteral("Delete Documents Issued from")),

@@ -6,6 +6,7 @@
 #include "app/SettingsStore.h"
 #include "app/widgets/AboutDialog.h"
 #include "app/widgets/UserGuide.h"
+#include "documents/widgets/DocumentsController.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/HeaderPanel.h"
@@ -14,11 +15,14 @@
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
+#include "store/widgets/MaintenancePanel.h"
 #include "store/widgets/SettingsPanel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -42,6 +46,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     m_showSettings->setObjectName(QStringLiteral("chkshowsettings"));
     buildMenus();
     buildPanels();
+    buildDocumentCommands();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
 }
 
@@ -90,6 +95,47 @@ void MainWindow::buildPanels()
     m_settingsPanel->hide();
 }
 
+void MainWindow::buildDocumentCommands()
+{
+    DocumentsController::Window window;
+    window.document = [this] { return document(); };
+    window.showDocument = [this](const Document& shown) { showDocument(shown); };
+    window.currentLabel = [this](const QString& caption, bool highlighted) { showCurrentDocLabel(caption, highlighted); };
+    window.documentOpen = [this] { return m_grid->rowCount() > 0; };
+    window.createQuietNewRow = [this] { createQuietNewRow(); };
+    window.focusDocNumber = [this] { m_header->docNumberEdit()->setFocus(); };
+    m_documents = new DocumentsController(m_database, m_dialogs, m_savedDocs, std::move(window), this);
+    // The settings page embeds the upkeep controls; a purge changes the saved-document list.
+    if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>()) {
+        maintenance->attach(m_database, m_dialogs);
+        connect(maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
+    }
+}
+
+void MainWindow::showCurrentDocLabel(const QString& caption, bool highlighted)
+{
+    QLabel* label = m_header->currentDocLabel();
+    label->setText(caption);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, highlighted ? QColor(255, 149, 255) : QColor(224, 224, 224));
+    label->setPalette(palette);
+    label->repaint();
+}
+
+void MainWindow::createQuietNewRow()
+{
+    // A blank one-row document, as "Create Rows" makes it in "New" mode without its question.
+    Document fresh;
+    fresh.company = m_company;
+    fresh.letterhead = Letterhead::fromSettings(m_settings);
+    DocumentRow row;
+    row.serial = QStringLiteral("1");
+    row.productId = QStringLiteral("1");
+    fresh.rows.append(row);
+    showDocument(fresh);
+}
+
 bool MainWindow::load(const QString& defaultDatabasePath)
 {
     m_header->fillPickLists();
@@ -100,10 +146,10 @@ bool MainWindow::load(const QString& defaultDatabasePath)
         return false;
     }
     QString error;
-    if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
+    if (!CompanyRepository(m_database).loadInto(m_company, &error))
         m_dialogs.plain(error);
-        return true;
-    }
+    m_documents->loadDocs();
+    m_savedDocs->setListText(SavedDocsPanel::initialText());
     return true;
 }
 
@@ -129,7 +175,7 @@ void MainWindow::showDocument(const Document& document)
 
 void MainWindow::saveDocument()
 {
-    // The save command arrives with document storage.
+    m_documents->save();
 }
 
 void MainWindow::assignAutoNumber()

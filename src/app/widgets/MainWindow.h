@@ -6,6 +6,7 @@
 
 class Database;
 class Dialogs;
+class DocumentsController;
 class GridPanel;
 class HeaderPanel;
 class NotesPanel;
@@ -55,6 +56,9 @@ protected:
 private:
     void buildMenus();
     void buildPanels();
+    void buildDocumentCommands();
+    void showCurrentDocLabel(const QString& caption, bool highlighted);
+    void createQuietNewRow();
 
     SettingsStore& m_settings;
     Database& m_database;
@@ -69,4 +73,5 @@ private:
     QScrollArea* m_page;
     bool m_activatedOnce = false;
     CompanyProfile m_company;
+    DocumentsController* m_documents = nullptr;
 };
