@@ -74,9 +74,10 @@ QString DocStatements::distinctNumbers()
     return QStringLiteral("SELECT DISTINCT DocNumber FROM tbldoc");
 }
 
-QString DocStatements::selectAllOrdered(const QString& sortClause)
+QString DocStatements::selectListOrdered(const QString& sortClause)
 {
-    return QStringLiteral("SELECT * FROM tbldoc ORDER BY ") + sortClause + QStringLiteral("  ");
+    return QStringLiteral("SELECT DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address FROM tbldoc ORDER BY ")
+           + sortClause + QStringLiteral("  ");
 }
 
 DocStatements::Insert DocStatements::insertRow(const Document& document, int index, const QDate& saveDate,

@@ -6,6 +6,7 @@
 #include "store/SqlText.h"
 
 #include <QSet>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace {
@@ -13,11 +14,6 @@ namespace {
 QString fit(const QString& text, int width)
 {
     return text.leftJustified(width, QLatin1Char(' '), true);
-}
-
-QString text(const QSqlRecord& record, const char* column)
-{
-    return record.value(QLatin1String(column)).toString();
 }
 
 } // namespace
@@ -78,65 +74,89 @@ QString SavedDocsList::firstAddressLine(const QString& address)
     return NumberText::trimBlanks(first);
 }
 
-QString SavedDocsList::entryText(const QSqlRecord& record, const QLocale& locale)
+QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale)
 {
-    const qint64 balance = NumberText::storedFixed(record.value(QStringLiteral("Total")))
-                           - NumberText::storedFixed(record.value(QStringLiteral("Paid")));
-    const QDate date = SqlText::ReadDate(record.value(QStringLiteral("DOCdate")), locale);
+    const qint64 balance = NumberText::storedFixed(row.total) - NumberText::storedFixed(row.paid);
+    const QDate date = SqlText::ReadDate(row.docDate, locale);
     const QString dateText = date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString();
-    return text(record, "DOCnumber").leftJustified(NumberWidth) + QStringLiteral("  ")
-           + fit(text(record, "DocType"), 15) + QStringLiteral("  ") + fit(NumberText::money(balance, locale), 10)
-           + QStringLiteral("  ") + dateText + QStringLiteral("  ") + fit(text(record, "CompanyName"), 20)
-           + QLatin1Char(' ') + firstAddressLine(text(record, "Address"));
+    return row.number.toString().leftJustified(NumberWidth) + QStringLiteral("  ") + fit(row.docType.toString(), 15)
+           + QStringLiteral("  ") + fit(NumberText::money(balance, locale), 10) + QStringLiteral("  ") + dateText
+           + QStringLiteral("  ") + fit(row.companyName.toString(), 20) + QLatin1Char(' ')
+           + firstAddressLine(row.address.toString());
 }
 
-QString SavedDocsList::groupKey(const QSqlRecord& record, int order)
+QString SavedDocsList::groupKey(const RowValues& row, int order)
 {
     // A null key differs from every text, the empty one included.
-    auto key = [&record](const char* column) {
-        const QVariant value = record.value(QLatin1String(column));
+    auto key = [](const QVariant& value) {
         return value.isNull() ? QStringLiteral("\x01null") : value.toString();
     };
     switch (order) {
     case ByDocType:
-        return key("DocType").toLower();
+        return key(row.docType).toLower();
     case ByCustomer:
-        return key("CompanyName");
+        return key(row.companyName);
     case ByAddress:
-        return key("Address");
+        return key(row.address);
     default:
-        return key("DocDate");
+        return key(row.docDate);
     }
 }
 
 SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale)
 {
     SavedDocsListing listing;
-    const SqlResult numbers = database.query(DocStatements::distinctNumbers());
-    const SqlResult rows = numbers.ok ? database.query(DocStatements::selectAllOrdered(sortClause(order)))
-                                      : numbers;
-    if (!rows.ok) {
-        listing.ok = false;
-        listing.error = rows.error;
-        listing.countLabel = tr("%1 files").arg(0);
-        return listing;
-    }
-    listing.countLabel = tr("%1 files").arg(numbers.records.size());
+    qsizetype count = 0;
+    SqlResult done = database.forEachRow(DocStatements::distinctNumbers(), [&count](const QSqlQuery&) {
+        ++count;
+        return true;
+    });
+    listing.countLabel = tr("%1 files").arg(done.ok ? count : 0);
 
-    // Numbers are listed once, compared without regard to case.
+    // Numbers are listed once, compared without regard to case. The rows of one document mostly
+    // follow each other, so a repeat of the previous number skips the lookup.
     QSet<QString> listed;
     QString previousKey;
-    for (qsizetype i = 0; i < rows.records.size(); ++i) {
-        const QSqlRecord& record = rows.records.at(i);
-        const QString key = groupKey(record, order);
-        if (i > 0 && key != previousKey)
+    QString previousNumber;
+    QList<int> columns;
+    bool first = true;
+    auto visit = [&](const QSqlQuery& query) {
+        if (columns.isEmpty()) {
+            const QSqlRecord names = query.record();
+            for (const char* name : {"DOCnumber", "DocType", "Total", "Paid", "DOCdate", "CompanyName", "Address"})
+                columns.append(names.indexOf(QLatin1String(name)));
+        }
+        auto value = [&](int i) { return columns[i] < 0 ? QVariant() : query.value(columns[i]); };
+        RowValues row;
+        row.number = value(0);
+        const QString number = row.number.toString();
+        switch (order) {
+        case ByDocType: row.docType = value(1); break;
+        case ByCustomer: row.companyName = value(5); break;
+        case ByAddress: row.address = value(6); break;
+        default: row.docDate = value(4); break;
+        }
+        const QString key = groupKey(row, order);
+        if (!first && key != previousKey)
             listing.entries.append(separatorLine());
-        const QString number = text(record, "DOCnumber").toLower();
-        if (!listed.contains(number)) {
-            listed.insert(number);
-            listing.entries.append(entryText(record, locale));
+        if (first || number != previousNumber) {
+            const QString folded = number.toLower();
+            if (!listed.contains(folded)) {
+                listed.insert(folded);
+                listing.entries.append(entryText({row.number, value(1), value(2), value(3), value(4), value(5), value(6)}, locale));
+            }
         }
         previousKey = key;
+        previousNumber = number;
+        first = false;
+        return true;
+    };
+    if (done.ok)
+        done = database.forEachRow(DocStatements::selectListOrdered(sortClause(order)), visit);
+    if (!done.ok) {
+        listing.ok = false;
+        listing.error = done.error;
+        listing.entries.clear();
     }
     return listing;
 }

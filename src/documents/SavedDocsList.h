@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <QVariant>
+
 class Database;
-class QSqlRecord;
 
 // What LoadDocs puts on screen: the count label and the list entries, separators included.
 struct SavedDocsListing
@@ -36,12 +37,18 @@ public:
     // "date", "doc", "cus", "addr" as the command line names the orders; -1 for anything else.
     static int orderFromName(const QString& name);
 
+    // The columns of one stored row that the list shows.
+    struct RowValues
+    {
+        QVariant number, docType, total, paid, docDate, companyName, address;
+    };
+
     static QString separatorLine();
-    static QString entryText(const QSqlRecord& record, const QLocale& locale);
+    static QString entryText(const RowValues& row, const QLocale& locale);
     // The document number of a list text: its first 30 characters, trimmed.
     static QString numberOf(const QString& listText);
     static QString firstAddressLine(const QString& address);
 
 private:
-    static QString groupKey(const QSqlRecord& record, int order);
+    static QString groupKey(const RowValues& row, int order);
 };

@@ -6,6 +6,10 @@
 #include <QSqlRecord>
 #include <QString>
 
+#include <functional>
+
+class QSqlQuery;
+
 // Outcome of one statement: ok, or the engine's message. Queries carry their records.
 struct SqlResult
 {
@@ -48,6 +52,9 @@ public:
 
     SqlResult execute(const QString& jetSql);
     SqlResult query(const QString& jetSql);
+    // A query whose rows are handed to `visit` one by one and not kept (large lists); `visit`
+    // returns false to stop early.
+    SqlResult forEachRow(const QString& jetSql, const std::function<bool(const QSqlQuery&)>& visit);
 
     bool beginTransaction();
     bool commit();
@@ -62,7 +69,8 @@ public:
     static bool looksLikeSqliteFile(const QString& path);
 
 private:
-    SqlResult run(const QString& jetSql, bool collectRecords);
+    SqlResult run(const QString& jetSql, bool collectRecords,
+                  const std::function<bool(const QSqlQuery&)>* visit = nullptr);
     bool hasTables();
 
     JetSqlTranslator m_translator;
