@@ -8,6 +8,12 @@
 #include "cli/ImageTagCommand.h"
 #include "cli/JpegSizeCommand.h"
 #include "cli/Rtf2HtmlCommand.h"
+#include "cli/CliCompactCommand.h"
+#include "cli/CliDeleteCommand.h"
+#include "cli/CliListCommand.h"
+#include "cli/CliPurgeCommand.h"
+#include "cli/CliSaveCommand.h"
+#include "cli/CliShowCommand.h"
 
 #include <functional>
 #include <map>
@@ -27,6 +33,12 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("rtf2html"), runRtf2HtmlCommand},
         {QStringLiteral("jpeg-size"), runJpegSizeCommand},
         {QStringLiteral("image-tag"), runImageTagCommand},
+        {QStringLiteral("save"), runSaveCommand},
+        {QStringLiteral("show"), runShowCommand},
+        {QStringLiteral("list"), runListCommand},
+        {QStringLiteral("delete"), runDeleteCommand},
+        {QStringLiteral("purge"), runPurgeCommand},
+        {QStringLiteral("compact"), runCompactCommand},
     };
     return table;
 }

@@ -163,7 +163,12 @@ SqlResult Database::query(const QString& jetSql)
     return run(jetSql, true);
 }
 
-SqlResult Database::run(const QString& jetSql, bool collectRecords)
+SqlResult Database::forEachRow(const QString& jetSql, const std::function<bool(const QSqlQuery&)>& visit)
+{
+    return run(jetSql, false, &visit);
+}
+
+SqlResult Database::run(const QString& jetSql, bool collectRecords, const std::function<bool(const QSqlQuery&)>* visit)
 {
     if (!isOpen())
         return SqlResult::failure(Database::tr("The database is not open."));
@@ -183,6 +188,11 @@ SqlResult Database::run(const QString& jetSql, bool collectRecords)
     if (collectRecords) {
         while (statement.next())
             result.records.append(statement.record());
+    } else if (visit) {
+        while (statement.next() && (*visit)(statement)) {
+        }
+        if (statement.lastError().isValid())
+            return SqlResult::failure(errorText(statement.lastError()));
     }
     return result;
 }

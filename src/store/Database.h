@@ -8,6 +8,10 @@
 #include <QSqlRecord>
 #include <QString>
 
+#include <functional>
+
+class QSqlQuery;
+
 // Outcome of one statement: ok, or the engine's message. Queries carry their records.
 struct SqlResult
 {
@@ -47,9 +51,14 @@ public:
     bool isOpen() const;
     QString path() const { return m_path; }
     QString connectionName() const { return m_connectionName; }
+    // The regional format the statements' date literals are read with.
+    QLocale locale() const { return m_translator.locale(); }
 
     SqlResult execute(const QString& jetSql);
     SqlResult query(const QString& jetSql);
+    // A query whose rows are handed to `visit` one by one and not kept (large lists); `visit`
+    // returns false to stop early.
+    SqlResult forEachRow(const QString& jetSql, const std::function<bool(const QSqlQuery&)>& visit);
 
     bool beginTransaction();
     bool commit();
@@ -64,7 +73,8 @@ public:
     static bool looksLikeSqliteFile(const QString& path);
 
 private:
-    SqlResult run(const QString& jetSql, bool collectRecords);
+    SqlResult run(const QString& jetSql, bool collectRecords,
+                  const std::function<bool(const QSqlQuery&)>* visit = nullptr);
     bool hasTables();
 
     JetSqlTranslator m_translator;

@@ -22,6 +22,7 @@ public:
 
     // The translated statement; empty with `error` set when a date literal cannot be read.
     QString translate(const QString& jetSql, QString* error = nullptr) const;
+    QLocale locale() const { return m_locale; }
 
 private:
     QString translateAlterColumn(const QString& jetSql) const;

@@ -6,8 +6,10 @@
 #include "app/SettingsStore.h"
 #include "app/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
+#include "app/widgets/ShortDateFormatBox.h"
 #include "app/widgets/AppIcon.h"
 #include "app/widgets/UserGuide.h"
+#include "documents/widgets/DocumentsController.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/CreateRowsPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"
@@ -21,12 +23,15 @@
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
+#include "store/widgets/MaintenancePanel.h"
 #include "store/widgets/SettingsPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -56,6 +61,9 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     m_showSettings->setObjectName(QStringLiteral("chkshowsettings"));
     buildMenus();
     buildPanels();
+    m_settingsPanel->setMaintenanceWidget(new MaintenancePanel);
+    m_settingsPanel->setClockWidget(new ShortDateFormatBox(settings, dialogs));
+    buildDocumentCommands();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
     connect(m_settingsPanel, &SettingsPanel::profileChanged, this,
@@ -147,6 +155,39 @@ void MainWindow::buildPanels()
     m_settingsPanel->hide();
 }
 
+void MainWindow::buildDocumentCommands()
+{
+    DocumentsController::Window window;
+    window.document = [this] { return document(); };
+    window.showDocument = [this](const Document& shown) { showDocument(shown); };
+    window.currentLabel = [this](const QString& caption, bool highlighted) { showCurrentDocLabel(caption, highlighted); };
+    window.documentOpen = [this] { return m_grid->rowCount() > 0; };
+    window.createQuietNewRow = [this] { createQuietNewRow(); };
+    window.focusDocNumber = [this] { m_header->docNumberEdit()->setFocus(); };
+    m_documents = new DocumentsController(m_database, m_dialogs, m_savedDocs, std::move(window), this);
+    // The settings page embeds the upkeep controls; a purge changes the saved-document list.
+    if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>()) {
+        maintenance->attach(m_database, m_dialogs);
+        connect(maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
+    }
+}
+
+void MainWindow::showCurrentDocLabel(const QString& caption, bool highlighted)
+{
+    QLabel* label = m_header->currentDocLabel();
+    label->setText(caption);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, highlighted ? QColor(255, 149, 255) : QColor(224, 224, 224));
+    label->setPalette(palette);
+    label->repaint();
+}
+
+void MainWindow::createQuietNewRow()
+{
+    m_editor->createQuietNewDocument();
+}
+
 bool MainWindow::load(const QString& defaultDatabasePath)
 {
     m_header->fillPickLists();
@@ -160,12 +201,12 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     if (!notice.isEmpty())
         m_dialogs.inform(notice);
     QString error;
-    if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
+    if (!CompanyRepository(m_database).loadInto(m_company, &error))
         m_dialogs.plain(error);
-        return true;
-    }
     m_settingsPanel->setProfile(m_company);
     m_totals->showCompany(m_company);
+    m_documents->loadDocs();
+    m_savedDocs->setListText(SavedDocsPanel::initialText());
     return true;
 }
 
@@ -193,7 +234,7 @@ void MainWindow::showDocument(const Document& document)
 
 void MainWindow::saveDocument()
 {
-    // The save command arrives with document storage.
+    m_documents->save();
 }
 
 void MainWindow::generatePage()

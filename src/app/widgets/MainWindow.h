@@ -9,6 +9,7 @@ class CreateRowsPanel;
 class Database;
 class Dialogs;
 class EditorController;
+class DocumentsController;
 class GridPanel;
 class HeaderPanel;
 class NotesPanel;
@@ -73,6 +74,9 @@ private:
                         void (MainWindow::*slot)());
     void buildPanels();
     void connectEditor();
+    void buildDocumentCommands();
+    void showCurrentDocLabel(const QString& caption, bool highlighted);
+    void createQuietNewRow();
 
     SettingsStore& m_settings;
     Database& m_database;
@@ -90,4 +94,5 @@ private:
     bool m_activatedOnce = false;
     CompanyProfile m_company;
     DesktopPageShower m_pageShower;
+    DocumentsController* m_documents = nullptr;
 };

@@ -1,6 +1,121 @@
 #include "documents/widgets/SavedDocsPanel.h"
 
-SavedDocsPanel::SavedDocsPanel(QWidget* parent) : QWidget(parent)
+#include "documents/SavedDocsList.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+SavedDocsPanel::SavedDocsPanel(QWidget* parent)
+    : QWidget(parent),
+      m_list(new QComboBox(this)),
+      m_count(new QLabel(tr("No. of Files"), this)),
+      m_open(new QPushButton(tr("Open"), this)),
+      m_delete(new QPushButton(tr("Delete"), this)),
+      m_orders(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("FrameSavedDoc"));
+    buildLayout();
+    connect(m_orders, &QButtonGroup::idClicked, this, &SavedDocsPanel::orderChanged);
+    connect(m_list, &QComboBox::activated, this, [this](int index) { emit openRequested(m_list->itemText(index)); });
+    connect(m_open, &QPushButton::clicked, this, [this] { emit openRequested(listText()); });
+    connect(m_delete, &QPushButton::clicked, this, &SavedDocsPanel::deleteRequested);
+}
+
+QString SavedDocsPanel::initialText()
+{
+    return tr("Open Saved File Here");
+}
+
+void SavedDocsPanel::buildLayout()
+{
+    auto* frame = new QGroupBox(tr(" Open Previous - Ordered by "), this);
+    frame->setObjectName(QStringLiteral("FrameOpen"));
+    auto* options = new QHBoxLayout;
+    for (int index = 0; index < SavedDocsList::OrderCount; ++index) {
+        auto* option = new QRadioButton(SavedDocsList::caption(index), frame);
+        option->setObjectName(QStringLiteral("optOrder%1").arg(index));
+        option->setToolTip(SavedDocsList::tooltip(index));
+        option->setChecked(index == SavedDocsList::ByDate);
+        m_orders->addButton(option, index);
+        options->addWidget(option);
+    }
+    options->addStretch(1);
+
+    m_list->setObjectName(QStringLiteral("cboDocNumber"));
+    m_list->setToolTip(tr("Open Saved File"));
+    m_list->setEditable(true);
+    m_list->setInsertPolicy(QComboBox::NoInsert);
+    m_list->setMaxVisibleItems(30);
+    m_list->setMinimumContentsLength(40);
+    // The padded fields of the entries line up only in a fixed-pitch font.
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setFixedPitch(true);
+    if (!QFontInfo(fixed).fixedPitch())
+        fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_list->setFont(fixed);
+    m_list->view()->setFont(fixed);
+    m_list->lineEdit()->installEventFilter(this);
+
+    m_count->setObjectName(QStringLiteral("lbldocinfo"));
+    m_open->setObjectName(QStringLiteral("cmdgetDOC"));
+    m_delete->setObjectName(QStringLiteral("cmddeletePO"));
+    m_delete->setToolTip(tr("Delete this document"));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_list, 1);
+    row->addWidget(m_open);
+    row->addWidget(m_delete);
+    row->addWidget(m_count);
+    auto* column = new QVBoxLayout(frame);
+    column->addLayout(options);
+    column->addLayout(row);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(frame);
+}
+
+bool SavedDocsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit openRequested(listText());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SavedDocsPanel::showListing(const SavedDocsListing& listing)
+{
+    m_list->clear();
+    m_list->addItems(listing.entries);
+    m_list->setEditText(QString());
+    m_count->setText(listing.countLabel);
+}
+
+int SavedDocsPanel::order() const
+{
+    const int id = m_orders->checkedId();
+    return id < 0 ? int(SavedDocsList::ByDate) : id;
+}
+
+QString SavedDocsPanel::listText() const
+{
+    return m_list->currentText();
+}
+
+void SavedDocsPanel::setListText(const QString& text)
+{
+    m_list->setEditText(text);
 }

@@ -2,11 +2,47 @@
 
 #include <QWidget>
 
-// The saved-document list with its order options, Open and Delete.
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+struct SavedDocsListing;
+
+// The saved-document list with its order options, Open and Delete. It only shows and reports; the
+// commands run elsewhere.
 class SavedDocsPanel : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit SavedDocsPanel(QWidget* parent = nullptr);
+
+    void showListing(const SavedDocsListing& listing);
+    int order() const;
+    QString listText() const;
+    void setListText(const QString& text);
+
+    QComboBox* list() const { return m_list; }
+    QLabel* countLabel() const { return m_count; }
+    QPushButton* openButton() const { return m_open; }
+    QPushButton* deleteButton() const { return m_delete; }
+
+    static QString initialText();
+
+signals:
+    void orderChanged(int order);
+    void openRequested(const QString& listText);
+    void deleteRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+
+    QComboBox* m_list;
+    QLabel* m_count;
+    QPushButton* m_open;
+    QPushButton* m_delete;
+    QButtonGroup* m_orders;
 };

@@ -13,6 +13,7 @@
 #include "editor/widgets/TotalsPanel.h"
 
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QPushButton>
 
 EditorController::EditorController(const Panels& panels, Dialogs& dialogs, Reader read, Shower show, QObject* parent)
@@ -92,6 +93,16 @@ void EditorController::createRows()
     if (QLineEdit* first = m_panels.grid->productId(1))
         first->setFocus(Qt::OtherFocusReason);
     emit rowsCreated();
+}
+
+void EditorController::createQuietNewDocument()
+{
+    m_panels.createRows->countBox()->setEditText(QStringLiteral("1"));
+    if (auto* newDocument = m_panels.createRows->findChild<QRadioButton*>(QStringLiteral("OptNew")))
+        newDocument->setChecked(true);
+    m_state.quietCreate = true;
+    createRows();
+    m_state.quietCreate = false;
 }
 
 bool EditorController::calculate()

@@ -43,6 +43,8 @@ public:
 
 public slots:
     void createRows();
+    // One empty row in a new document, without the new-document question (after a delete).
+    void createQuietNewDocument();
     // " Calculate"; false when a field could not be read (the message has been shown).
     bool calculate();
     void insertPaid();

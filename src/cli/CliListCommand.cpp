@@ -1,0 +1,29 @@
+#include "cli/CliListCommand.h"
+
+#include "cli/CliContext.h"
+#include "documents/SavedDocsList.h"
+#include "store/Database.h"
+
+int runListCommand(CliContext& context)
+{
+    int order = SavedDocsList::ByDate;
+    const QStringList& arguments = context.arguments;
+    if (!arguments.isEmpty()) {
+        if (arguments.size() != 2 || arguments.first() != QLatin1String("--order"))
+            return context.usage(QStringLiteral("Usage: list [--order date|doc|cus|addr]"));
+        order = SavedDocsList::orderFromName(arguments.at(1));
+        if (order < 0)
+            return context.usage(QStringLiteral("Unknown order: %1 (date, doc, cus or addr)").arg(arguments.at(1)));
+    }
+    Database* database = context.database();
+    if (!database)
+        return ExitFailure;
+    const SavedDocsListing listing = SavedDocsList::LoadDocs(*database, order, context.locale);
+    if (!listing.ok)
+        return context.failure(listing.error);
+    context.out << listing.countLabel << '\n';
+    for (const QString& entry : listing.entries)
+        context.out << entry << '\n';
+    context.out << Qt::flush;
+    return ExitDone;
+}

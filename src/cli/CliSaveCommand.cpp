@@ -1,0 +1,44 @@
+#include "cli/CliSaveCommand.h"
+
+#include "cli/CliContext.h"
+#include "documents/SaveCommand.h"
+#include "editor/DocumentJson.h"
+#include "editor/TotalsCalculator.h"
+#include "store/CompanyRepository.h"
+#include "store/Database.h"
+
+#include <QFile>
+
+int runSaveCommand(CliContext& context)
+{
+    if (context.arguments.size() != 1)
+        return context.usage(QStringLiteral("save needs one document file: save DOC.json"));
+    QFile file(context.arguments.first());
+    if (!file.open(QIODevice::ReadOnly))
+        return context.failure(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
+    DocumentJson::ReadResult read = DocumentJson::read(file.readAll());
+    if (!read.ok)
+        return context.usage(read.error);
+    Database* database = context.database();
+    if (!database)
+        return ExitFailure;
+    Document& document = read.document;
+    QString error;
+    if (!read.hasCompany && !CompanyRepository(*database).loadInto(document.company, &error))
+        return context.failure(error);
+    // A window's totals always stand as its last calculation left them; a document read from a
+    // file has had none, so it gets one before the checks compare paid and total.
+    TotalsCalculator::DoSum(document, context.locale);
+
+    SaveCommand save(*database, *context.dialogs, context.locale);
+    const SaveCommand::Result result = save.save(document);
+    switch (result.outcome) {
+    case SaveCommand::Outcome::Saved:
+        return ExitDone;
+    case SaveCommand::Outcome::Refused:
+        return ExitRefused;
+    case SaveCommand::Outcome::Failed:
+        break;
+    }
+    return context.failure(QStringLiteral("The document was not saved: %1").arg(result.error));
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class CliContext;
+
+// `save DOC.json`: the Save command on the database.
+int runSaveCommand(CliContext& context);

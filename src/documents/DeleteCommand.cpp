@@ -1,0 +1,36 @@
+#include "documents/DeleteCommand.h"
+
+#include "app/Dialogs.h"
+#include "documents/DocStatements.h"
+#include "documents/NumberText.h"
+#include "store/Database.h"
+
+namespace {
+
+// Errors of the database engine have no number of their own; ADO reported them as this one.
+constexpr qint64 kDatabaseErrorNumber = -2147467259;
+
+} // namespace
+
+DeleteCommand::DeleteCommand(Database& database, Dialogs& dialogs) : m_database(database), m_dialogs(dialogs) {}
+
+DeleteCommand::Result DeleteCommand::remove(const QString& currentDocNumber)
+{
+    if (NumberText::trimBlanks(currentDocNumber).isEmpty()) {
+        m_dialogs.warn(tr("There is no opened document to delete."), tr("Need a document number to delete"));
+        return {Outcome::Refused, QString()};
+    }
+    const QString prompt = tr("Are you sure you want to delete the current SAVED document  \"%1\" ?").arg(currentDocNumber);
+    if (!m_dialogs.confirmYesNo(prompt, tr("Confirm Delete?")))
+        return {Outcome::Refused, QString()};
+    const SqlResult done = m_database.execute(DocStatements::deleteByLabel(currentDocNumber));
+    if (!done.ok) {
+        m_dialogs.plain(QString::number(kDatabaseErrorNumber) + QLatin1Char(' ') + done.error);
+        return {Outcome::Failed, done.error};
+    }
+    if (m_hooks.createQuietNewRow)
+        m_hooks.createQuietNewRow();
+    if (m_hooks.loadDocs)
+        m_hooks.loadDocs();
+    return {};
+}

@@ -1,0 +1,136 @@
+#include "documents/DocStatements.h"
+
+#include "editor/Document.h"
+#include "store/SqlText.h"
+
+namespace {
+
+// Number columns take the value as the regional format reads it; a failure is remembered once.
+class NumberWriter
+{
+public:
+    explicit NumberWriter(const QLocale& locale) : m_locale(locale) {}
+
+    QString fixed(const QString& text) { return take(NumberText::readFixed(text, m_locale)); }
+    QString whole(const QString& text) { return take(NumberText::readShort(text, m_locale), true); }
+    NumberText::Status status() const { return m_status; }
+
+private:
+    QString take(const NumberText::Fixed& read, bool isWhole = false)
+    {
+        if (read.status != NumberText::Status::Ok) {
+            if (m_status == NumberText::Status::Ok)
+                m_status = read.status;
+            return QString();
+        }
+        return isWhole ? QString::number(read.value) : NumberText::bare(read.value);
+    }
+
+    QLocale m_locale;
+    NumberText::Status m_status = NumberText::Status::Ok;
+};
+
+} // namespace
+
+QString DocStatements::quoted(const QString& value)
+{
+    return SqlText::EscapeQuotes(value);
+}
+
+QString DocStatements::yesNo(bool ticked)
+{
+    return ticked ? QStringLiteral("Yes") : QStringLiteral("No");
+}
+
+QString DocStatements::selectByNumber(const QString& number)
+{
+    return QStringLiteral("SELECT * FROM tbldoc WHERE (DOCnumber='") + quoted(number) + QStringLiteral("') ");
+}
+
+QString DocStatements::deleteByNumber(const QString& number)
+{
+    return QStringLiteral("DELETE FROM tbldoc WHERE DOCnumber='") + quoted(number) + QStringLiteral("' ");
+}
+
+QString DocStatements::deleteByLabel(const QString& label)
+{
+    return QStringLiteral("DELETE FROM tbldoc WHERE DOCnumber = '") + quoted(label) + QStringLiteral("' ");
+}
+
+QString DocStatements::selectByNumberOrdered(const QString& number, bool ascending)
+{
+    return QStringLiteral("SELECT * FROM tbldoc WHERE DOCnumber='") + quoted(number)
+           + (ascending ? QStringLiteral("' ORDER BY ID ASC") : QStringLiteral("' ORDER BY ID DESC"));
+}
+
+QString DocStatements::countRows(const QString& number)
+{
+    return QStringLiteral("SELECT COUNT(*) AS POcount FROM tbldoc WHERE DOCnumber='") + quoted(number)
+           + QStringLiteral("' ");
+}
+
+QString DocStatements::distinctNumbers()
+{
+    return QStringLiteral("SELECT DISTINCT DocNumber FROM tbldoc");
+}
+
+QString DocStatements::selectListOrdered(const QString& sortClause)
+{
+    return QStringLiteral("SELECT DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address FROM tbldoc ORDER BY ")
+           + sortClause + QStringLiteral("  ");
+}
+
+DocStatements::Insert DocStatements::insertRow(const Document& document, int index, const QDate& saveDate,
+                                               const QLocale& locale)
+{
+    const DocumentRow& row = document.rows.at(index);
+    NumberWriter number(locale);
+    const QString serial = number.whole(row.serial.trimmed().isEmpty() ? QString::number(index + 1) : row.serial);
+    const QString qty = number.whole(row.qty);
+    const QString price = number.fixed(row.price);
+    const QString discount = number.fixed(row.discount);
+    const QString amount = number.fixed(row.amount);
+    const QString paid = number.fixed(document.paid);
+    const QString total = number.fixed(document.total);
+    const QString delivery = number.fixed(document.chargesAmount);
+    if (number.status() != NumberText::Status::Ok)
+        return {number.status(), QString()};
+
+    const DocumentOptions& flags = document.options;
+    QString sql = QStringLiteral(
+        "INSERT INTO tbldoc (CompanyName,Address,Docnumber,DocDate,PaymentTerm,Serial,ProductID,Description,Qty,"
+        "Price,Discount,Amount,SaveDate,Notes,Paid,Total,HideTax,SalePerson,HidePaid,NoDisc,GoodsRcvd,DocType,"
+        "Delivery,DeliveryName,DeliveryTaxable,PrintBarcode,ShipTo,ShipToCus,ShipToAddress,BillTo)");
+    sql += QStringLiteral("VALUES ('") + quoted(document.billToName);
+    sql += QStringLiteral("', '") + quoted(document.billToAddress);
+    sql += QStringLiteral("', '") + quoted(NumberText::trimBlanks(document.docNumber));
+    sql += QStringLiteral("', #") + SqlText::DateText(document.docDate, locale);
+    sql += QStringLiteral("#, '") + quoted(document.paymentTerm);
+    sql += QStringLiteral("', ") + serial;
+    sql += QStringLiteral(", '") + quoted(row.productId);
+    sql += QStringLiteral("', '") + quoted(row.description);
+    sql += QStringLiteral("', ") + qty;
+    sql += QStringLiteral(", ") + price;
+    sql += QStringLiteral(", ") + discount;
+    sql += QStringLiteral(", ") + amount;
+    sql += QStringLiteral(", #") + SqlText::DateText(saveDate, locale);
+    sql += QStringLiteral("#, '") + quoted(document.notes);
+    sql += QStringLiteral("', ") + paid;
+    sql += QStringLiteral(", ") + total;
+    sql += QStringLiteral(", '") + yesNo(flags.hideTax);
+    sql += QStringLiteral("', '") + quoted(document.salePerson);
+    sql += QStringLiteral("', '") + yesNo(flags.hidePaid);
+    sql += QStringLiteral("', '") + yesNo(flags.noDiscount);
+    sql += QStringLiteral("', '") + yesNo(flags.goodsReceived);
+    sql += QStringLiteral("', '") + quoted(document.docType);
+    sql += QStringLiteral("', ") + delivery;
+    sql += QStringLiteral(", '") + quoted(document.chargesName);
+    sql += QStringLiteral("', '") + yesNo(document.chargesTaxable);
+    sql += QStringLiteral("', '") + yesNo(flags.printBarcode);
+    sql += QStringLiteral("' , '") + quoted(document.shipToTerm);
+    sql += QStringLiteral("', '") + quoted(document.shipToName);
+    sql += QStringLiteral("', '") + quoted(document.shipToAddress);
+    sql += QStringLiteral("', '") + quoted(document.billToTerm);
+    sql += QStringLiteral("') ");
+    return {NumberText::Status::Ok, sql};
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "documents/NumberText.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+struct Document;
+
+// The statements on tbldoc, written exactly as the stored-document commands send them.
+class DocStatements
+{
+public:
+    // One INSERT for row `index` (0-based) of the document, or the reason a number field cannot be
+    // written (NotANumber: text in a number field; OutOfRange: a 16-bit value out of range).
+    struct Insert
+    {
+        NumberText::Status status = NumberText::Status::Ok;
+        QString sql;
+    };
+
+    static QString selectByNumber(const QString& number);
+    static QString deleteByNumber(const QString& number);
+    static QString deleteByLabel(const QString& label);
+    static QString selectByNumberOrdered(const QString& number, bool ascending);
+    static QString countRows(const QString& number);
+    static QString distinctNumbers();
+    // Every stored row in the list's order, with the columns the list shows (reading all the
+    // columns of every row, descriptions included, would triple the time of a long list).
+    static QString selectListOrdered(const QString& sortClause);
+
+    static Insert insertRow(const Document& document, int index, const QDate& saveDate, const QLocale& locale);
+
+private:
+    static QString quoted(const QString& value);
+    static QString yesNo(bool ticked);
+};

@@ -1,0 +1,141 @@
+#include "documents/OpenCommand.h"
+
+#include "app/Dialogs.h"
+#include "documents/DocStatements.h"
+#include "documents/NumberText.h"
+#include "documents/SavedDocsList.h"
+#include "editor/TotalsCalculator.h"
+#include "store/Database.h"
+#include "store/SqlText.h"
+
+#include <QSqlRecord>
+
+namespace {
+
+// Errors of the database engine have no number of their own; ADO reported them as this one.
+constexpr qint64 kDatabaseErrorNumber = -2147467259;
+
+QString text(const QSqlRecord& record, const char* column)
+{
+    const QVariant value = record.value(QLatin1String(column));
+    return value.isNull() ? QString() : value.toString();
+}
+
+void readFlag(const QSqlRecord& record, const char* column, bool& box)
+{
+    const QString value = text(record, column);
+    if (value.isEmpty() || value == QLatin1String("No"))
+        box = false;
+    else if (value == QLatin1String("Yes"))
+        box = true;
+}
+
+} // namespace
+
+OpenCommand::OpenCommand(Database& database, Dialogs& dialogs, const QLocale& locale)
+    : m_database(database), m_dialogs(dialogs), m_locale(locale)
+{
+}
+
+OpenCommand::Result OpenCommand::failure(const QString& error)
+{
+    m_dialogs.plain(error + QStringLiteral(". Error No.: ") + QString::number(kDatabaseErrorNumber));
+    Result result;
+    result.outcome = Outcome::Failed;
+    result.error = error;
+    return result;
+}
+
+OpenCommand::Result OpenCommand::open(const QString& listText, const Document& current, bool documentOpen)
+{
+    Result result;
+    if (listText.isEmpty() || listText == SavedDocsList::separatorLine()) {
+        result.clearListText = true;
+        return result;
+    }
+    const QString number = SavedDocsList::numberOf(listText);
+    const SqlResult existing = m_database.query(DocStatements::selectByNumberOrdered(number, false));
+    if (!existing.ok)
+        return failure(existing.error);
+    if (existing.records.isEmpty()) {
+        m_dialogs.plain(tr("There is no record of this document number."));
+        result.outcome = Outcome::NotFound;
+        return result;
+    }
+    if (documentOpen
+        && !m_dialogs.confirmOkCancel(tr("Do you wish to close the current document?") + QStringLiteral("\r\n\r\n")
+                                          + tr("Any unsaved information will be lost. Continue?  "),
+                                      tr("Any unsaved information will be lost."))) {
+        result.outcome = Outcome::Cancelled;
+        return result;
+    }
+    const SqlResult count = m_database.query(DocStatements::countRows(number));
+    const SqlResult rows = count.ok ? m_database.query(DocStatements::selectByNumberOrdered(number, true)) : count;
+    if (!rows.ok)
+        return failure(rows.error);
+    if (rows.records.isEmpty())
+        return failure(tr("There is no record of this document number."));
+
+    Document& document = result.document;
+    document = current;
+    const qint64 rowCount = count.records.isEmpty() ? 0 : count.records.first().value(0).toLongLong();
+    document.rows.clear();
+    readHeader(rows.records.first(), document, m_locale);
+    for (qsizetype k = 0; k < rowCount && k < rows.records.size(); ++k)
+        document.rows.append(readRow(rows.records.at(k), m_locale));
+    document.currentDocNumber = number;
+
+    const TotalsCalculator::Result sum = TotalsCalculator::DoSum(document, m_locale);
+    if (!sum.ok)
+        m_dialogs.plain(sum.error);
+    // Opening leaves the document's discount boxes as the "No Discount" box says.
+    for (DocumentRow& row : document.rows) {
+        row.discountEnabled = !document.options.noDiscount;
+        if (document.options.noDiscount)
+            row.discount = NumberText::money(0, m_locale);
+    }
+    result.outcome = Outcome::Opened;
+    result.clearListText = true;
+    return result;
+}
+
+void OpenCommand::readHeader(const QSqlRecord& record, Document& document, const QLocale& locale)
+{
+    document.shipToTerm = text(record, "ShipTo");
+    document.shipToName = text(record, "ShipToCus");
+    document.shipToAddress = text(record, "ShipToAddress");
+    document.billToTerm = text(record, "BillTo");
+    document.billToName = text(record, "CompanyName");
+    document.billToAddress = text(record, "Address");
+    readFlag(record, "HideTax", document.options.hideTax);
+    readFlag(record, "HidePaid", document.options.hidePaid);
+    readFlag(record, "NoDisc", document.options.noDiscount);
+    readFlag(record, "GoodsRcvd", document.options.goodsReceived);
+    readFlag(record, "DeliveryTaxable", document.chargesTaxable);
+    readFlag(record, "PrintBarcode", document.options.printBarcode);
+    document.docType = text(record, "DocType");
+    document.docNumber = text(record, "DOCnumber");
+    const QDate date = SqlText::ReadDate(record.value(QStringLiteral("DOCdate")), locale);
+    if (date.isValid())
+        document.docDate = date;
+    document.paymentTerm = text(record, "PaymentTerm");
+    document.paid = NumberText::storedMoney(record.value(QStringLiteral("Paid")), locale);
+    document.salePerson = text(record, "saleperson");
+    document.chargesAmount = NumberText::storedMoney(record.value(QStringLiteral("Delivery")), locale);
+    document.chargesName = text(record, "DeliveryName");
+    document.notes = text(record, "Notes");
+}
+
+DocumentRow OpenCommand::readRow(const QSqlRecord& record, const QLocale& locale)
+{
+    DocumentRow row;
+    row.serial = text(record, "Serial");
+    row.productId = text(record, "ProductID");
+    row.description = text(record, "Description");
+    const QVariant qty = record.value(QStringLiteral("Qty"));
+    row.qty = qty.isNull() ? QString() : QString::number(qty.toLongLong());
+    row.price = NumberText::storedMoney(record.value(QStringLiteral("Price")), locale);
+    row.discount = NumberText::storedMoney(record.value(QStringLiteral("Discount")), locale);
+    row.amount = NumberText::storedMoney(record.value(QStringLiteral("Amount")), locale);
+    return row;
+}

@@ -1,0 +1,162 @@
+#include "documents/SaveCommand.h"
+
+#include "app/Dialogs.h"
+#include "documents/DocStatements.h"
+#include "documents/NumberText.h"
+#include "editor/Document.h"
+#include "editor/TotalsCalculator.h"
+#include "store/Database.h"
+
+SaveCommand::SaveCommand(Database& database, Dialogs& dialogs, const QLocale& locale)
+    : m_database(database), m_dialogs(dialogs), m_locale(locale)
+{
+}
+
+QString SaveCommand::nonNumericMessage()
+{
+    return tr("It appears you have pasted a non-number in a field meant only for numbers.  ");
+}
+
+SaveCommand::Result SaveCommand::refused(bool focusDocNumber) const
+{
+    return {Outcome::Refused, focusDocNumber, QString()};
+}
+
+SaveCommand::Result SaveCommand::nonNumeric()
+{
+    m_dialogs.critical(nonNumericMessage(), tr("Non-numeric error"));
+    return refused();
+}
+
+SaveCommand::Result SaveCommand::failed(const QString& error) const
+{
+    return {Outcome::Failed, false, error};
+}
+
+SaveCommand::Result SaveCommand::saveFile(Document& document, bool saveButtonVisible)
+{
+    if (!saveButtonVisible) {
+        m_dialogs.critical(tr("Please open or start a document.  "));
+        return refused();
+    }
+    return save(document);
+}
+
+SaveCommand::Result SaveCommand::save(Document& document)
+{
+    const QString reminder = document.docType.toLower() == QLatin1String("quotation")
+                                 ? QStringLiteral("\r\n\r\n") + tr("Please ensure an Expiry Date for this Quotation. ")
+                                 : QString();
+    const QString number = NumberText::trimBlanks(document.docNumber);
+    Result result;
+    if (!checkNumber(document.docNumber, number, result))
+        return result;
+
+    const NumberText::Fixed paid = NumberText::readFixed(document.paid, m_locale);
+    const NumberText::Fixed total = NumberText::readFixed(document.total, m_locale);
+    if (paid.status != NumberText::Status::Ok || total.status != NumberText::Status::Ok)
+        return nonNumeric();
+    if (paid.value > total.value
+        && !m_dialogs.confirmYesNo(tr("The Paid value is higher than Total.") + QStringLiteral("\r\n\r\n")
+                                       + tr("Do you still wish to continue?"),
+                                   Dialogs::applicationTitle()))
+        return refused();
+
+    if (!TotalsCalculator::DoSum(document, m_locale).ok)
+        return nonNumeric();
+
+    bool replace = false;
+    if (!confirmReplace(number, document.currentDocNumber, replace, result))
+        return result;
+
+    const QDate saveDate = m_saveDate.isValid() ? m_saveDate : QDate::currentDate();
+    QStringList inserts;
+    for (int i = 0; i < document.rowCount(); ++i) {
+        DocStatements::Insert insert = DocStatements::insertRow(document, i, saveDate, m_locale);
+        if (insert.status == NumberText::Status::NotANumber)
+            return nonNumeric();
+        if (insert.status == NumberText::Status::OutOfRange)
+            return failed(tr("A quantity or item number is out of range in row %1.").arg(i + 1));
+        inserts.append(insert.sql);
+    }
+    result = write(number, replace, inserts);
+    if (result.outcome != Outcome::Saved)
+        return result;
+    finish(document, number, reminder);
+    return result;
+}
+
+bool SaveCommand::checkNumber(const QString& untrimmed, const QString& number, Result& result)
+{
+    if (number.isEmpty()) {
+        m_dialogs.warn(tr("Please complete the document number field."));
+        result = refused(true);
+        return false;
+    }
+    if (untrimmed.contains(QLatin1Char('|')) || untrimmed.contains(QLatin1Char('^'))
+        || untrimmed.contains(QChar(0x2022))) {
+        m_dialogs.critical(tr("The document number contains one of these illegal characters:  \u2022 ^  |")
+                           + QStringLiteral("\r\n\r\n") + tr("Please remove it."));
+        result = refused();
+        return false;
+    }
+    return true;
+}
+
+bool SaveCommand::confirmReplace(const QString& number, const QString& currentDocNumber, bool& replace,
+                                 Result& result)
+{
+    const SqlResult existing = m_database.query(DocStatements::selectByNumber(number));
+    if (!existing.ok) {
+        result = failed(existing.error);
+        return false;
+    }
+    replace = !existing.records.isEmpty();
+    // The open document saved again under its own number replaces itself without a question.
+    if (!replace || (!currentDocNumber.isEmpty() && currentDocNumber == number))
+        return true;
+    const QString prompt = tr("The document  \"%1\"  has been used by a previous document . Do you wish to replace it?")
+                               .arg(number);
+    if (m_dialogs.confirmYesNo(prompt, tr("Replace previous document %1 ?").arg(number)))
+        return true;
+    result = refused(true);
+    return false;
+}
+
+SaveCommand::Result SaveCommand::write(const QString& number, bool replace, const QStringList& inserts)
+{
+    // The delete and the inserts stand or fall together: the old rows survive any failure.
+    if (!m_database.beginTransaction())
+        return failed(tr("The database cannot start a transaction."));
+    QStringList statements = inserts;
+    if (replace)
+        statements.prepend(DocStatements::deleteByNumber(number));
+    for (const QString& sql : std::as_const(statements)) {
+        const SqlResult done = m_database.execute(sql);
+        if (!done.ok) {
+            m_database.rollback();
+            return failed(done.error);
+        }
+    }
+    if (!m_database.commit()) {
+        m_database.rollback();
+        return failed(tr("The database refused to commit the document."));
+    }
+    return {};
+}
+
+void SaveCommand::finish(Document& document, const QString& number, const QString& reminder)
+{
+    const QString before = document.currentDocNumber;
+    document.currentDocNumber = number;
+    if (m_hooks.currentLabel)
+        m_hooks.currentLabel(number, true);
+    if (number != before)
+        m_dialogs.inform(tr("Values updated and new document successfully saved."));
+    else
+        m_dialogs.inform(tr("Values updated and document successfully saved.") + reminder);
+    if (m_hooks.currentLabel)
+        m_hooks.currentLabel(number, false);
+    if (m_hooks.loadDocs)
+        m_hooks.loadDocs();
+}

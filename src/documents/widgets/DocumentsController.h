@@ -1,0 +1,50 @@
+#pragma once
+
+#include "editor/Document.h"
+
+#include <QLocale>
+#include <QObject>
+
+#include <functional>
+
+class Database;
+class Dialogs;
+class SavedDocsPanel;
+
+// Runs Save, Open, Delete and LoadDocs for the main window: the window lends its document and
+// shows the results; the commands themselves are plain classes.
+class DocumentsController : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Window
+    {
+        std::function<Document()> document;
+        std::function<void(const Document&)> showDocument;
+        // The current-document label: caption and the highlight while the save message shows.
+        std::function<void(const QString& caption, bool highlighted)> currentLabel;
+        // A document is open in the editor (rows exist), so opening another asks first.
+        std::function<bool()> documentOpen;
+        // Start a blank one-row document without asking.
+        std::function<void()> createQuietNewRow;
+        std::function<void()> focusDocNumber;
+    };
+
+    DocumentsController(Database& database, Dialogs& dialogs, SavedDocsPanel* panel, Window window,
+                        QObject* parent = nullptr);
+
+public slots:
+    void loadDocs();
+    void save();
+    void saveFile(bool saveButtonVisible);
+    void open(const QString& listText);
+    void remove();
+
+private:
+    Database& m_database;
+    Dialogs& m_dialogs;
+    SavedDocsPanel* m_panel;
+    Window m_window;
+    QLocale m_locale;
+};

@@ -1,0 +1,52 @@
+#include "store/PurgeCommand.h"
+
+#include "app/Dialogs.h"
+#include "store/Database.h"
+#include "store/SqlText.h"
+
+PurgeCommand::PurgeCommand(Database& database, Dialogs& dialogs)
+    : m_database(database), m_dialogs(dialogs), m_locale(database.locale())
+{
+}
+
+QString PurgeCommand::statement(const QDate& from, const QDate& to, const QLocale& locale)
+{
+    // The upper bound is the locale's short date; a short form that does not read back as the same
+    // day (a two-digit year of another century, say) is written in the day-month-year form instead.
+    QString upper = locale.toString(to, QLocale::ShortFormat);
+    if (SqlText::ReadDate(upper, locale) != to)
+        upper = SqlText::DateText(to, locale);
+    return QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #") + SqlText::DateText(from, locale)
+           + QStringLiteral("# AND DocDate <= #") + upper + QStringLiteral("# ");
+}
+
+QString PurgeCommand::helpText(const QString& buttonCaption)
+{
+    return tr("To purge old documents from the database, please select the target period and then click the '")
+           + buttonCaption + tr("' button.  ");
+}
+
+PurgeCommand::Result PurgeCommand::run(const QDate& from, const QDate& to)
+{
+    const DialogAnswer backup = m_dialogs.ask({tr("Backup database before delete?  "), tr("Backup Now?"),
+                                               DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes});
+    if (backup == DialogAnswer::Yes && m_hooks.compact)
+        m_hooks.compact();
+
+    const QString question = tr("Are you sure you want to delete documents issued from:    ") + QStringLiteral("\r\n\r\n\t")
+                             + m_locale.toString(from, QLocale::ShortFormat) + QStringLiteral("\r\n\t")
+                             + tr("        to") + QStringLiteral("\r\n\t") + m_locale.toString(to, QLocale::ShortFormat)
+                             + QStringLiteral("\r\n\r\n");
+    if (!m_dialogs.confirmOkCancel(question, tr("Deleting Documents from Database"), DialogIcon::Question))
+        return {Outcome::Cancelled, QString()};
+
+    const SqlResult done = m_database.execute(statement(from, to, m_locale));
+    if (!done.ok) {
+        m_dialogs.critical(tr("The documents could not be deleted: %1").arg(done.error));
+        return {Outcome::Failed, done.error};
+    }
+    if (m_hooks.loadDocs)
+        m_hooks.loadDocs();
+    m_dialogs.inform(tr("Target documents successfully deleted .    "));
+    return {};
+}

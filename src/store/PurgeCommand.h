@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+
+class Database;
+class Dialogs;
+
+// "Delete Documents Issued from" (cmdDeleteDocs): every stored row dated within the period, both
+// ends included, after an optional compact-and-backup and a confirmation.
+class PurgeCommand
+{
+    Q_DECLARE_TR_FUNCTIONS(PurgeCommand)
+
+public:
+    enum class Outcome { Purged, Cancelled, Failed };
+
+    struct Result
+    {
+        Outcome outcome = Outcome::Purged;
+        QString error;
+    };
+
+    struct Hooks
+    {
+        std::function<void()> compact;  // the whole compact-and-backup command
+        std::function<void()> loadDocs;
+    };
+
+    // Dates are shown and written in the regional format the database reads its literals with.
+    PurgeCommand(Database& database, Dialogs& dialogs);
+    void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+
+    Result run(const QDate& from, const QDate& to);
+
+    static QString statement(const QDate& from, const QDate& to, const QLocale& locale);
+    static QString helpText(const QString& buttonCaption);
+
+private:
+    Database& m_database;
+    Dialogs& m_dialogs;
+    QLocale m_locale;
+    Hooks m_hooks;
+};

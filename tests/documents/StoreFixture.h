@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/Dialogs.h"
+#include "documents/DocStatements.h"
+#include "editor/Document.h"
+#include "store/Database.h"
+
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A fresh database in a temporary folder, English formats, scripted message boxes.
+struct StoreFixture
+{
+    QTemporaryDir dir;
+    QLocale locale{QLocale::English, QLocale::UnitedStates};
+    Database db{locale};
+    ScriptedDialogs dialogs;
+
+    StoreFixture() { db.create(dir.filePath(QStringLiteral("docs.mdb"))); }
+
+    QList<QSqlRecord> rowsOf(const QString& number)
+    {
+        return db.query(DocStatements::selectByNumberOrdered(number, true)).records;
+    }
+
+    int allRows() { return int(db.query(QStringLiteral("SELECT * FROM tbldoc")).records.size()); }
+
+    // Rows written straight into the table, as another program (or an older version) might have.
+    void insertRaw(const Document& document)
+    {
+        for (int i = 0; i < document.rowCount(); ++i)
+            QVERIFY(db.execute(DocStatements::insertRow(document, i, QDate(2026, 12, 5), locale).sql).ok);
+    }
+};
+
+// Compares two texts line by line, so that a failure names the first line that differs.
+inline bool sameLines(const QString& actual, const QString& expected)
+{
+    const QStringList a = actual.split(QLatin1Char('\n'));
+    const QStringList e = expected.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
+        const QString left = a.value(i);
+        const QString right = e.value(i);
+        if (left != right) {
+            qWarning().noquote() << "line" << i + 1 << "actual:" << left << "expected:" << right;
+            return false;
+        }
+    }
+    return true;
+}
+
+// A document whose amounts are already what the totals calculation writes, so that saving and
+// reopening compares equal with or without a recalculation in between.
+inline Document sampleDocument(const QString& number, int rows = 3)
+{
+    Document doc;
+    doc.docType = QStringLiteral("Invoice");
+    doc.docNumber = number;
+    doc.docDate = QDate(2026, 12, 4);
+    doc.company.taxPercent = QStringLiteral("0");
+    doc.paid = QStringLiteral("0.00");
+    doc.total = QStringLiteral("0.00");
+    doc.chargesAmount = QStringLiteral("0.00");
+    for (int i = 0; i < rows; ++i) {
+        DocumentRow row;
+        row.serial = QString::number(i + 1);
+        row.productId = QStringLiteral("P-%1").arg(i + 1);
+        row.description = QStringLiteral("{\\rtf1 item %1}").arg(i + 1);
+        row.qty = QStringLiteral("1");
+        row.price = QStringLiteral("10.00");
+        row.discount = QStringLiteral("0.00");
+        row.amount = QStringLiteral("10.00");
+        doc.rows.append(row);
+    }
+    return doc;
+}

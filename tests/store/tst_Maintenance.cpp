@@ -1,0 +1,214 @@
+#include "../documents/StoreFixture.h"
+#include "TestSupport.h"
+#include "documents/SaveCommand.h"
+#include "store/CompactCommand.h"
+#include "store/PurgeCommand.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+const QDate kToday(2026, 12, 4);
+
+void store(Database& db, const QLocale& locale, const QString& number, const QDate& date, int rows = 2)
+{
+    ScriptedDialogs dialogs(true);
+    Document doc = sampleDocument(number, rows);
+    doc.docDate = date;
+    QCOMPARE(SaveCommand(db, dialogs, locale).save(doc).outcome, SaveCommand::Outcome::Saved);
+}
+
+QStringList numbers(Database& db)
+{
+    QStringList result;
+    for (const QSqlRecord& record : db.query(QStringLiteral("SELECT DISTINCT Docnumber FROM tbldoc ORDER BY Docnumber")).records)
+        result << record.value(0).toString();
+    return result;
+}
+
+QStringList numbersIn(const QString& path)
+{
+    Database other;
+    if (other.open(path) != Database::OpenStatus::Opened)
+        return {QStringLiteral("<unreadable>")};
+    return numbers(other);
+}
+
+} // namespace
+
+class TestMaintenance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void compactTwiceADay()
+    {
+        StoreFixture f;
+        const QString path = f.db.path();
+        const QString temp = f.dir.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(temp));
+        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        QStringList progress;
+        CompactCommand compact(f.db, f.dialogs, temp);
+        compact.setClock([] { return kToday; });
+        compact.setProgress([&](bool visible, const QString& text) { progress << (visible ? text : QStringLiteral("hidden")); });
+
+        QCOMPARE(compact.run().outcome, CompactCommand::Outcome::Compacted);
+        const QString backup = path + QStringLiteral("_20261204");
+        QCOMPARE(f.dialogs.shownTexts(),
+                 (QStringList{QStringLiteral("Compacting database and creating a backup."),
+                              path + QStringLiteral(" has been successfully compacted.\r\n\r\nThere is now also a backup copy "
+                                                    "of the old database suffixed with \"_20261204\" in the same directory. ")}));
+        QCOMPARE(progress, (QStringList{QStringLiteral("Please wait. Compacting database in progress ..."), QStringLiteral("hidden")}));
+        QVERIFY(f.db.isOpen());
+        QCOMPARE(f.db.path(), path);
+        QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
+        QCOMPARE(numbersIn(backup), QStringList{QStringLiteral("A")});
+
+        // The second run of the day replaces that day's backup with the file as it was just before.
+        store(f.db, f.locale, QStringLiteral("B"), kToday);
+        QCOMPARE(compact.run().outcome, CompactCommand::Outcome::Compacted);
+        QCOMPARE(numbersIn(backup), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        QCOMPARE(numbers(f.db), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+        QVERIFY(!QFileInfo::exists(QDir(temp).filePath(CompactCommand::tempFileName())));
+        QCOMPARE(QDir(f.dir.path()).entryList({QStringLiteral("docs.mdb_*")}, QDir::Files).size(), 1);
+    }
+
+    void failedCompactionKeepsTheOldFileOpen()
+    {
+        StoreFixture f;
+        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        // A temporary name that cannot be cleared: a folder with something inside.
+        const QString blocked = f.dir.filePath(CompactCommand::tempFileName());
+        QVERIFY(QDir().mkpath(blocked + QStringLiteral("/inside")));
+        CompactCommand compact(f.db, f.dialogs, f.dir.path());
+        const CompactCommand::Result result = compact.run();
+        QCOMPARE(result.outcome, CompactCommand::Outcome::Failed);
+        QVERIFY(result.reopened);
+        const QStringList texts = f.dialogs.shownTexts();
+        QCOMPARE(texts.size(), 3);
+        QVERIFY(texts.at(1).endsWith(QStringLiteral(" Error Number: -2147467259")));
+        QCOMPARE(texts.at(2), f.db.path() + QStringLiteral(" has not been changed and is open again."));
+        QVERIFY(f.db.isOpen());
+        QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
+    }
+
+    void fileHeldByAnotherConnection()
+    {
+        StoreFixture f;
+        const QString path = f.db.path();
+        {
+            QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locker"));
+            locker.setDatabaseName(path);
+            QVERIFY(locker.open());
+            QSqlQuery hold(locker);
+            QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            CompactCommand compact(f.db, f.dialogs, f.dir.path());
+            const CompactCommand::Result result = compact.run();
+            QCOMPARE(result.outcome, CompactCommand::Outcome::Failed);
+            QVERIFY(f.dialogs.shownTexts().at(1).contains(QStringLiteral(" Error Number: 3356\r\n\r\nIf the error persists")));
+            QVERIFY(!result.reopened);  // still held: the message says the file cannot be opened
+            hold.exec(QStringLiteral("ROLLBACK"));
+            locker.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("locker"));
+        QCOMPARE(f.db.open(path), Database::OpenStatus::Opened);
+    }
+
+    void purgeBounds_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QStringList>("left");
+        const QStringList all{QStringLiteral("D03"), QStringLiteral("D04"), QStringLiteral("D05"), QStringLiteral("D06")};
+        for (const char* name : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ko_KR", "nl_NL"}) {
+            QTest::addRow("%s two days", name) << name << QDate(2026, 12, 4) << QDate(2026, 12, 5)
+                                               << QStringList{QStringLiteral("D03"), QStringLiteral("D06")};
+            QTest::addRow("%s single day", name) << name << QDate(2026, 12, 6) << QDate(2026, 12, 6)
+                                                 << QStringList{QStringLiteral("D03"), QStringLiteral("D04"), QStringLiteral("D05")};
+        }
+        QTest::newRow("reversed range") << "en_US" << QDate(2026, 12, 6) << QDate(2026, 12, 3) << all;
+        QTest::newRow("C locale") << "C" << QDate(2026, 12, 4) << QDate(2026, 12, 5)
+                                  << QStringList{QStringLiteral("D03"), QStringLiteral("D06")};
+    }
+
+    void purgeBounds()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QStringList, left);
+        QTemporaryDir dir;
+        const QLocale regional(locale);
+        Database db(regional);
+        QVERIFY(db.create(dir.filePath(QStringLiteral("p.mdb"))));
+        for (int day = 3; day <= 6; ++day)
+            store(db, regional, QStringLiteral("D%1").arg(day, 2, 10, QLatin1Char('0')), QDate(2026, 12, day));
+        ScriptedDialogs dialogs;
+        dialogs.setNextAnswer(DialogAnswer::No);
+        dialogs.setNextAnswer(DialogAnswer::Ok);
+        int listed = 0;
+        PurgeCommand purge(db, dialogs);
+        purge.setHooks({{}, [&] { ++listed; }});
+        QCOMPARE(purge.run(from, to).outcome, PurgeCommand::Outcome::Purged);
+        QCOMPARE(numbers(db), left);
+        QCOMPARE(listed, 1);
+        QCOMPARE(dialogs.shownTexts().last(), QStringLiteral("Target documents successfully deleted .    "));
+    }
+
+    void purgeQuestions()
+    {
+        StoreFixture f;
+        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        int compacted = 0;
+        PurgeCommand purge(f.db, f.dialogs);
+        purge.setHooks({[&] { ++compacted; }, {}});
+        f.dialogs.setNextAnswer(DialogAnswer::Yes);
+        f.dialogs.setNextAnswer(DialogAnswer::Cancel);
+        QCOMPARE(purge.run(kToday, kToday).outcome, PurgeCommand::Outcome::Cancelled);
+        QCOMPARE(compacted, 1);
+        QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
+        const QList<DialogRequest> shown = f.dialogs.shown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0].title, QStringLiteral("Backup Now?"));
+        QCOMPARE(shown[0].text, QStringLiteral("Backup database before delete?  "));
+        QCOMPARE(shown[1].title, QStringLiteral("Deleting Documents from Database"));
+        QCOMPARE(shown[1].text, QStringLiteral("Are you sure you want to delete documents issued from:    \r\n\r\n\t12/4/26\r\n\t        to\r\n\t12/4/26\r\n\r\n"));
+        QCOMPARE(shown[1].defaultButton, DialogAnswer::Cancel);
+    }
+
+    void backupThenCancelLeavesACompactedFile()
+    {
+        StoreFixture f;
+        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        CompactCommand compact(f.db, f.dialogs, f.dir.path());
+        compact.setClock([] { return kToday; });
+        PurgeCommand purge(f.db, f.dialogs);
+        purge.setHooks({[&] { compact.run(); }, {}});
+        f.dialogs.setNextAnswer(DialogAnswer::Yes);
+        f.dialogs.setNextAnswer(DialogAnswer::Ok);  // the compaction's own message
+        f.dialogs.setNextAnswer(DialogAnswer::Ok);
+        f.dialogs.setNextAnswer(DialogAnswer::Cancel);
+        QCOMPARE(purge.run(kToday, kToday).outcome, PurgeCommand::Outcome::Cancelled);
+        QVERIFY(QFileInfo::exists(f.db.path() + QStringLiteral("_20261204")));
+        QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
+    }
+
+    void purgeStatementAndHelp()
+    {
+        // A short form whose two-digit year would read as another century falls back to day-month-year.
+        QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2080, 1, 2), QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #2-Jan-2080# "));
+        QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2026, 12, 5), QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #12/5/26# "));
+        QCOMPARE(PurgeCommand::helpText(QStringLiteral("Delete Documents Issued from")),
+                 QStringLiteral("To purge old documents from the database, please select the target period and then "
+                                "click the 'Delete Documents Issued from' button.  "));
+    }
+};
+
+TW_TEST_MAIN(TestMaintenance)
+#include "tst_Maintenance.moc"
