@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QPushButton>
 
 class TestMainWindow : public QObject
 {
@@ -40,6 +41,20 @@ private slots:
         MainWindow window(settings, database, dialogs);
         QVERIFY(window.load(dir.filePath(QStringLiteral("tallywick.mdb"))));
         QCOMPARE(window.findChild<QComboBox*>(QStringLiteral("cboCus"))->currentText(), QStringLiteral("Dear:"));
+    }
+
+    void saveFileWithoutADocumentSaysSo()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
+        Database database;
+        ScriptedDialogs dialogs;
+        MainWindow window(settings, database, dialogs);
+        QVERIFY(window.load(dir.filePath(QStringLiteral("tallywick.mdb"))));
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("cmdsave"))->isVisibleTo(&window));
+        window.findChild<QPushButton*>(QStringLiteral("cmdSave2"))->click();
+        QCOMPARE(dialogs.shownTexts(), QStringList{QStringLiteral("Please open or start a document.  ")});
+        QCOMPARE(dialogs.shown().first().icon, DialogIcon::Critical);
     }
 
     void damagedDatabaseEndsTheLoadWithTheMessage()

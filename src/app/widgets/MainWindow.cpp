@@ -122,23 +122,34 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString&
     return action;
 }
 
+QWidget* MainWindow::buildCommandBar()
+{
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("frtop"));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(8, 4, 8, 4);
+    auto addButton = [&](const QString& name, const QString& caption, void (MainWindow::*slot)()) {
+        auto* button = new QPushButton(caption, bar);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, slot);
+        layout->addWidget(button);
+        return button;
+    };
+    m_saveButton = addButton(QStringLiteral("cmdsave"), tr("Save"), &MainWindow::saveDocument);
+    m_saveButton->hide();
+    addButton(QStringLiteral("cmdSave2"), tr("Save File"), &MainWindow::saveFile);
+    addButton(QStringLiteral("cmdHtml"), tr("Html"), &MainWindow::generatePage);
+    layout->addStretch(1);
+    layout->addWidget(m_showSettings);
+    return bar;
+}
+
 void MainWindow::buildPanels()
 {
-    auto* topBar = new QWidget(this);
-    topBar->setObjectName(QStringLiteral("FrameTopMost"));
-    auto* topLayout = new QHBoxLayout(topBar);
-    topLayout->setContentsMargins(0, 0, 0, 0);
-    topLayout->addWidget(m_savedDocs, 1);
-    topLayout->addWidget(m_showSettings);
-    auto* html = new QPushButton(QStringLiteral("Html"), topBar);
-    html->setObjectName(QStringLiteral("cmdHtml"));
-    connect(html, &QPushButton::clicked, this, &MainWindow::generatePage);
-    topLayout->addWidget(html);
-
     auto* inner = new QWidget;
     inner->setObjectName(QStringLiteral("PicInner"));
     auto* column = new QVBoxLayout(inner);
-    column->addWidget(topBar);
+    column->addWidget(m_savedDocs);
     column->addWidget(m_header);
     column->addWidget(m_createRows);
     column->addWidget(m_grid);
@@ -149,7 +160,15 @@ void MainWindow::buildPanels()
     m_page->setObjectName(QStringLiteral("PicOuter"));
     m_page->setWidgetResizable(true);
     m_page->setWidget(inner);
-    setCentralWidget(m_page);
+
+    // The commands stay in reach above the page however far it is scrolled.
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(buildCommandBar());
+    outer->addWidget(m_page, 1);
+    setCentralWidget(central);
 
     m_settingsPanel->setParent(m_page);
     m_settingsPanel->hide();
@@ -228,13 +247,20 @@ void MainWindow::showDocument(const Document& document)
     m_grid->showFrom(document);
     m_totals->showFrom(document);
     m_notes->showFrom(document);
-    if (document.rowCount() > 0)
+    if (document.rowCount() > 0) {
         m_editor->revealPanels(true);
+        m_saveButton->show();
+    }
 }
 
 void MainWindow::saveDocument()
 {
     m_documents->save();
+}
+
+void MainWindow::saveFile()
+{
+    m_documents->saveFile(m_saveButton->isVisible());
 }
 
 void MainWindow::generatePage()

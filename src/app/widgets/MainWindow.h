@@ -14,6 +14,7 @@ class GridPanel;
 class HeaderPanel;
 class NotesPanel;
 class QCheckBox;
+class QPushButton;
 class QCloseEvent;
 class QKeySequence;
 class QMenu;
@@ -53,6 +54,8 @@ public:
 
 public slots:
     void saveDocument();
+    // "Save File": saves when a document is open, says so otherwise.
+    void saveFile();
     // "Html": checks, recalculates, writes and shows the printable page.
     void generatePage();
     // Hooks for the keyboard shortcuts; each runs the command of its panel.
@@ -73,6 +76,7 @@ private:
     QAction* addCommand(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys,
                         void (MainWindow::*slot)());
     void buildPanels();
+    QWidget* buildCommandBar();
     void connectEditor();
     void buildDocumentCommands();
     void showCurrentDocLabel(const QString& caption, bool highlighted);
@@ -91,6 +95,7 @@ private:
     SavedDocsPanel* m_savedDocs;
     QCheckBox* m_showSettings;
     QScrollArea* m_page;
+    QPushButton* m_saveButton = nullptr;
     bool m_activatedOnce = false;
     CompanyProfile m_company;
     DesktopPageShower m_pageShower;
