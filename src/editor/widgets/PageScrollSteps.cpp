@@ -17,7 +17,7 @@ int PageScrollSteps::pageStep()
     return Twips::toPixels(2500);
 }
 
-PageScrollSteps::PageScrollSteps(QScrollArea* page) : QObject(page), m_page(page) {}
+PageScrollSteps::PageScrollSteps(QScrollArea* page) : QObject(page), m_bar(page->verticalScrollBar()) {}
 
 void PageScrollSteps::apply(QScrollArea* page)
 {
@@ -33,9 +33,10 @@ void PageScrollSteps::apply(QScrollArea* page)
 
 void PageScrollSteps::setSteps()
 {
-    QScrollBar* bar = m_page->verticalScrollBar();
-    bar->setSingleStep(singleStep());
-    bar->setPageStep(pageStep());
+    if (!m_bar)
+        return;
+    m_bar->setSingleStep(singleStep());
+    m_bar->setPageStep(pageStep());
 }
 
 // The scroll area sets its own steps whenever the page or the view changes size; ours follow.
@@ -49,7 +50,7 @@ bool PageScrollSteps::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
         setStepsLater();
     // Before the bar is drawn (and so before the user can use it) the steps are ours again.
-    if (watched == m_page->verticalScrollBar() && event->type() == QEvent::Paint)
+    if (watched == m_bar && event->type() == QEvent::Paint)
         setSteps();
     return QObject::eventFilter(watched, event);
 }

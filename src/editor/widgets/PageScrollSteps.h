@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QScrollBar>
 
 class QScrollArea;
 
@@ -22,5 +24,6 @@ private:
     void setSteps();
     void setStepsLater();
 
-    QScrollArea* m_page;
+    // The bar alone is kept: while the page is being destroyed its events still arrive here.
+    QPointer<QScrollBar> m_bar;
 };
