@@ -7,27 +7,10 @@
 #include "store/DatabaseOpener.h"
 #include "store/SqlText.h"
 
-#include <QCryptographicHash>
 #include <QSqlRecord>
 
-namespace {
-
-QByteArray fileHash(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
+using TestSupport::fileHash;
+using TestSupport::writeFile;
 
 class TestDatabase : public QObject
 {
