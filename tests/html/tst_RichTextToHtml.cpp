@@ -1,8 +1,6 @@
 #include "TestSupport.h"
 
 #include "html/RichTextToHtml.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
 
 namespace {
 
@@ -161,12 +159,6 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("caf\u00e9")));
         QVERIFY(html.contains(QStringLiteral("</font><font style=\"background-color:#FFFF00\">marked</B></Font><BR>")));
         QVERIFY(html.endsWith(QStringLiteral("centred italic  </SPAN>")));
-    }
-
-    void sameHtmlAfterRtfRoundTrip()
-    {
-        const RichText read = RtfReader::read(QString::fromLatin1(bulletsRtf()));
-        QCOMPARE(RichTextToHtml::convert(RtfWriter::write(read)), RichTextToHtml::convert(read));
     }
 };
 
