@@ -35,52 +35,58 @@ RichTextEditing* FormattingCommands::target() const
     return m_boxes(which);
 }
 
-bool FormattingCommands::bold(bool on)
+// Most commands change the target box in one step and only fail when there is no box.
+template <typename Change> bool FormattingCommands::onTarget(Change change) const
 {
     RichTextEditing* box = target();
     if (box)
-        box->setSelectionBold(on);
+        change(*box);
     return box;
+}
+
+template <typename Apply> bool FormattingCommands::withChosenColour(Apply apply)
+{
+    RichTextEditing* box = target();
+    if (!box)
+        return false;
+    const auto colour = m_chooser.chooseColor();
+    if (!colour)
+        return false;
+    apply(*box, *colour);
+    return true;
+}
+
+bool FormattingCommands::bold(bool on)
+{
+    return onTarget([on](RichTextEditing& box) { box.setSelectionBold(on); });
 }
 
 bool FormattingCommands::italic(bool on)
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionItalic(on);
-    return box;
+    return onTarget([on](RichTextEditing& box) { box.setSelectionItalic(on); });
 }
 
 bool FormattingCommands::underline()
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionUnderline(box->selectionUnderline() != TriState::On);
-    return box;
+    return onTarget(
+        [](RichTextEditing& box) { box.setSelectionUnderline(box.selectionUnderline() != TriState::On); });
 }
 
 bool FormattingCommands::strikeout()
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionStrikeout(box->selectionStrikeout() != TriState::On);
-    return box;
+    return onTarget(
+        [](RichTextEditing& box) { box.setSelectionStrikeout(box.selectionStrikeout() != TriState::On); });
 }
 
 bool FormattingCommands::bullet()
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionBullet(box->selectionBullet() != TriState::On);
-    return box;
+    return onTarget(
+        [](RichTextEditing& box) { box.setSelectionBullet(box.selectionBullet() != TriState::On); });
 }
 
 bool FormattingCommands::align(int alignment)
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionAlignment(alignment);
-    return box;
+    return onTarget([alignment](RichTextEditing& box) { box.setSelectionAlignment(alignment); });
 }
 
 bool FormattingCommands::indent()
@@ -97,18 +103,12 @@ bool FormattingCommands::indent()
 
 bool FormattingCommands::removeIndent()
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionIndent(0);
-    return box;
+    return onTarget([](RichTextEditing& box) { box.setSelectionIndent(0); });
 }
 
 bool FormattingCommands::size(int points)
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionFontSize(points);
-    return box;
+    return onTarget([points](RichTextEditing& box) { box.setSelectionFontSize(points); });
 }
 
 bool FormattingCommands::font()
@@ -128,34 +128,18 @@ bool FormattingCommands::font()
 
 bool FormattingCommands::color()
 {
-    RichTextEditing* box = target();
-    if (!box)
-        return false;
-    const auto colour = m_chooser.chooseColor();
-    if (!colour)
-        return false;
-    box->setSelectionColor(*colour);
-    return true;
+    return withChosenColour([](RichTextEditing& box, const auto& colour) { box.setSelectionColor(colour); });
 }
 
 bool FormattingCommands::highlight()
 {
-    RichTextEditing* box = target();
-    if (!box)
-        return false;
-    const auto colour = m_chooser.chooseColor();
-    if (!colour)
-        return false;
-    box->setSelectionBackground(*colour);
-    return true;
+    return withChosenColour(
+        [](RichTextEditing& box, const auto& colour) { box.setSelectionBackground(colour); });
 }
 
 bool FormattingCommands::removeHighlight()
 {
-    RichTextEditing* box = target();
-    if (box)
-        box->setSelectionBackground(std::nullopt);
-    return box;
+    return onTarget([](RichTextEditing& box) { box.setSelectionBackground(std::nullopt); });
 }
 
 bool FormattingCommands::addAnImage()

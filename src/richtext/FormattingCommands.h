@@ -45,6 +45,8 @@ public:
 
 private:
     RichTextEditing* target() const;
+    template <typename Change> bool onTarget(Change change) const;
+    template <typename Apply> bool withChosenColour(Apply apply);
     std::optional<QString> chooseImageTag();
     static void insertIntoNotes(RichTextEditing& notes, const QString& tag);
 

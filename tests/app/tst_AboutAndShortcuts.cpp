@@ -1,10 +1,6 @@
-#include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "WindowFixture.h"
 #include "app/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
-#include "app/widgets/MainWindow.h"
-#include "store/Database.h"
 
 #include <QAction>
 #include <QLabel>
@@ -41,21 +37,11 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("menu");
-        QTest::newRow("save") << "actSave"
-                              << "Ctrl+S"
-                              << "mnutools";
-        QTest::newRow("generate") << "actGenerate"
-                                  << "Ctrl+P"
-                                  << "mnutools";
-        QTest::newRow("new rows") << "actCreateRows"
-                                  << "Ctrl+N"
-                                  << "mnutools";
-        QTest::newRow("saved list") << "actOpenSaved"
-                                    << "Ctrl+O"
-                                    << "mnutools";
-        QTest::newRow("guide") << "mnuFeatureGuide"
-                               << "F1"
-                               << "mnuhelp";
+        QTest::newRow("save") << "actSave" << "Ctrl+S" << "mnutools";
+        QTest::newRow("generate") << "actGenerate" << "Ctrl+P" << "mnutools";
+        QTest::newRow("new rows") << "actCreateRows" << "Ctrl+N" << "mnutools";
+        QTest::newRow("saved list") << "actOpenSaved" << "Ctrl+O" << "mnutools";
+        QTest::newRow("guide") << "mnuFeatureGuide" << "F1" << "mnuhelp";
     }
 
     void mainWindowCarriesTheShortcuts()
@@ -63,11 +49,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(QString, keys);
         QFETCH(QString, menu);
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        Database database;
-        ScriptedDialogs dialogs;
-        MainWindow window(settings, database, dialogs);
+        WindowFixture f;
+        MainWindow& window = f.make();
         auto* found = window.findChild<QAction*>(action);
         QVERIFY(found);
         QCOMPARE(found->shortcut().toString(QKeySequence::PortableText), keys);
@@ -79,11 +62,8 @@ private slots:
     // Every shortcut belongs to one command only; a clash would make Qt run neither.
     void shortcutsDoNotClash()
     {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        Database database;
-        ScriptedDialogs dialogs;
-        MainWindow window(settings, database, dialogs);
+        WindowFixture f;
+        MainWindow& window = f.make();
         QStringList seen;
         for (QAction* action : window.findChildren<QAction*>()) {
             if (action->shortcut().isEmpty())

@@ -61,11 +61,9 @@ private slots:
     void damagedValueReadsAsText()
     {
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("s.ini"));
-        QFile ini(file);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Settings]\nLayout=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12junk)\nHtmlLines=\n\x01\x02garbage\n");
-        ini.close();
+        const QString file = TestSupport::writeFile(
+            dir.filePath(QStringLiteral("s.ini")),
+            "[Settings]\nLayout=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12junk)\nHtmlLines=\n\x01\x02garbage\n");
         SettingsStore settings(file);
         settings.get(SettingsStore::Layout);  // must not crash
         QCOMPARE(settings.get(SettingsStore::HtmlLines), QString());

@@ -19,22 +19,14 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("expected");
         const QDate dec4(2026, 12, 4);
-        QTest::newRow("day-month-year, English") << "en_US"
-                                                 << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
-        QTest::newRow("day-month-year, British") << "en_GB"
-                                                 << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
-        QTest::newRow("day-month-year, leap day") << "en_US"
-                                                  << "dd-MMM-yyyy" << QDate(2028, 2, 29) << "29-Feb-2028";
-        QTest::newRow("regional US gets a full year") << "en_US"
-                                                      << "" << dec4 << "12/4/2026";
-        QTest::newRow("regional British") << "en_GB"
-                                          << "" << dec4 << "04/12/2026";
-        QTest::newRow("regional German") << "de_DE"
-                                         << "" << dec4 << "04.12.2026";
-        QTest::newRow("unknown setting means regional") << "en_GB"
-                                                        << "yyyy" << dec4 << "04/12/2026";
-        QTest::newRow("invalid date") << "en_US"
-                                      << "dd-MMM-yyyy" << QDate() << "";
+        QTest::newRow("day-month-year, English") << "en_US" << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
+        QTest::newRow("day-month-year, British") << "en_GB" << "dd-MMM-yyyy" << dec4 << "04-Dec-2026";
+        QTest::newRow("day-month-year, leap day") << "en_US" << "dd-MMM-yyyy" << QDate(2028, 2, 29) << "29-Feb-2028";
+        QTest::newRow("regional US gets a full year") << "en_US" << "" << dec4 << "12/4/2026";
+        QTest::newRow("regional British") << "en_GB" << "" << dec4 << "04/12/2026";
+        QTest::newRow("regional German") << "de_DE" << "" << dec4 << "04.12.2026";
+        QTest::newRow("unknown setting means regional") << "en_GB" << "yyyy" << dec4 << "04/12/2026";
+        QTest::newRow("invalid date") << "en_US" << "dd-MMM-yyyy" << QDate() << "";
     }
 
     void format()
@@ -76,16 +68,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("setting");
-        QTest::newRow("empty") << ""
-                               << "dd-MMM-yyyy";
-        QTest::newRow("words") << "tomorrow"
-                               << "dd-MMM-yyyy";
-        QTest::newRow("no such day") << "31-Feb-2026"
-                                     << "dd-MMM-yyyy";
-        QTest::newRow("other format") << "2026-12-04"
-                                      << "dd-MMM-yyyy";
-        QTest::newRow("regional month 13") << "13/4/2026"
-                                           << "";
+        QTest::newRow("empty") << "" << "dd-MMM-yyyy";
+        QTest::newRow("words") << "tomorrow" << "dd-MMM-yyyy";
+        QTest::newRow("no such day") << "31-Feb-2026" << "dd-MMM-yyyy";
+        QTest::newRow("other format") << "2026-12-04" << "dd-MMM-yyyy";
+        QTest::newRow("regional month 13") << "13/4/2026" << "";
     }
 
     void readRejectsWhatIsNotADate()

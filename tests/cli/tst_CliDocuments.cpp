@@ -1,46 +1,24 @@
-#include "TestSupport.h"
+#include "CliRunner.h"
 
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using namespace TestSupport;
 
-class Cli
+// Runs the command line in English formats, in one home folder for all its runs.
+struct Cli
 {
-public:
-    Run operator()(QStringList arguments) const
+    CliRun operator()(const QStringList& arguments) const
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(env);
-        arguments.prepend(QStringLiteral("en_US"));
-        arguments.prepend(QStringLiteral("--locale"));
-        process.start(QStringLiteral(TW_CLI_PATH), arguments);
-        process.waitForFinished(60000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return runCli(QStringList{QStringLiteral("--locale"), QStringLiteral("en_US")} + arguments, home.path());
     }
 
     QString writeDocument(const QString& name, const QByteArray& json) const
     {
-        const QString path = home.filePath(name);
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(json);
-        return path;
+        return writeFile(home.filePath(name), json);
     }
 
     QTemporaryDir home;
@@ -63,33 +41,33 @@ private slots:
     {
         Cli cli;
         const QString doc = cli.writeDocument(QStringLiteral("doc.json"), kDocument);
-        const Run saved = cli({QStringLiteral("save"), doc});
+        const CliRun saved = cli({QStringLiteral("save"), doc});
         QCOMPARE(saved.exitCode, 0);
-        QVERIFY(saved.err.contains(QStringLiteral("Values updated and new document successfully saved.")));
+        QVERIFY(saved.errText().contains(QStringLiteral("Values updated and new document successfully saved.")));
 
-        const Run again = cli({QStringLiteral("save"), doc});  // nothing open on the command line: asked, refused
+        const CliRun again = cli({QStringLiteral("save"), doc});  // nothing open on the command line: asked, refused
         QCOMPARE(again.exitCode, 2);
-        QVERIFY(again.err.contains(QStringLiteral("has been used by a previous document")));
+        QVERIFY(again.errText().contains(QStringLiteral("has been used by a previous document")));
 
-        const Run list = cli({QStringLiteral("list"), QStringLiteral("--order"), QStringLiteral("cus")});
+        const CliRun list = cli({QStringLiteral("list"), QStringLiteral("--order"), QStringLiteral("cus")});
         QCOMPARE(list.exitCode, 0);
-        const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines = list.outText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines.first(), QStringLiteral("1 files"));
         QVERIFY(lines.last().startsWith(QStringLiteral("INV-7 ")));
         QVERIFY(lines.last().endsWith(QStringLiteral("O'Brien              1 Quay St")));
 
-        const Run shown = cli({QStringLiteral("show"), QStringLiteral("INV-7")});
+        const CliRun shown = cli({QStringLiteral("show"), QStringLiteral("INV-7")});
         QCOMPARE(shown.exitCode, 0);
-        const QJsonObject json = QJsonDocument::fromJson(shown.out.toUtf8()).object();
+        const QJsonObject json = QJsonDocument::fromJson(shown.out).object();
         QCOMPARE(json.value(QStringLiteral("docNumber")).toString(), QStringLiteral("INV-7"));
         QCOMPARE(json.value(QStringLiteral("rows")).toArray().size(), 2);
 
         QCOMPARE(cli({QStringLiteral("delete"), QStringLiteral("INV-7")}).exitCode, 2);
         QCOMPARE(cli({QStringLiteral("--yes"), QStringLiteral("delete"), QStringLiteral("INV-7")}).exitCode, 0);
-        const Run missing = cli({QStringLiteral("show"), QStringLiteral("INV-7")});
+        const CliRun missing = cli({QStringLiteral("show"), QStringLiteral("INV-7")});
         QCOMPARE(missing.exitCode, 2);
-        QVERIFY(missing.err.contains(QStringLiteral("There is no record of this document number.")));
+        QVERIFY(missing.errText().contains(QStringLiteral("There is no record of this document number.")));
     }
 
     void usageErrors_data()
@@ -112,12 +90,12 @@ private slots:
         Cli cli;
         QCOMPARE(cli({QStringLiteral("save"), cli.writeDocument(QStringLiteral("d.json"), kDocument)}).exitCode, 0);
         QCOMPARE(cli({QStringLiteral("purge"), QStringLiteral("2026-12-04"), QStringLiteral("2026-12-04")}).exitCode, 2);
-        QCOMPARE(cli({QStringLiteral("list")}).out.split(QLatin1Char('\n')).first(), QStringLiteral("1 files"));
+        QCOMPARE(cli({QStringLiteral("list")}).outText().split(QLatin1Char('\n')).first(), QStringLiteral("1 files"));
         QCOMPARE(cli({QStringLiteral("--yes"), QStringLiteral("purge"), QStringLiteral("2026-12-04"), QStringLiteral("2026-12-04")}).exitCode, 0);
-        QCOMPARE(cli({QStringLiteral("list")}).out.split(QLatin1Char('\n')).first(), QStringLiteral("0 files"));
-        const Run compacted = cli({QStringLiteral("compact")});
+        QCOMPARE(cli({QStringLiteral("list")}).outText().split(QLatin1Char('\n')).first(), QStringLiteral("0 files"));
+        const CliRun compacted = cli({QStringLiteral("compact")});
         QCOMPARE(compacted.exitCode, 0);
-        QVERIFY(compacted.err.contains(QStringLiteral(" has been successfully compacted.")));
+        QVERIFY(compacted.errText().contains(QStringLiteral(" has been successfully compacted.")));
     }
 };
 

@@ -1,48 +1,22 @@
-#include "TestSupport.h"
+#include "CliRunner.h"
 #include "app/Dialogs.h"
 #include "editor/DocumentJson.h"
 #include "html/GenerateCommand.h"
 #include "html/PageWriter.h"
 
-#include <QFile>
-#include <QProcess>
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList& arguments, const QString& home)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TW_CLI_PATH), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using namespace TestSupport;
 
 QString writeJson(const QTemporaryDir& dir, const QByteArray& json)
 {
-    const QString path = dir.filePath(QStringLiteral("doc.json"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(json);
-    return path;
+    return writeFile(dir.filePath(QStringLiteral("doc.json")), json);
 }
 
 QByteArray sample()
 {
-    QFile file(TestSupport::testData(QStringLiteral("pages/invoice-centred.json")));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFile(testData(QStringLiteral("pages/invoice-centred.json")));
 }
 
 QStringList args(std::initializer_list<QString> list)
@@ -63,13 +37,11 @@ private slots:
         QTemporaryDir home;
         const QString doc = writeJson(home, sample());
         const QString out = home.filePath(QStringLiteral("page.htm"));
-        const Run toFile = runCli(args({doc, QStringLiteral("-o"), out}), home.path());
+        const CliRun toFile = runCli(args({doc, QStringLiteral("-o"), out}), home.path());
         QCOMPARE(toFile.exitCode, 0);
-        const Run toStdout = runCli(args({doc}), home.path());
+        const CliRun toStdout = runCli(args({doc}), home.path());
         QCOMPARE(toStdout.exitCode, 0);
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray written = file.readAll();
+        const QByteArray written = readFile(out);
         QCOMPARE(toStdout.out, written);
 
         Document document = DocumentJson::read(sample()).document;
@@ -110,7 +82,7 @@ private slots:
         QFETCH(QByteArray, message);
         QTemporaryDir home;
         const QString doc = writeJson(home, json);
-        const Run run = runCli(args({doc}) + extra, home.path());
+        const CliRun run = runCli(args({doc}) + extra, home.path());
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), run.err.constData());
         QCOMPARE(run.out.isEmpty(), exitCode != 0);
@@ -120,7 +92,7 @@ private slots:
     {
         QTemporaryDir home;
         const QString doc = writeJson(home, R"({"docNumber":"N1"})");
-        const Run run = runCli(args({doc}), home.path());
+        const CliRun run = runCli(args({doc}), home.path());
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.contains("<b>Your Company Name</b>"));
     }

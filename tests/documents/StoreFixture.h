@@ -2,6 +2,7 @@
 
 #include "app/Dialogs.h"
 #include "documents/DocStatements.h"
+#include "documents/SaveCommand.h"
 #include "editor/Document.h"
 #include "store/Database.h"
 
@@ -9,15 +10,27 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// A fresh database in a temporary folder, English formats, scripted message boxes.
+// A fresh database in a temporary folder, English formats unless told, scripted message boxes.
 struct StoreFixture
 {
     QTemporaryDir dir;
-    QLocale locale{QLocale::English, QLocale::UnitedStates};
+    QLocale locale;
     Database db{locale};
     ScriptedDialogs dialogs;
 
-    StoreFixture() { db.create(dir.filePath(QStringLiteral("docs.mdb"))); }
+    explicit StoreFixture(const QLocale& regional = QLocale(QLocale::English, QLocale::UnitedStates))
+        : locale(regional)
+    {
+        db.create(dir.filePath(QStringLiteral("docs.mdb")));
+    }
+
+    // Saves as the user would, every question answered yes, leaving `dialogs` untouched.
+    void store(const Document& document)
+    {
+        Document doc = document;
+        ScriptedDialogs proceed(true);
+        QCOMPARE(SaveCommand(db, proceed, locale).save(doc).outcome, SaveCommand::Outcome::Saved);
+    }
 
     QList<QSqlRecord> rowsOf(const QString& number)
     {

@@ -2,19 +2,7 @@
 #include "TestSupport.h"
 #include "documents/DeleteCommand.h"
 #include "documents/OpenCommand.h"
-#include "documents/SaveCommand.h"
 #include "documents/SavedDocsList.h"
-
-namespace {
-
-void store(StoreFixture& f, const Document& document)
-{
-    Document doc = document;
-    QCOMPARE(SaveCommand(f.db, f.dialogs, f.locale).save(doc).outcome, SaveCommand::Outcome::Saved);
-    f.dialogs.clear();
-}
-
-} // namespace
 
 class TestOpenDeleteCommand : public QObject
 {
@@ -24,7 +12,7 @@ private slots:
     void openCancelledLeavesEverything()
     {
         StoreFixture f;
-        store(f, sampleDocument(QStringLiteral("O-1")));
+        f.store(sampleDocument(QStringLiteral("O-1")));
         f.dialogs.setNextAnswer(DialogAnswer::Cancel);
         const OpenCommand::Result result = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("O-1"), Document(), true);
         QCOMPARE(result.outcome, OpenCommand::Outcome::Cancelled);
@@ -40,7 +28,7 @@ private slots:
         StoreFixture f;
         Document doc = sampleDocument(QStringLiteral("O-2"), 4);
         doc.rows[2].description = QStringLiteral("{\\rtf1 a|b}");
-        store(f, doc);
+        f.store(doc);
         const QString entry = QStringLiteral("O-2").leftJustified(30) + QStringLiteral("  Invoice  ...");
         const OpenCommand::Result result = OpenCommand(f.db, f.dialogs, f.locale).open(entry, Document(), false);
         QCOMPARE(result.outcome, OpenCommand::Outcome::Opened);
@@ -97,7 +85,7 @@ private slots:
         QFETCH(bool, before);
         QFETCH(bool, after);
         StoreFixture f;
-        store(f, sampleDocument(QStringLiteral("F-1")));
+        f.store(sampleDocument(QStringLiteral("F-1")));
         QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET HideTax = %1, HidePaid = %1, NoDisc = %1, GoodsRcvd = %1, "
                                             "DeliveryTaxable = %1, PrintBarcode = %1").arg(stored)).ok);
         Document current;
@@ -116,7 +104,7 @@ private slots:
     void missingValuesReadAsEmpty()
     {
         StoreFixture f;
-        store(f, sampleDocument(QStringLiteral("M-1"), 1));
+        f.store(sampleDocument(QStringLiteral("M-1"), 1));
         QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET ShipTo = NULL, BillTo = NULL, DocType = NULL, Notes = NULL, "
                                             "Price = NULL, ProductID = NULL, SalePerson = NULL")).ok);
         const Document opened = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("M-1"), Document(), false).document;
@@ -139,7 +127,7 @@ private slots:
     {
         QFETCH(QString, label);
         StoreFixture f;
-        store(f, sampleDocument(QStringLiteral("D-1")));
+        f.store(sampleDocument(QStringLiteral("D-1")));
         bool created = false;
         DeleteCommand command(f.db, f.dialogs);
         command.setHooks({[&] { created = true; }, {}});
@@ -164,8 +152,8 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, deleted);
         StoreFixture f;
-        store(f, sampleDocument(QStringLiteral("D-1")));
-        store(f, sampleDocument(QStringLiteral("D-2")));
+        f.store(sampleDocument(QStringLiteral("D-1")));
+        f.store(sampleDocument(QStringLiteral("D-2")));
         QStringList steps;
         DeleteCommand command(f.db, f.dialogs);
         command.setHooks({[&] { steps << QStringLiteral("new row"); }, [&] { steps << QStringLiteral("list"); }});

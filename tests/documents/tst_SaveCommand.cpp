@@ -107,9 +107,7 @@ private slots:
         QFETCH(bool, saved);
         QFETCH(QString, message);
         StoreFixture f;
-        Document stored = sampleDocument(QStringLiteral("INV-1"), 2);
-        QCOMPARE(SaveCommand(f.db, f.dialogs, f.locale).save(stored).outcome, SaveCommand::Outcome::Saved);
-        f.dialogs.clear();
+        f.store(sampleDocument(QStringLiteral("INV-1"), 2));
 
         Document doc = sampleDocument(number, 4);
         doc.currentDocNumber = label;
@@ -199,18 +197,14 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, price);
         QFETCH(double, stored);
-        QTemporaryDir dir;
-        const QLocale regional(locale);
-        Database db(regional);
-        QVERIFY(db.create(dir.filePath(QStringLiteral("n.mdb"))));
-        ScriptedDialogs dialogs;
+        StoreFixture f{QLocale(locale)};
         Document doc = sampleDocument(QStringLiteral("N-1"), 1);
         doc.rows[0].price = price;
         doc.rows[0].amount = QString();
         doc.paid = QString();
         doc.total = QString();
-        QCOMPARE(SaveCommand(db, dialogs, regional).save(doc).outcome, SaveCommand::Outcome::Saved);
-        const QList<QSqlRecord> rows = db.query(DocStatements::selectByNumberOrdered(QStringLiteral("N-1"), true)).records;
+        f.store(doc);
+        const QList<QSqlRecord> rows = f.rowsOf(QStringLiteral("N-1"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.first().value(QStringLiteral("Price")).toDouble(), stored);
     }
@@ -228,9 +222,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, saved);
         StoreFixture f;
-        Document old = sampleDocument(QStringLiteral("P-1"), 2);
-        QCOMPARE(SaveCommand(f.db, f.dialogs, f.locale).save(old).outcome, SaveCommand::Outcome::Saved);
-        f.dialogs.clear();
+        f.store(sampleDocument(QStringLiteral("P-1"), 2));
         Document doc = sampleDocument(QStringLiteral("P-1"), 5);
         doc.currentDocNumber = QStringLiteral("P-1");
         doc.paid = QStringLiteral("100");
@@ -276,14 +268,12 @@ private slots:
     void failureMidwayKeepsTheOldDocument()
     {
         StoreFixture f;
-        Document old = sampleDocument(QStringLiteral("F-1"), 3);
-        QCOMPARE(SaveCommand(f.db, f.dialogs, f.locale).save(old).outcome, SaveCommand::Outcome::Saved);
+        f.store(sampleDocument(QStringLiteral("F-1"), 3));
         const QList<QSqlRecord> before = f.rowsOf(QStringLiteral("F-1"));
 
         Document doc = sampleDocument(QStringLiteral("F-1"), 8);
         doc.currentDocNumber = QStringLiteral("F-1");
         doc.billToName = QStringLiteral("Changed");
-        f.dialogs.clear();
         f.db.failStatementAfter(1 + 1 + 5);  // the lookup, the delete, then the fifth insert
         const SaveCommand::Result result = SaveCommand(f.db, f.dialogs, f.locale).save(doc);
         QCOMPARE(result.outcome, SaveCommand::Outcome::Failed);

@@ -67,8 +67,6 @@ private slots:
         QTest::newRow("20 multi") << QStringLiteral("20") << true
                                   << QStringLiteral("Maximum of 19  rows allowed for multiline Description.") << critical << 0;
         QTest::newRow("19 multi") << QStringLiteral("19") << true << QString() << 0 << 19;
-        QTest::newRow("30 multi") << QStringLiteral("30") << true
-                                  << QStringLiteral("Maximum of 19  rows allowed for multiline Description.") << critical << 0;
         QTest::newRow("negative") << QStringLiteral("-3") << false << countMessage << info << 0;
         QTest::newRow("small fraction") << QStringLiteral("0.4") << false << countMessage << info << 0;
         QTest::newRow("fraction") << QStringLiteral("1.5") << false << QString() << 0 << 2;

@@ -1,12 +1,7 @@
-#include "TestSupport.h"
-
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
-#include "app/widgets/MainWindow.h"
+#include "WindowFixture.h"
 #include "editor/widgets/EditorController.h"
 #include "editor/widgets/GridPanel.h"
 #include "richtext/widgets/RichTextBox.h"
-#include "store/Database.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,31 +12,17 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include <memory>
-
 namespace {
 
-// One main window with its own settings file and scripted dialogs.
-struct Window
+// One main window, shown, reading numbers in English form.
+struct Window : WindowFixture
 {
-    QTemporaryDir dir;
-    std::unique_ptr<SettingsStore> settings;
-    Database database;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-
     Window()
     {
-        settings = std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("settings.ini")));
-        window = std::make_unique<MainWindow>(*settings, database, dialogs);
+        make();
         window->editor()->setNumberLocale(QLocale(QStringLiteral("en_US")));
         window->resize(1200, 800);
         window->show();
-    }
-
-    template <typename T> T* find(const char* name) const
-    {
-        return window->findChild<T*>(QLatin1String(name));
     }
 
     void createRows(const QString& count)
@@ -188,7 +169,7 @@ private slots:
     {
         Window w;
         w.find<QCheckBox>("chkMultiLine")->click();
-        QCOMPARE(w.settings->get(SettingsStore::MultiLine), QStringLiteral("1"));
+        QCOMPARE(w.settings.get(SettingsStore::MultiLine), QStringLiteral("1"));
         w.createRows(QStringLiteral("20"));
         QCOMPARE(w.dialogs.shownTexts().last(),
                  QStringLiteral("Maximum of 19  rows allowed for multiline Description."));

@@ -24,11 +24,11 @@ QString localised(const QString& english, const QLocale& locale)
 }
 
 // "qty|price|discount" per row.
-QList<DocumentRow> rowsFrom(const QStringList& specs, const QLocale& locale)
+QList<DocumentRow> rowsFrom(const QStringList& lines, const QLocale& locale)
 {
     QList<DocumentRow> rows;
-    for (const QString& spec : specs) {
-        const QStringList parts = spec.split(QLatin1Char('|'));
+    for (const QString& line : lines) {
+        const QStringList parts = line.split(QLatin1Char('|'));
         DocumentRow row;
         row.qty = localised(parts.value(0), locale);
         row.price = localised(parts.value(1), locale);
@@ -102,8 +102,8 @@ private slots:
                     return out;
                 };
                 QStringList rows;
-                for (const char* spec : c.rows)
-                    rows << QLatin1String(spec);
+                for (const char* line : c.rows)
+                    rows << QLatin1String(line);
                 QTest::addRow("%s %s", qPrintable(name), c.name)
                     << name << rows << localised(QLatin1String(c.charges), locale) << c.taxable
                     << localised(QLatin1String(c.rate), locale) << localised(QLatin1String(c.paid), locale)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestSupport.h"
 #include "editor/DocumentJson.h"
 #include "html/DocumentSnapshot.h"
 #include "html/RichTextToHtml.h"
@@ -13,11 +14,8 @@
 // computed fields the recalculation would have left, and golden pages with rich-text placeholders.
 namespace PageTestSupport {
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestSupport::readFile;
+using TestSupport::writeFile;
 
 // The document of a JSON file, "totals" taken as the computed fields.
 inline Document documentFromJson(const QByteArray& json)

@@ -266,10 +266,8 @@ private slots:
         QFETCH(bool, hideMoney);
         QFETCH(DialogIcon, icon);
         // A folder that is a file cannot hold the page, whatever rights the test runs with.
-        const QString notAFolder = m_dir.filePath(QStringLiteral("not-a-folder"));
-        QFile blocker(notAFolder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        const QString notAFolder = TestSupport::writeFile(m_dir.filePath(QStringLiteral("not-a-folder")), {});
+        QVERIFY(!notAFolder.isEmpty());
         const QString path = notAFolder + QStringLiteral("/~document.htm");
         Document document = validDocument();
         document.options.hideMoney = hideMoney;
@@ -290,10 +288,7 @@ private slots:
         const QString folder = m_dir.filePath(QStringLiteral("locked"));
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + QStringLiteral("/~document.htm");
-        QFile previous(path);
-        QVERIFY(previous.open(QIODevice::WriteOnly));
-        previous.write("previous page");
-        previous.close();
+        QVERIFY(!writeFile(path, "previous page").isEmpty());
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
         const PageWriter::Result result = PageWriter::write(path, QStringLiteral("new page"));
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

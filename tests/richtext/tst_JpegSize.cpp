@@ -3,8 +3,6 @@
 #include "richtext/ImageTag.h"
 #include "richtext/JpegSize.h"
 
-#include <QFile>
-
 namespace {
 
 QByteArray segment(unsigned char marker, const QByteArray& body)
@@ -79,11 +77,7 @@ private slots:
         QCOMPARE(JpegSize::fromBytes(bytes), (JpegDimensions{width, height}));
 
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("picture.jpg"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("picture.jpg")), bytes);
         const auto tag = ImageTag::forFile(path);
         QCOMPARE(tag.has_value(), tagHeight >= 0);
         if (tag)

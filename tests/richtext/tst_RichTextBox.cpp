@@ -6,7 +6,6 @@
 #include "richtext/RtfWriter.h"
 #include "richtext/widgets/RichTextBox.h"
 
-#include <QFile>
 #include <QSignalSpy>
 
 namespace {
@@ -53,10 +52,10 @@ private slots:
     void rtfSurvivesTheBox()
     {
         QFETCH(QString, file);
-        QFile in(TestSupport::testData(QStringLiteral("rtf/") + file));
-        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray rtf = TestSupport::readFile(TestSupport::testData(QStringLiteral("rtf/") + file));
+        QVERIFY(!rtf.isEmpty());
         RichTextBox box;
-        box.setTextRtf(QString::fromLatin1(in.readAll()));
+        box.setTextRtf(QString::fromLatin1(rtf));
         const QString once = box.textRtf();
         RichTextBox second;
         second.setTextRtf(once);

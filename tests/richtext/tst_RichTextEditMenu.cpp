@@ -8,7 +8,6 @@
 #include "richtext/widgets/RichTextBox.h"
 #include "richtext/widgets/RichTextEditMenu.h"
 
-#include <QFile>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -234,11 +233,7 @@ private slots:
     void imageInsertion()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("pic.jpg"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(tinyJpeg(800, 600));
-        file.close();
+        const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("pic.jpg")), tinyJpeg(800, 600));
         const QString tag = *ImageTag::forFile(path);
         QVERIFY(tag.endsWith(QStringLiteral("width=\"200\" height=\"150\"> ")));
 
@@ -263,11 +258,7 @@ private slots:
         QVERIFY(editor.menu.commands().addImageToNotes(editor.notes));
         QCOMPARE(editor.notes.richText().plainText(), QStringLiteral("\r\n") + tag + QStringLiteral("n"));
 
-        const QString png = dir.filePath(QStringLiteral("fake.jpg"));
-        QFile fake(png);
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("\x89PNG\r\n\x1a\n");
-        fake.close();
+        const QString png = TestSupport::writeFile(dir.filePath(QStringLiteral("fake.jpg")), "\x89PNG\r\n\x1a\n");
         const QString before = editor.notes.textRtf();
         editor.dialogs.setNextFile(png);
         QVERIFY(!editor.menu.commands().addImageToNotes(editor.notes));

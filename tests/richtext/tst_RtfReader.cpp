@@ -3,17 +3,14 @@
 #include "richtext/RtfReader.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
 
 namespace {
 
 RichText readFile(const QString& name)
 {
-    QFile file(TestSupport::testData(QStringLiteral("rtf/") + name));
-    if (!file.open(QIODevice::ReadOnly))
-        return RichText();
-    return RtfReader::read(QString::fromLatin1(file.readAll()));
+    const QByteArray rtf = TestSupport::readFile(TestSupport::testData(QStringLiteral("rtf/") + name));
+    return RtfReader::read(QString::fromLatin1(rtf));
 }
 
 const RichRun* runWith(const RichText& text, const QString& piece)

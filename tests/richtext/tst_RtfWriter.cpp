@@ -5,7 +5,6 @@
 #include "richtext/RtfWriter.h"
 
 #include <QDir>
-#include <QFile>
 
 Q_DECLARE_METATYPE(RichText)
 
@@ -105,9 +104,9 @@ private slots:
     void windowsFilesSurviveRewriting()
     {
         QFETCH(QString, file);
-        QFile in(file);
-        QVERIFY(in.open(QIODevice::ReadOnly));
-        const RichText first = RtfReader::read(QString::fromLatin1(in.readAll()));
+        const QByteArray rtf = TestSupport::readFile(file);
+        QVERIFY(!rtf.isEmpty());
+        const RichText first = RtfReader::read(QString::fromLatin1(rtf));
         QVERIFY(first == RtfReader::read(RtfWriter::write(first)));
     }
 };

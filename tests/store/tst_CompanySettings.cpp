@@ -38,9 +38,7 @@ struct Fixture
         QImage logo(40, 20, QImage::Format_RGB32);
         logo.fill(Qt::blue);
         logo.save(picture());
-        QFile text(notAPicture());
-        if (text.open(QIODevice::WriteOnly))
-            text.write("plain text, no image");
+        TestSupport::writeFile(notAPicture(), "plain text, no image");
     }
     QString picture() const { return dir.filePath(QStringLiteral("logo.jpg")); }
     QString notAPicture() const { return dir.filePath(QStringLiteral("notes.jpg")); }

@@ -7,25 +7,20 @@
 #include "store/DatabaseOpener.h"
 #include "store/SqlText.h"
 
-#include <QCryptographicHash>
 #include <QSqlRecord>
+
+using TestSupport::fileHash;
+using TestSupport::writeFile;
 
 namespace {
 
-QByteArray fileHash(const QString& path)
+// An empty database of the program, made as on a first start.
+struct FreshDatabase
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+    QTemporaryDir dir;
+    Database db;
+    FreshDatabase() { db.create(dir.filePath(QStringLiteral("t.mdb"))); }
+};
 
 } // namespace
 
@@ -34,21 +29,6 @@ class TestDatabase : public QObject
     Q_OBJECT
 
 private slots:
-    void missingDefaultFileIsCreated()
-    {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        const QString defaultPath = dir.filePath(QStringLiteral("tallywick.mdb"));
-        Database db;
-        QVERIFY(DatabaseOpener::open(db, settings, defaultPath, nullptr));
-        QCOMPARE(db.path(), defaultPath);
-        const auto company = CompanyRepository(db).loadDefault();
-        QVERIFY(company);
-        QCOMPARE(company->name, QStringLiteral("Your Company Name"));
-        QCOMPARE(company->address, QStringLiteral("Address\r\nTel\r\n"));
-        QVERIFY(db.query(QStringLiteral("SELECT * FROM tbldoc")).ok);
-    }
-
     void fallbackRules_data()
     {
         QTest::addColumn<QString>("setting");  // "" none, "deleted", "valid"
@@ -77,6 +57,12 @@ private slots:
         QCOMPARE(db.path(), usesDefault ? defaultPath : other);
         // The setting is never rewritten by the fallback.
         QCOMPARE(settings.get(SettingsStore::CompanyDatabase), setting.isEmpty() ? QString() : other);
+        // A missing default file is created with both tables and the default company row.
+        const auto company = CompanyRepository(db).loadDefault();
+        QVERIFY(company);
+        QCOMPARE(company->name, QStringLiteral("Your Company Name"));
+        QCOMPARE(company->address, QStringLiteral("Address\r\nTel\r\n"));
+        QVERIFY(db.query(QStringLiteral("SELECT * FROM tbldoc")).ok);
     }
 
     void damagedFilesAreRefusedUntouched_data()
@@ -120,9 +106,8 @@ private slots:
     void textsRoundTripThroughEscapedInserts()
     {
         QFETCH(QString, text);
-        QTemporaryDir dir;
-        Database db;
-        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        FreshDatabase fresh;
+        Database& db = fresh.db;
         const SqlResult insert = db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes, DocDate) VALUES ('")
                                             + SqlText::EscapeQuotes(text) + QStringLiteral("', '")
                                             + SqlText::EscapeQuotes(text) + QStringLiteral("', #4-Dec-2026#)"));
@@ -137,9 +122,8 @@ private slots:
 
     void textComparesWithoutCase()
     {
-        QTemporaryDir dir;
-        Database db;
-        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        FreshDatabase fresh;
+        Database& db = fresh.db;
         QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('INV-1')")).ok);
         QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('inv-1')")).ok);
         QCOMPARE(db.query(QStringLiteral("SELECT * FROM tbldoc WHERE DOCnumber='Inv-1'")).records.size(), 2);
@@ -148,9 +132,8 @@ private slots:
 
     void nullStaysDistinctFromEmpty()
     {
-        QTemporaryDir dir;
-        Database db;
-        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        FreshDatabase fresh;
+        Database& db = fresh.db;
         QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes) VALUES ('', NULL)")).ok);
         const QSqlRecord row = db.query(QStringLiteral("SELECT * FROM tbldoc")).records.first();
         QVERIFY(row.isNull(QStringLiteral("Notes")));
@@ -160,9 +143,8 @@ private slots:
 
     void widenStatementRunsOnEveryStart()
     {
-        QTemporaryDir dir;
-        Database db;
-        QVERIFY(db.create(dir.filePath(QStringLiteral("t.mdb"))));
+        FreshDatabase fresh;
+        Database& db = fresh.db;
         QVERIFY(db.execute(QStringLiteral("ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL")).ok);
     }
 

@@ -1,7 +1,7 @@
 #include "LegacyFixture.h"
+#include "WindowFixture.h"
 #include "app/Dialogs.h"
 #include "app/SettingsStore.h"
-#include "app/widgets/MainWindow.h"
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
@@ -9,7 +9,6 @@
 #include "store/JetImporter.h"
 #include "store/JetMigration.h"
 
-#include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QSqlRecord>
 
@@ -21,30 +20,16 @@ const QStringList NumberColumns{
     QStringLiteral("Price"), QStringLiteral("Discount"), QStringLiteral("Amount"),
     QStringLiteral("Paid"),  QStringLiteral("Total"),    QStringLiteral("Delivery")};
 
+using namespace TestSupport;
+
 QByteArray fixtureBytes()
 {
-    QFile file(LegacyFixture::mdbPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray fileHash(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return readFile(LegacyFixture::mdbPath());
 }
 
 QString copyOfFixture(const QTemporaryDir& dir, const QString& name)
 {
-    const QString path = dir.filePath(name);
-    return writeFile(path, fixtureBytes()) ? path : QString();
+    return writeFile(dir.filePath(name), fixtureBytes());
 }
 
 qlonglong count(Database& db, const QString& sql)
@@ -250,7 +235,7 @@ private slots:
         QFETCH(QString, says);
         const QString path = m_dir.filePath(QStringLiteral("bad%1.mdb").arg(++m_files));
         if (content != "missing")
-            QVERIFY(writeFile(path, content));
+            QVERIFY(!writeFile(path, content).isEmpty());
         auto db = newDatabase();
         QVERIFY(db);
         QString error;
@@ -328,7 +313,7 @@ private slots:
         QTemporaryDir dir;
         SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
         const QString jetPath = dir.filePath(QStringLiteral("tallywick.mdb"));
-        QVERIFY(writeFile(jetPath, fixtureBytes().left(45 * 4096)));
+        QVERIFY(!writeFile(jetPath, fixtureBytes().left(45 * 4096)).isEmpty());
         Database db;
         QString message;
         QVERIFY(!DatabaseOpener::open(db, settings, jetPath, &message));
@@ -341,16 +326,12 @@ private slots:
 
     void mainWindowTellsWhatWasImported()
     {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        const QString jetPath = copyOfFixture(dir, QStringLiteral("tallywick.mdb"));
-        Database db;
-        ScriptedDialogs dialogs;
-        MainWindow window(settings, db, dialogs);
-        QVERIFY(window.load(jetPath));
-        QCOMPARE(dialogs.shown().size(), 1);
-        QVERIFY(dialogs.shownTexts().first().contains(QStringLiteral("tallywick-imported.mdb")));
-        QCOMPARE(window.document().company.name, QStringLiteral("Müller & Söhne GmbH"));
+        WindowFixture f;
+        const QString jetPath = copyOfFixture(f.dir, QStringLiteral("tallywick.mdb"));
+        QVERIFY(f.make().load(jetPath));
+        QCOMPARE(f.dialogs.shown().size(), 1);
+        QVERIFY(f.dialogs.shownTexts().first().contains(QStringLiteral("tallywick-imported.mdb")));
+        QCOMPARE(f.window->document().company.name, QStringLiteral("Müller & Söhne GmbH"));
     }
 };
 

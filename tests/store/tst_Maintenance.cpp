@@ -1,6 +1,5 @@
 #include "../documents/StoreFixture.h"
 #include "TestSupport.h"
-#include "documents/SaveCommand.h"
 #include "store/CompactCommand.h"
 #include "store/PurgeCommand.h"
 
@@ -12,12 +11,11 @@ namespace {
 
 const QDate kToday(2026, 12, 4);
 
-void store(Database& db, const QLocale& locale, const QString& number, const QDate& date, int rows = 2)
+Document dated(const QString& number, const QDate& date)
 {
-    ScriptedDialogs dialogs(true);
-    Document doc = sampleDocument(number, rows);
+    Document doc = sampleDocument(number, 2);
     doc.docDate = date;
-    QCOMPARE(SaveCommand(db, dialogs, locale).save(doc).outcome, SaveCommand::Outcome::Saved);
+    return doc;
 }
 
 QStringList numbers(Database& db)
@@ -49,7 +47,7 @@ private slots:
         const QString path = f.db.path();
         const QString temp = f.dir.filePath(QStringLiteral("data"));
         QVERIFY(QDir().mkpath(temp));
-        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        f.store(dated(QStringLiteral("A"), kToday));
         QStringList progress;
         CompactCommand compact(f.db, f.dialogs, temp);
         compact.setClock([] { return kToday; });
@@ -68,7 +66,7 @@ private slots:
         QCOMPARE(numbersIn(backup), QStringList{QStringLiteral("A")});
 
         // The second run of the day replaces that day's backup with the file as it was just before.
-        store(f.db, f.locale, QStringLiteral("B"), kToday);
+        f.store(dated(QStringLiteral("B"), kToday));
         QCOMPARE(compact.run().outcome, CompactCommand::Outcome::Compacted);
         QCOMPARE(numbersIn(backup), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
         QCOMPARE(numbers(f.db), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
@@ -79,7 +77,7 @@ private slots:
     void failedCompactionKeepsTheOldFileOpen()
     {
         StoreFixture f;
-        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        f.store(dated(QStringLiteral("A"), kToday));
         // A temporary name that cannot be cleared: a folder with something inside.
         const QString blocked = f.dir.filePath(CompactCommand::tempFileName());
         QVERIFY(QDir().mkpath(blocked + QStringLiteral("/inside")));
@@ -141,28 +139,24 @@ private slots:
         QFETCH(QDate, from);
         QFETCH(QDate, to);
         QFETCH(QStringList, left);
-        QTemporaryDir dir;
-        const QLocale regional(locale);
-        Database db(regional);
-        QVERIFY(db.create(dir.filePath(QStringLiteral("p.mdb"))));
+        StoreFixture f{QLocale(locale)};
         for (int day = 3; day <= 6; ++day)
-            store(db, regional, QStringLiteral("D%1").arg(day, 2, 10, QLatin1Char('0')), QDate(2026, 12, day));
-        ScriptedDialogs dialogs;
-        dialogs.setNextAnswer(DialogAnswer::No);
-        dialogs.setNextAnswer(DialogAnswer::Ok);
+            f.store(dated(QStringLiteral("D%1").arg(day, 2, 10, QLatin1Char('0')), QDate(2026, 12, day)));
+        f.dialogs.setNextAnswer(DialogAnswer::No);
+        f.dialogs.setNextAnswer(DialogAnswer::Ok);
         int listed = 0;
-        PurgeCommand purge(db, dialogs);
+        PurgeCommand purge(f.db, f.dialogs);
         purge.setHooks({{}, [&] { ++listed; }});
         QCOMPARE(purge.run(from, to).outcome, PurgeCommand::Outcome::Purged);
-        QCOMPARE(numbers(db), left);
+        QCOMPARE(numbers(f.db), left);
         QCOMPARE(listed, 1);
-        QCOMPARE(dialogs.shownTexts().last(), QStringLiteral("Target documents successfully deleted .    "));
+        QCOMPARE(f.dialogs.shownTexts().last(), QStringLiteral("Target documents successfully deleted .    "));
     }
 
     void purgeQuestions()
     {
         StoreFixture f;
-        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        f.store(dated(QStringLiteral("A"), kToday));
         int compacted = 0;
         PurgeCommand purge(f.db, f.dialogs);
         purge.setHooks({[&] { ++compacted; }, {}});
@@ -183,7 +177,7 @@ private slots:
     void backupThenCancelLeavesACompactedFile()
     {
         StoreFixture f;
-        store(f.db, f.locale, QStringLiteral("A"), kToday);
+        f.store(dated(QStringLiteral("A"), kToday));
         CompactCommand compact(f.db, f.dialogs, f.dir.path());
         compact.setClock([] { return kToday; });
         PurgeCommand purge(f.db, f.dialogs);

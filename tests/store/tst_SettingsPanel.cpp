@@ -1,9 +1,5 @@
-#include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
-#include "app/widgets/MainWindow.h"
+#include "WindowFixture.h"
 #include "store/CompanyRepository.h"
-#include "store/Database.h"
 #include "store/widgets/SettingsPanel.h"
 
 #include <QAction>
@@ -17,15 +13,9 @@
 
 namespace {
 
-// The main window over a fresh database, with scripted answers.
-struct Window
+// The main window over a fresh database, with a logo picture beside it.
+struct Window : WindowFixture
 {
-    QTemporaryDir dir;
-    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
-    Database database{QLocale::c()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-
     Window()
     {
         QImage logo(30, 30, QImage::Format_RGB32);
@@ -34,18 +24,11 @@ struct Window
     }
     void load()
     {
-        window = std::make_unique<MainWindow>(settings, database, dialogs);
-        QVERIFY(window->load(dir.filePath(QStringLiteral("tallywick.mdb"))));
+        make();
+        QVERIFY(window->load(defaultDatabase()));
     }
     QString logoFile() const { return dir.filePath(QStringLiteral("logo.jpg")); }
     SettingsPanel* panel() const { return window->settingsPanel(); }
-    template <typename T> T* find(const char* name) const
-    {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qWarning("no widget %s", name);
-        return widget;
-    }
     void openViaMenu() { window->findChild<QAction*>(QStringLiteral("mnusettings"))->trigger(); }
 };
 

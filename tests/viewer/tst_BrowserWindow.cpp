@@ -41,9 +41,7 @@ public:
 
     void writePage(const QByteArray& body = "<p id=note>Thank you</p>") const
     {
-        QFile file(m_pageFile);
-        file.open(QIODevice::WriteOnly);
-        file.write("<html><head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        TestSupport::writeFile(m_pageFile, "<html><head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
                    "\r\n<title>INV-7</title></head>\r\n<body data-rows=\"" + rows.toLatin1() + "\" data-borders=\""
                    + (borders ? "1" : "0") + "\">\r\n" + body + "\r\n</body></html>\r\n");
     }

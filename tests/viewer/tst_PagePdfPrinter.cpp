@@ -3,7 +3,6 @@
 #include "viewer/PagePdfPrinter.h"
 #include "viewer/PdfPages.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -83,12 +82,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString htmlFile = dir.filePath(QStringLiteral("~document.htm"));
-        QFile file(htmlFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
         // "Caf\xe9" and the euro sign as single Windows-1252 bytes.
-        file.write("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                   "</head><body>Caf\xe9 costs \x80 5</body></html>\r\n");
-        file.close();
+        TestSupport::writeFile(htmlFile, "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                         "charset=windows-1252\"></head><body>Caf\xe9 costs \x80 5</body></html>\r\n");
         QString error;
         const auto pdf = PagePdfPrinter().printFile(htmlFile, &error);
         QVERIFY2(pdf.has_value(), qPrintable(error));

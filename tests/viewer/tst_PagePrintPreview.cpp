@@ -4,7 +4,6 @@
 #include "viewer/PagePrintPreview.h"
 #include "viewer/PdfPages.h"
 
-#include <QFile>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QWebEnginePage>
@@ -52,10 +51,8 @@ private slots:
         printer.setPageLayout(layout);
         QVERIFY2(PagePrintPreview(page, printer).paint(&printer, &error), qPrintable(error));
 
-        QFile file(printer.outputFileName());
-        QVERIFY(file.open(QIODevice::ReadOnly));
         PdfPages printed;
-        QVERIFY(printed.load(file.readAll()));
+        QVERIFY(printed.load(TestSupport::readFile(printer.outputFileName())));
         QCOMPARE(printed.pageCount(), expected.pageCount());
         QVERIFY(printed.pageCount() >= 2);
         const QSizeF paper = layout.fullRect(QPageLayout::Point).size();

@@ -3,8 +3,6 @@
 #include "cli/RenderPdf.h"
 #include "viewer/PdfPages.h"
 
-#include <QFile>
-
 class TestRenderPdf : public QObject
 {
     Q_OBJECT
@@ -14,22 +12,17 @@ private slots:
     {
         QTemporaryDir dir;
         const QString htmlFile = dir.filePath(QStringLiteral("~document.htm"));
-        QFile html(htmlFile);
-        QVERIFY(html.open(QIODevice::WriteOnly));
-        html.write("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                   "</head><body><table>\r\n");
+        QByteArray html = "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                          "</head><body><table>\r\n";
         for (int row = 1; row <= 90; ++row)
-            html.write("<tr><td>Line" + QByteArray::number(row) + "z</td></tr>\r\n");
-        html.write("</table></body></html>\r\n");
-        html.close();
+            html += "<tr><td>Line" + QByteArray::number(row) + "z</td></tr>\r\n";
+        QVERIFY(!TestSupport::writeFile(htmlFile, html + "</table></body></html>\r\n").isEmpty());
 
         const QString pdfFile = dir.filePath(QStringLiteral("out.pdf"));
         QString error;
         QVERIFY2(writePagePdf(htmlFile, pdfFile, &error), qPrintable(error));
-        QFile pdf(pdfFile);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
         PdfPages pages;
-        QVERIFY(pages.load(pdf.readAll()));
+        QVERIFY(pages.load(TestSupport::readFile(pdfFile)));
         QVERIFY(pages.pageCount() >= 2);
         QString text;
         for (int page = 0; page < pages.pageCount(); ++page)
@@ -51,10 +44,7 @@ private slots:
         QFETCH(QString, htmlFile);
         QFETCH(QString, pdfFile);
         QTemporaryDir dir;
-        QFile page(dir.filePath(QStringLiteral("page.htm")));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><body>x</body></html>");
-        page.close();
+        TestSupport::writeFile(dir.filePath(QStringLiteral("page.htm")), "<html><body>x</body></html>");
         const QString html = htmlFile.startsWith(QLatin1Char('/')) ? htmlFile : dir.filePath(htmlFile);
         const QString pdf = pdfFile.startsWith(QLatin1Char('/')) ? pdfFile : dir.filePath(pdfFile);
         QString error;
