@@ -19,6 +19,7 @@
 #include <QWebEngineView>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -71,14 +72,12 @@ struct Window
         BrowserWindow* browser = viewer->pageViewer().window();
         if (!browser)
             return {};
-        QVariant result;
-        bool done = false;
-        browser->view()->page()->runJavaScript(script, [&](const QVariant& value) {
-            result = value;
-            done = true;
-        });
-        QTest::qWaitFor([&] { return done; }, 5000);
-        return result;
+        // Shared with the callback, which may still come after a timeout.
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        browser->view()->page()->runJavaScript(script, [answer](const QVariant& value) { *answer = value; });
+        if (!QTest::qWaitFor([answer] { return answer->has_value(); }, 5000))
+            return {};
+        return **answer;
     }
 
     int pageTableRows() const
@@ -124,7 +123,7 @@ private slots:
         BrowserWindow* browser = w.viewer->pageViewer().window();
         QVERIFY(browser);
         QVERIFY(browser->isVisible());
-        QCOMPARE(browser->view()->url(), QUrl::fromLocalFile(AppPaths::generatedPage()));
+        QTRY_COMPARE_WITH_TIMEOUT(browser->view()->url(), QUrl::fromLocalFile(AppPaths::generatedPage()), 20000);
         QTRY_COMPARE_WITH_TIMEOUT(w.evaluate(QStringLiteral("document.title")).toString(), QStringLiteral("INV-77"),
                                   20000);
         QVERIFY(w.evaluate(QStringLiteral("document.body.innerText")).toString().contains(QStringLiteral("Blue widget")));

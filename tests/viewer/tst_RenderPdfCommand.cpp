@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
@@ -60,7 +61,8 @@ QString pdfText(const QString& pdfFile, int* pageCount)
     QString text;
     for (int page = 0; page < pages.pageCount(); ++page)
         text += pages.text(page);
-    return text;
+    // The extraction sometimes puts each glyph of a word on its own line; the words are what count.
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 } // namespace
