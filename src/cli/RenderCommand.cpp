@@ -2,13 +2,16 @@
 
 #include "app/SettingsStore.h"
 #include "cli/CliContext.h"
+#include "cli/RenderPdf.h"
 #include "editor/DocumentJson.h"
 #include "html/GenerateCommand.h"
 #include "html/PageWriter.h"
 #include "store/CompanyRepository.h"
 #include "store/Letterhead.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -40,10 +43,32 @@ QString parse(const QStringList& arguments, RenderArguments& parsed)
     return {};
 }
 
-// The printed page as the viewer prints it; not available in this build yet.
-int renderPdf(CliContext& context, const QString&, const QString&)
+// The page printed as the viewer prints it. The page goes through a file of its own, byte for byte
+// what -o writes, so the printout reads exactly what the window would show.
+int renderPdf(CliContext& context, const QString& page, const QString& pdfFile)
 {
-    return context.usage(QStringLiteral("--pdf is not available"));
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return context.failure(QCoreApplication::translate("RenderCommand", "Cannot make a temporary folder: %1")
+                                   .arg(scratch.errorString()));
+    const QString htmlFile = scratch.filePath(QStringLiteral("~document.htm"));
+    const PageWriter::Result written = PageWriter::write(htmlFile, page);
+    if (!written.ok)
+        return context.failure(written.description);
+    QString error;
+    if (!writePagePdf(htmlFile, pdfFile, &error))
+        return context.failure(error);
+    return ExitDone;
+}
+
+int writePageToStdout(CliContext& context, const QString& page)
+{
+    const QByteArray bytes = PageWriter::encode(page);
+    context.out.flush();
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        return context.failure(QStringLiteral("The page could not be written to standard output."));
+    std::fflush(stdout);
+    return ExitDone;
 }
 
 // A document without its own letterhead inputs takes the ones the window would use.
@@ -71,8 +96,6 @@ int runRenderCommand(CliContext& context)
     RenderArguments arguments;
     if (const QString error = parse(context.arguments, arguments); !error.isEmpty())
         return context.usage(error);
-    if (!arguments.pdfFile.isEmpty())
-        return renderPdf(context, arguments.documentFile, arguments.pdfFile);
     QFile input(arguments.documentFile);
     if (!input.open(QIODevice::ReadOnly))
         return context.failure(
@@ -86,16 +109,13 @@ int runRenderCommand(CliContext& context)
     const auto outcome = GenerateCommand::prepare(document, *context.dialogs, PageCaptions{}, context.locale);
     if (outcome.status != GenerateCommand::Status::Shown)
         return ExitRefused;
-    if (arguments.outputFile.isEmpty()) {
-        const QByteArray bytes = PageWriter::encode(outcome.page);
-        context.out.flush();
-        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
-            return context.failure(QStringLiteral("The page could not be written to standard output."));
-        std::fflush(stdout);
-        return ExitDone;
+    // Standard output carries the page only when no file was asked for.
+    if (arguments.outputFile.isEmpty() && arguments.pdfFile.isEmpty())
+        return writePageToStdout(context, outcome.page);
+    if (!arguments.outputFile.isEmpty()) {
+        const PageWriter::Result written = PageWriter::write(arguments.outputFile, outcome.page);
+        if (!written.ok)
+            return context.failure(written.description);
     }
-    const PageWriter::Result written = PageWriter::write(arguments.outputFile, outcome.page);
-    if (!written.ok)
-        return context.failure(written.description);
-    return ExitDone;
+    return arguments.pdfFile.isEmpty() ? ExitDone : renderPdf(context, outcome.page, arguments.pdfFile);
 }

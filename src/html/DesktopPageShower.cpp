@@ -7,6 +7,8 @@ void DesktopPageShower::show(const PageShowRequest& request)
 {
     if (request.external || !m_internal) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(request.path));
+        if (m_afterExternal)
+            m_afterExternal(request);
         return;
     }
     m_internal(request);

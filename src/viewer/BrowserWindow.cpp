@@ -79,6 +79,8 @@ void BrowserWindow::buildControls()
 
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(4, 4, 4, 4);
+    // A nested layout takes its parent's spacing, which is 0 so the page meets the buttons.
+    bar->setSpacing(6);
     for (QWidget* control : std::initializer_list<QWidget*>{m_rowsLabel, m_rows, help, m_borders, edit, printButton,
                                                             setup, saveHtmlButton, savePdfButton, saveDoc, back,
                                                             exitButton})

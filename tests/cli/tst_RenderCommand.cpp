@@ -69,9 +69,9 @@ private slots:
             << QStringList{QStringLiteral("--yes")} << 0 << QByteArray("Continue?  ");
         QTest::newRow("unknown key") << QByteArray(R"({"docNumbr":"N1"})") << QStringList() << 1
                                      << QByteArray("docNumbr");
-        QTest::newRow("pdf not yet") << QByteArray(R"({"docNumber":"N1"})")
-                                     << QStringList{QStringLiteral("--pdf"), QStringLiteral("x.pdf")} << 1
-                                     << QByteArray("--pdf is not available");
+        QTest::newRow("pdf without a file name") << QByteArray(R"({"docNumber":"N1"})")
+                                                 << QStringList{QStringLiteral("--pdf")} << 1
+                                                 << QByteArray("--pdf needs a file name.");
     }
 
     void refusals()

@@ -48,7 +48,10 @@ public:
     SettingsPanel* settingsPanel() const { return m_settingsPanel; }
     SavedDocsPanel* savedDocs() const { return m_savedDocs; }
     // The internal browser window that shows generated pages; without one the desktop's opener does.
-    void setPageViewer(DesktopPageShower::InternalViewer viewer) { m_pageShower = DesktopPageShower(std::move(viewer)); }
+    void setPageViewer(DesktopPageShower::InternalViewer viewer, DesktopPageShower::ExternalFollower afterExternal = {})
+    {
+        m_pageShower = DesktopPageShower(std::move(viewer), std::move(afterExternal));
+    }
     CreateRowsPanel* createRowsPanel() const { return m_createRows; }
     EditorController* editor() const { return m_editor; }
 

@@ -5,6 +5,10 @@
 #include "app/widgets/MessageBoxDialogs.h"
 #include "store/Database.h"
 
+#ifdef TALLYWICK_HAVE_VIEWER
+#include "viewer/MainWindowViewer.h"
+#endif
+
 #include <QApplication>
 
 #include <cstdio>
@@ -56,6 +60,9 @@ int main(int argc, char** argv)
     Database database;
     MainWindow window(settings, database, dialogs);
     dialogs.setParent(&window);
+#ifdef TALLYWICK_HAVE_VIEWER
+    new MainWindowViewer(window, dialogs); // owned by the window
+#endif
     if (!window.load(AppPaths::defaultDatabase()))
         return 1;
     window.show();

@@ -75,7 +75,7 @@ QWidget* TotalsPanel::buildOptions()
     m_blankZero = box(QStringLiteral("chkblank"), tr("Blank html row if Qty is zero"), group);
     m_blankZero->setToolTip(tr("Blanked rows can be used for displaying non-item information in html"));
     m_hideZero = box(QStringLiteral("chkNoShowZero"), tr("Do not show rows with zero Qty in htlml document"), group);
-    m_tableBorder = box(QStringLiteral("chkTableBorder"), tr("Table Borders"), group);
+    m_tableBorder = box(QStringLiteral("chkTableBorder"), tr("Show Row Borders"), group);
     m_externalBrowser = box(QStringLiteral("chkExternalBrowser"), tr("Open in External Browser"), group);
     for (QCheckBox* check : {m_noDiscount, m_goodsReceived, m_printBarcode, m_hideMoney, m_showBalance, m_blankZero,
                              m_hideZero, m_tableBorder, m_externalBrowser})

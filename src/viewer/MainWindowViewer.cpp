@@ -1,0 +1,59 @@
+#include "viewer/MainWindowViewer.h"
+
+#include "app/widgets/MainWindow.h"
+#include "html/PageShower.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QPushButton>
+
+MainWindowViewer::MainWindowViewer(MainWindow& window, Dialogs& dialogs)
+    : QObject(&window), m_window(window), m_host(window), m_viewer(m_host, dialogs)
+{
+    setObjectName(QStringLiteral("mainWindowViewer"));
+    window.setPageViewer([this](const PageShowRequest& request) { showInternally(request); },
+                         [this](const PageShowRequest& request) { followExternal(request); });
+    addShowBrowserButton();
+    window.installEventFilter(this);
+}
+
+// Deleted with the main window's children, after its own members: nothing of it may be touched here.
+MainWindowViewer::~MainWindowViewer() = default;
+
+void MainWindowViewer::showInternally(const PageShowRequest& request)
+{
+    m_viewer.showPage(request.path, request.setViewerBorders ? BrowserWindow::PageKind::Priced
+                                                             : BrowserWindow::PageKind::MoneyFree);
+}
+
+void MainWindowViewer::followExternal(const PageShowRequest& request)
+{
+    if (request.setViewerBorders)
+        m_viewer.copyBordersFromHost();
+}
+
+void MainWindowViewer::addShowBrowserButton()
+{
+    m_showBrowser = new QPushButton(tr("Generate Html in Internal Browser"));
+    m_showBrowser->setObjectName(QStringLiteral("cmdShowBrowser"));
+    connect(m_showBrowser, &QPushButton::clicked, this, [this] { m_viewer.showBrowserCommand(); });
+    // Next to "Html", which it runs; at the end of the window's top bar if that ever moves.
+    auto* html = m_window.findChild<QPushButton*>(QStringLiteral("cmdHtml"));
+    QWidget* bar = html ? html->parentWidget() : nullptr;
+    auto* row = bar ? qobject_cast<QBoxLayout*>(bar->layout()) : nullptr;
+    if (row) {
+        m_showBrowser->setParent(bar);
+        row->insertWidget(row->indexOf(html) + 1, m_showBrowser);
+    } else {
+        m_showBrowser->setParent(&m_window);
+    }
+}
+
+bool MainWindowViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing hides the main window from code (minimising hides it spontaneously): the browser,
+    // a window of its own, would otherwise keep the program running.
+    if (watched == &m_window && event->type() == QEvent::Hide && !event->spontaneous())
+        m_viewer.close();
+    return QObject::eventFilter(watched, event);
+}

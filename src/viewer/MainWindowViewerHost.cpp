@@ -1,0 +1,66 @@
+#include "viewer/MainWindowViewerHost.h"
+
+#include "app/widgets/MainWindow.h"
+#include "editor/widgets/GridPanel.h"
+#include "editor/widgets/TotalsPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+QComboBox* MainWindowViewerHost::pageRowsBox() const
+{
+    return m_window.totals()->findChild<QComboBox*>(QStringLiteral("cbolines"));
+}
+
+QCheckBox* MainWindowViewerHost::bordersBox() const
+{
+    return m_window.totals()->findChild<QCheckBox*>(QStringLiteral("chkTableBorder"));
+}
+
+QString MainWindowViewerHost::pageRows() const
+{
+    const QComboBox* box = pageRowsBox();
+    return box ? box->currentText() : QString();
+}
+
+void MainWindowViewerHost::setPageRows(const QString& rows)
+{
+    // The list is editable and starts at 2, so "1" from the browser goes in as text.
+    if (QComboBox* box = pageRowsBox())
+        box->setCurrentText(rows);
+}
+
+bool MainWindowViewerHost::tableBorders() const
+{
+    const QCheckBox* box = bordersBox();
+    return box && box->isChecked();
+}
+
+void MainWindowViewerHost::setTableBorders(bool on)
+{
+    if (QCheckBox* box = bordersBox())
+        box->setChecked(on);
+}
+
+void MainWindowViewerHost::regenerate()
+{
+    m_window.generatePage();
+}
+
+void MainWindowViewerHost::save()
+{
+    m_window.saveDocument();
+}
+
+bool MainWindowViewerHost::hasOpenDocument() const
+{
+    return m_window.grid()->rowCount() > 0;
+}
+
+void MainWindowViewerHost::bringToFront()
+{
+    if (m_window.isMinimized())
+        m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+}
