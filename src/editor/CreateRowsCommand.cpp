@@ -79,7 +79,7 @@ void CreateRowsCommand::rebuild(int count, const QDateTime& now)
 {
     OptionBoxes boxes(m_doc, m_locale, m_dialogs);
     m_state.clearPaidOnCreate = false;
-    m_state.currentDescRow = 0;
+    m_state.richTextTarget.resetCurrentRow();
     if (m_state.newSelected)
         m_state.justOpened = false;
     m_state.creatingNew = m_state.newSelected && !m_state.currentSelected;

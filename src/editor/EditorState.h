@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/KeptRowTexts.h"
+#include "richtext/RichTextTargetRule.h"
 
 // The main window's editor flags that live beside the document's fields.
 struct EditorState
@@ -13,6 +14,7 @@ struct EditorState
     bool quietCreate = false;       // QuietCreate
     bool clearPaidOnCreate = false; // ClearPaidOnCreate
     bool justOpened = false;        // JustOpened
-    int currentDescRow = 0;         // CurrentDescRow
+    // NotesHasFocus and CurrentDescRow: the one record of where the rich-text commands act.
+    RichTextTargetRule richTextTarget;
     KeptRowTexts keptRowTexts;
 };

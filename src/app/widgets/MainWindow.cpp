@@ -13,6 +13,7 @@
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/CreateRowsPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"
+#include "editor/widgets/EditMenuBinder.h"
 #include "editor/widgets/EditorController.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/HeaderPanel.h"
@@ -82,6 +83,8 @@ void MainWindow::connectEditor()
                                     [this](const Document& document) { showDocument(document); }, this);
     connect(m_editor, &EditorController::rowsCreated, this, [this] { m_page->verticalScrollBar()->setValue(0); });
     connect(m_header->autoNumberButton(), &QPushButton::clicked, this, &MainWindow::assignAutoNumber);
+    new EditMenuBinder(m_grid, m_notes, m_editor->state().richTextTarget, m_dialogs, this);
+    connect(m_savedDocs, &SavedDocsPanel::openRequested, m_editor, &EditorController::resetCurrentDescRow);
     PageScrollSteps::apply(m_page);
     if (auto* savedList = m_savedDocs->findChild<QComboBox*>(QStringLiteral("cboDocNumber")))
         DropDownOnFocus::install(savedList);

@@ -61,7 +61,7 @@ void EditorController::connectPanels()
     connect(totals, &TotalsPanel::hideMoneyClicked, this,
             [this](bool on) { withOptions([on](OptionBoxes& boxes) { boxes.setHideMoney(on); }); });
     connect(m_panels.grid, &GridPanel::currentDescRowChanged, this,
-            [this](int row) { m_state.currentDescRow = row; });
+            [this](int row) { m_state.richTextTarget.rowFocused(row); });
 }
 
 void EditorController::withOptions(const std::function<void(OptionBoxes&)>& change)
@@ -90,7 +90,6 @@ void EditorController::createRows()
     m_panels.grid->rebuild(document, m_state.multiLine);
     m_show(document);
     m_panels.createRows->showFrom(m_state);
-    m_panels.grid->setCurrentDescRow(m_state.currentDescRow);
     if (QLineEdit* first = m_panels.grid->productId(1))
         first->setFocus(Qt::OtherFocusReason);
     emit rowsCreated();
@@ -118,6 +117,11 @@ void EditorController::insertPaid()
 {
     m_panels.notes->insertAtCursor(PaidBlock::text(m_read().company.currencySymbol, QDateTime::currentDateTime(),
                                                    m_locale));
+}
+
+void EditorController::resetCurrentDescRow()
+{
+    m_state.richTextTarget.resetCurrentRow();
 }
 
 void EditorController::assignAutoNumber()

@@ -49,6 +49,8 @@ public slots:
     bool calculate();
     void insertPaid();
     void assignAutoNumber();
+    // Opening a stored document: no row is current until one gets the focus again.
+    void resetCurrentDescRow();
 
 signals:
     void rowsCreated();

@@ -129,6 +129,7 @@ void GridPanel::rebuild(const Document& document, bool multiLine)
     }
     resizeToRows();
     setUpdatesEnabled(true);
+    emit rowsRebuilt();
 }
 
 int GridPanel::designWidth()
@@ -239,7 +240,6 @@ bool GridPanel::eventFilter(QObject* watched, QEvent* event)
         const int row = watched->property("gridRow").toInt();
         const QString role = watched->property("gridRole").toString();
         if (event->type() == QEvent::FocusIn && (role == QLatin1String("id") || role == QLatin1String("desc"))) {
-            m_currentDescRow = row;
             emit currentDescRowChanged(row);
         } else if (event->type() == QEvent::FocusOut && role == QLatin1String("qty")) {
             colourQuantity(row);

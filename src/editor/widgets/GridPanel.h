@@ -38,9 +38,6 @@ public:
     void setNextMultiLine(bool multiLine) { m_nextMultiLine = multiLine; }
     void setNumberLocale(const QLocale& locale) { m_locale = locale; }
 
-    // CurrentDescRow: the row whose product ID or description last had the focus (0: none).
-    int currentDescRow() const { return m_currentDescRow; }
-    void setCurrentDescRow(int row) { m_currentDescRow = row; }
     RichTextBox* description(int row) const;
     QLineEdit* productId(int row) const;
     QComboBox* quantity(int row) const;
@@ -49,7 +46,10 @@ public:
     void moveRowDown(int row);
 
 signals:
+    // A row's product ID or description received the focus (the editor keeps CurrentDescRow).
     void currentDescRowChanged(int row);
+    // The rows were torn down and built again: new description boxes to connect.
+    void rowsRebuilt();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,7 +85,6 @@ private:
     std::vector<QLabel*> m_headings;
     bool m_multiLine = false;
     bool m_nextMultiLine = false;
-    int m_currentDescRow = 0;
     QLocale m_locale;
     QStringListModel* m_quantities;
     QStringListModel* m_discounts;

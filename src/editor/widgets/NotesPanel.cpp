@@ -3,13 +3,18 @@
 #include "editor/Document.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/LineBreaks.h"
+#include "richtext/BoxFormats.h"
 #include "richtext/widgets/RichTextBox.h"
 
+#include <QHBoxLayout>
+
 #include <QLabel>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-NotesPanel::NotesPanel(QWidget* parent) : QWidget(parent), m_notes(new RichTextBox(this))
+NotesPanel::NotesPanel(QWidget* parent)
+    : QWidget(parent), m_notes(new RichTextBox(BoxFormats::notes(), this)), m_addImage(new QPushButton(tr("Add An Image"), this))
 {
     setObjectName(QStringLiteral("frameNote"));
     setMaximumWidth(GridPanel::designWidth());
@@ -20,7 +25,12 @@ NotesPanel::NotesPanel(QWidget* parent) : QWidget(parent), m_notes(new RichTextB
     layout->setContentsMargins(8, 4, 8, 4);
     auto* caption = new QLabel(tr("Notes"), this);
     caption->setStyleSheet(QStringLiteral("font-weight: bold; color: #1f3a5f;"));
-    layout->addWidget(caption);
+    m_addImage->setObjectName(QStringLiteral("cmdaddImage"));
+    auto* captionRow = new QHBoxLayout;
+    captionRow->addWidget(caption);
+    captionRow->addStretch(1);
+    captionRow->addWidget(m_addImage);
+    layout->addLayout(captionRow);
     layout->addWidget(m_notes);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class RichTextBox;
 struct Document;
 
@@ -18,7 +19,10 @@ public:
     // Puts the focus into the notes and inserts the text at the cursor, replacing any selection.
     void insertAtCursor(const QString& text);
     RichTextBox* notes() const { return m_notes; }
+    // cmdaddImage: inserts a picture into the notes.
+    QPushButton* imageButton() const { return m_addImage; }
 
 private:
     RichTextBox* m_notes;
+    QPushButton* m_addImage;
 };
