@@ -75,6 +75,8 @@ private:
     void buildPanels();
     void connectEditor();
     void buildDocumentCommands();
+    // The short date chosen on the settings page, for the pickers that show dates.
+    void applyDateFormat();
     void showCurrentDocLabel(const QString& caption, bool highlighted);
     void createQuietNewRow();
 

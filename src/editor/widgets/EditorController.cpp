@@ -12,6 +12,7 @@
 #include "editor/widgets/NotesPanel.h"
 #include "editor/widgets/TotalsPanel.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QPushButton>
