@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QStringList>
 #include <QWidget>
 
 namespace {
@@ -75,13 +76,16 @@ bool HelpPlacement::besideControl(QWidget* control, HelpButton* button)
 QList<HelpButton*> HelpPlacement::place(QWidget* panel, Dialogs& dialogs, const QList<Entry>& entries)
 {
     QList<HelpButton*> placed;
+    QStringList keysPlaced;
     for (const Entry& entry : entries) {
         auto* control = panel->findChild<QWidget*>(entry.controlName);
-        if (!control)
+        if (!control || keysPlaced.contains(entry.helpKey))
             continue;
         auto* button = new HelpButton(entry.helpKey, dialogs, panel);
-        if (besideControl(control, button))
+        if (besideControl(control, button)) {
             placed.append(button);
+            keysPlaced.append(entry.helpKey);
+        }
         else
             delete button;
     }

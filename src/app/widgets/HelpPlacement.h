@@ -24,6 +24,7 @@ public:
     // False when the control sits in no layout of its parent.
     static bool besideControl(QWidget* control, HelpButton* button);
 
-    // One button per entry whose control exists; returns the buttons placed.
+    // One button per key, beside the first control of the entries with that key that exists;
+    // returns the buttons placed.
     static QList<HelpButton*> place(QWidget* panel, Dialogs& dialogs, const QList<Entry>& entries);
 };

@@ -9,7 +9,7 @@
 #include "app/widgets/AboutDialog.h"
 #include "app/widgets/ShortDateFormatBox.h"
 #include "app/widgets/AppIcon.h"
-#include "app/widgets/HelpButton.h"
+#include "app/widgets/HelpPlacement.h"
 #include "app/widgets/UserGuide.h"
 #include "documents/widgets/DocumentsController.h"
 #include "documents/widgets/SavedDocsPanel.h"
@@ -71,6 +71,11 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     m_createRows->addHelpButtons(dialogs);
     m_totals->addHelpButtons(dialogs);
     m_savedDocs->addHelpButtons(dialogs);
+    // "Save File" is always shown and forwards to Save, so the save help sits beside it when it exists.
+    HelpPlacement::place(this, dialogs,
+                         {{QStringLiteral("cmdSave2"), HelpTexts::Save},
+                          {QStringLiteral("cmdsave"), HelpTexts::Save},
+                          {QStringLiteral("cmdHtml"), HelpTexts::Generate}});
     buildDocumentCommands();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
@@ -138,16 +143,10 @@ void MainWindow::buildPanels()
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(m_savedDocs, 1);
     topLayout->addWidget(m_showSettings);
-    auto* save = new QPushButton(tr("Save"), topBar);
-    save->setObjectName(QStringLiteral("cmdsave"));
-    connect(save, &QPushButton::clicked, this, &MainWindow::saveDocument);
-    topLayout->addWidget(save);
-    topLayout->addWidget(new HelpButton(HelpTexts::Save, m_dialogs, topBar));
     auto* html = new QPushButton(QStringLiteral("Html"), topBar);
     html->setObjectName(QStringLiteral("cmdHtml"));
     connect(html, &QPushButton::clicked, this, &MainWindow::generatePage);
     topLayout->addWidget(html);
-    topLayout->addWidget(new HelpButton(HelpTexts::Generate, m_dialogs, topBar));
 
     auto* inner = new QWidget;
     inner->setObjectName(QStringLiteral("PicInner"));
