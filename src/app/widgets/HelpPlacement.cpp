@@ -23,15 +23,16 @@ QLayout* holderOf(QLayout* layout, QWidget* widget)
     return nullptr;
 }
 
-QHBoxLayout* lineOf(QWidget* control, HelpButton* button, bool stretchAfter)
+// In a column the buttons line up at its right edge; in a cell the control keeps the width.
+QHBoxLayout* lineOf(QWidget* control, HelpButton* button, bool inColumn)
 {
     auto* line = new QHBoxLayout;
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(2);
-    line->addWidget(control, stretchAfter ? 0 : 1);
-    line->addWidget(button);
-    if (stretchAfter)
+    line->addWidget(control, inColumn ? 0 : 1);
+    if (inColumn)
         line->addStretch(1);
+    line->addWidget(button);
     return line;
 }
 
