@@ -12,7 +12,7 @@ struct Letterhead
     QString layout;
     QString alignLeft;
     QString addressRight;
-    QString dateFormat;
+    QString dateFormat = QString();
 
     static Letterhead fromSettings(const SettingsStore& settings);
     bool operator==(const Letterhead&) const = default;

@@ -165,20 +165,6 @@ private slots:
         QCOMPARE(tabOrder(helped.get()), tabOrder(plain.get()));
     }
 
-    void gridAndDescriptionHelpSitAboveTheGrid()
-    {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        ScriptedDialogs dialogs;
-        const std::unique_ptr<QWidget> rows = panel(QStringLiteral("rows"), settings, dialogs);
-        for (const QString& key : {HelpTexts::Description, HelpTexts::RowMoves}) {
-            auto* button = rows->findChild<HelpButton*>(key);
-            QVERIFY(button);
-            button->click();
-            QCOMPARE(dialogs.shown().last().text, HelpTexts::text(key));
-        }
-    }
-
     void saveAndHtmlHaveTheirHelp_data()
     {
         QTest::addColumn<QStringList>("commands");
@@ -209,8 +195,8 @@ private slots:
         QCOMPARE(window.findChildren<HelpButton*>(key).size(), 1);
         QCOMPARE(help->parentWidget(), commandButton->parentWidget());
         // Each panel's help is there too, and exactly once.
-        for (const QString& placed : {HelpTexts::DocType, HelpTexts::CreateRows, HelpTexts::Calculate,
-                                      HelpTexts::SavedDocuments})
+        for (const QString& placed : {HelpTexts::DocType, HelpTexts::CreateRows, HelpTexts::Description,
+                                      HelpTexts::RowMoves, HelpTexts::Calculate, HelpTexts::SavedDocuments})
             QCOMPARE(window.findChildren<HelpButton*>(placed).size(), 1);
         help->click();
         QCOMPARE(dialogs.shownTexts(), QStringList{HelpTexts::text(key)});
