@@ -42,6 +42,13 @@ QString ShortDateFormat::format(QDate date, const QLocale& locale, const Setting
     return format(date, locale, settings.get(SettingsStore::DateFormat));
 }
 
+QString ShortDateFormat::pageText(QDate date, const QLocale& locale, const QString& setting)
+{
+    if (isDayMonthYear(setting))
+        return format(date, locale, setting);
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
 QDate ShortDateFormat::read(const QString& text, const QLocale& locale, const QString& setting)
 {
     return locale.toDate(text.trimmed(), pattern(locale, setting));

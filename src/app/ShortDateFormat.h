@@ -22,6 +22,10 @@ public:
     static QString format(QDate date, const QLocale& locale, const QString& setting);
     static QString format(QDate date, const QLocale& locale, const SettingsStore& settings);
 
+    // The date row of the printed page: the locale's own short form, year as the locale writes it,
+    // or day-month-year when chosen.
+    static QString pageText(QDate date, const QLocale& locale, const QString& setting);
+
     // Reads a text written by format() back; an invalid date when it is not one.
     static QDate read(const QString& text, const QLocale& locale, const QString& setting);
 

@@ -1,6 +1,7 @@
 #include "cli/CliPurgeCommand.h"
 
 #include "app/AppPaths.h"
+#include "app/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "store/CompactCommand.h"
 #include "store/Database.h"
@@ -19,6 +20,7 @@ int runPurgeCommand(CliContext& context)
         return ExitFailure;
     bool compactFailed = false;
     PurgeCommand purge(*database, *context.dialogs);
+    purge.setDateFormat(context.settings().get(SettingsStore::DateFormat));
     purge.setHooks({[&] {
                         CompactCommand compact(*database, *context.dialogs, AppPaths::dataFolder());
                         compactFailed = compact.run().outcome != CompactCommand::Outcome::Compacted;

@@ -86,6 +86,8 @@ bool fillLetterhead(CliContext& context, const DocumentJson::ReadResult& read, D
     }
     if (!read.hasLetterhead)
         document.letterhead = Letterhead::fromSettings(context.settings());
+    // The short date is this user's choice, as in the window, whatever letterhead the file brings.
+    document.letterhead.dateFormat = context.settings().get(SettingsStore::DateFormat);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "html/TitleBlock.h"
 
+#include "app/ShortDateFormat.h"
 #include "html/DocumentSnapshot.h"
 #include "html/PageText.h"
 
@@ -79,7 +80,7 @@ QString TitleBlock::numberTable(const DocumentSnapshot& snapshot, bool moneyFree
                                    .arg(moneyFree ? QStringLiteral("30%") : QStringLiteral("40%"));
     return numberCell + PageText::type(d.docType) + QStringLiteral("&nbsp;No.") + Middle + d.docNumber +
            RowEnd + LabelCell + c.date + DateMiddle +
-           snapshot.locale.toString(d.docDate, QLocale::ShortFormat) + RowEnd + LabelCell +
+           ShortDateFormat::pageText(d.docDate, snapshot.locale, d.letterhead.dateFormat) + RowEnd + LabelCell +
            PageText::nbsp(c.terms) + Middle + d.paymentTerm + RowEnd + LabelCell + PageText::nbsp(c.issuer) +
            Middle + d.salePerson + RowEnd;
 }

@@ -1,6 +1,7 @@
 #include "store/PurgeCommand.h"
 
 #include "app/Dialogs.h"
+#include "app/ShortDateFormat.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -9,11 +10,12 @@ PurgeCommand::PurgeCommand(Database& database, Dialogs& dialogs)
 {
 }
 
-QString PurgeCommand::statement(const QDate& from, const QDate& to, const QLocale& locale)
+QString PurgeCommand::statement(const QDate& from, const QDate& to, const QLocale& locale,
+                                const QString& dateFormat)
 {
-    // The upper bound is the locale's short date; a short form that does not read back as the same
-    // day (a two-digit year of another century, say) is written in the day-month-year form instead.
-    QString upper = locale.toString(to, QLocale::ShortFormat);
+    // The upper bound is the program's short date; a form the statement reader cannot take back as
+    // the same day is written in the day-month-year form of the lower bound instead.
+    QString upper = ShortDateFormat::format(to, locale, dateFormat);
     if (SqlText::ReadDate(upper, locale) != to)
         upper = SqlText::DateText(to, locale);
     return QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #") + SqlText::DateText(from, locale)
@@ -34,13 +36,13 @@ PurgeCommand::Result PurgeCommand::run(const QDate& from, const QDate& to)
         m_hooks.compact();
 
     const QString question = tr("Are you sure you want to delete documents issued from:    ") + QStringLiteral("\r\n\r\n\t")
-                             + m_locale.toString(from, QLocale::ShortFormat) + QStringLiteral("\r\n\t")
-                             + tr("        to") + QStringLiteral("\r\n\t") + m_locale.toString(to, QLocale::ShortFormat)
+                             + ShortDateFormat::format(from, m_locale, m_dateFormat) + QStringLiteral("\r\n\t")
+                             + tr("        to") + QStringLiteral("\r\n\t") + ShortDateFormat::format(to, m_locale, m_dateFormat)
                              + QStringLiteral("\r\n\r\n");
     if (!m_dialogs.confirmOkCancel(question, tr("Deleting Documents from Database"), DialogIcon::Question))
         return {Outcome::Cancelled, QString()};
 
-    const SqlResult done = m_database.execute(statement(from, to, m_locale));
+    const SqlResult done = m_database.execute(statement(from, to, m_locale, m_dateFormat));
     if (!done.ok) {
         m_dialogs.critical(tr("The documents could not be deleted: %1").arg(done.error));
         return {Outcome::Failed, done.error};

@@ -34,10 +34,14 @@ public:
     // Dates are shown and written in the regional format the database reads its literals with.
     PurgeCommand(Database& database, Dialogs& dialogs);
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // The program's short date setting ("" regional, "dd-MMM-yyyy"): the question and the upper bound
+    // show the days in it, as the date pickers do.
+    void setDateFormat(const QString& setting) { m_dateFormat = setting; }
 
     Result run(const QDate& from, const QDate& to);
 
-    static QString statement(const QDate& from, const QDate& to, const QLocale& locale);
+    static QString statement(const QDate& from, const QDate& to, const QLocale& locale,
+                             const QString& dateFormat = QString());
     static QString helpText(const QString& buttonCaption);
 
 private:
@@ -45,4 +49,5 @@ private:
     Dialogs& m_dialogs;
     QLocale m_locale;
     Hooks m_hooks;
+    QString m_dateFormat;
 };

@@ -1,5 +1,7 @@
 #include "store/SqlText.h"
 
+#include "app/ShortDateFormat.h"
+
 namespace SqlText {
 
 QString EscapeQuotes(const QString& value)
@@ -74,6 +76,13 @@ QDate ReadDate(const QVariant& value, const QLocale& locale)
         if (date.year() < 1950)
             date = date.addYears(100);
         return date;
+    }
+    // The program's own short dates: the regional form with a four-digit year, or day-month-year in
+    // the locale's own digits and month names.
+    for (const QString& setting : {QString(), ShortDateFormat::DayMonthYear}) {
+        date = ShortDateFormat::read(text, locale, setting);
+        if (date.isValid())
+            return date;
     }
     return locale.toDate(text, QLocale::LongFormat);
 }

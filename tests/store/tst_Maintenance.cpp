@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(shown[0].title, QStringLiteral("Backup Now?"));
         QCOMPARE(shown[0].text, QStringLiteral("Backup database before delete?  "));
         QCOMPARE(shown[1].title, QStringLiteral("Deleting Documents from Database"));
-        QCOMPARE(shown[1].text, QStringLiteral("Are you sure you want to delete documents issued from:    \r\n\r\n\t12/4/26\r\n\t        to\r\n\t12/4/26\r\n\r\n"));
+        QCOMPARE(shown[1].text, QStringLiteral("Are you sure you want to delete documents issued from:    \r\n\r\n\t12/4/2026\r\n\t        to\r\n\t12/4/2026\r\n\r\n"));
         QCOMPARE(shown[1].defaultButton, DialogAnswer::Cancel);
     }
 
@@ -193,11 +193,11 @@ private slots:
 
     void purgeStatementAndHelp()
     {
-        // A short form whose two-digit year would read as another century falls back to day-month-year.
+        // The upper bound carries a four-digit year, so a far year reads back as the same day.
         QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2080, 1, 2), QLocale(QLocale::English, QLocale::UnitedStates)),
-                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #2-Jan-2080# "));
+                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #1/2/2080# "));
         QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2026, 12, 5), QLocale(QLocale::English, QLocale::UnitedStates)),
-                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #12/5/26# "));
+                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #12/5/2026# "));
         QCOMPARE(PurgeCommand::helpText(QStringLiteral("Delete Documents Issued from")),
                  QStringLiteral("To purge old documents from the database, please select the target period and then "
                                 "click the 'Delete Documents Issued from' button.  "));

@@ -4,10 +4,12 @@
 #include "app/CloseQuestion.h"
 #include "app/Dialogs.h"
 #include "app/SettingsStore.h"
+#include "app/HelpTexts.h"
 #include "app/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
 #include "app/widgets/ShortDateFormatBox.h"
 #include "app/widgets/AppIcon.h"
+#include "app/widgets/HelpPlacement.h"
 #include "app/widgets/UserGuide.h"
 #include "documents/widgets/DocumentsController.h"
 #include "documents/widgets/SavedDocsPanel.h"
@@ -63,7 +65,18 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     buildMenus();
     buildPanels();
     m_settingsPanel->setMaintenanceWidget(new MaintenancePanel);
-    m_settingsPanel->setClockWidget(new ShortDateFormatBox(settings, dialogs));
+    auto* clock = new ShortDateFormatBox(settings, dialogs);
+    m_settingsPanel->setClockWidget(clock);
+    connect(clock, &ShortDateFormatBox::formatChanged, this, &MainWindow::applyDateFormat);
+    m_header->addHelpButtons(dialogs);
+    m_createRows->addHelpButtons(dialogs);
+    m_totals->addHelpButtons(dialogs);
+    m_savedDocs->addHelpButtons(dialogs);
+    // "Save File" is always shown and forwards to Save, so the save help sits beside it when it exists.
+    HelpPlacement::place(this, dialogs,
+                         {{QStringLiteral("cmdSave2"), HelpTexts::Save},
+                          {QStringLiteral("cmdsave"), HelpTexts::Save},
+                          {QStringLiteral("cmdHtml"), HelpTexts::Generate}});
     buildDocumentCommands();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
@@ -190,8 +203,17 @@ void MainWindow::buildDocumentCommands()
     // The settings page embeds the upkeep controls; a purge changes the saved-document list.
     if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>()) {
         maintenance->attach(m_database, m_dialogs);
+        maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
         connect(maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
     }
+}
+
+void MainWindow::applyDateFormat()
+{
+    const QString setting = m_settings.get(SettingsStore::DateFormat);
+    m_header->setDateFormat(setting);
+    if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>())
+        maintenance->setDateFormat(setting);
 }
 
 void MainWindow::showCurrentDocLabel(const QString& caption, bool highlighted)

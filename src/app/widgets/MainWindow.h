@@ -82,6 +82,8 @@ private:
     QWidget* buildCommandBar();
     void connectEditor();
     void buildDocumentCommands();
+    // The short date chosen on the settings page, for the pickers that show dates.
+    void applyDateFormat();
     void showCurrentDocLabel(const QString& caption, bool highlighted);
     void createQuietNewRow();
 

@@ -1,5 +1,7 @@
 #include "documents/widgets/SavedDocsPanel.h"
 
+#include "app/HelpTexts.h"
+#include "app/widgets/HelpPlacement.h"
 #include "documents/SavedDocsList.h"
 
 #include <QAbstractItemView>
@@ -82,6 +84,13 @@ void SavedDocsPanel::buildLayout()
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(frame);
+}
+
+void SavedDocsPanel::addHelpButtons(Dialogs& dialogs)
+{
+    HelpPlacement::place(this, dialogs,
+                         {{QStringLiteral("cmdgetDOC"), HelpTexts::SavedDocuments},
+                          {QStringLiteral("cmddeletePO"), HelpTexts::DeleteDocument}});
 }
 
 bool SavedDocsPanel::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Dialogs;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -16,6 +17,9 @@ class SavedDocsPanel : public QWidget
 
 public:
     explicit SavedDocsPanel(QWidget* parent = nullptr);
+
+    // The "?" buttons beside Open and Delete, once the window's dialogs exist.
+    void addHelpButtons(Dialogs& dialogs);
 
     void showListing(const SavedDocsListing& listing);
     int order() const;

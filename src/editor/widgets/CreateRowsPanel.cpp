@@ -1,7 +1,10 @@
 #include "editor/widgets/CreateRowsPanel.h"
 
+#include "app/HelpTexts.h"
 #include "app/PickLists.h"
 #include "app/SettingsStore.h"
+#include "app/widgets/HelpButton.h"
+#include "app/widgets/HelpPlacement.h"
 #include "editor/EditorState.h"
 #include "editor/widgets/DropDownOnFocus.h"
 #include "editor/widgets/GridStyle.h"
@@ -37,7 +40,7 @@ CreateRowsPanel::CreateRowsPanel(SettingsStore& settings, QWidget* parent)
     TypedKeyFilter::install(m_count, KeyFilter::Kind::DigitsAndPoint);
     DropDownOnFocus::install(m_count);
 
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = m_line = new QHBoxLayout(this);
     layout->setContentsMargins(8, 2, 8, 2);
     layout->addWidget(new QLabel(tr("Rows"), this));
     layout->addWidget(m_count);
@@ -55,6 +58,20 @@ CreateRowsPanel::CreateRowsPanel(SettingsStore& settings, QWidget* parent)
         m_settings.save(SettingsStore::MultiLine, checked ? QStringLiteral("1") : QString());
         emit multiLineChanged(checked);
     });
+}
+
+void CreateRowsPanel::addHelpButtons(Dialogs& dialogs)
+{
+    HelpPlacement::place(this, dialogs,
+                         {{QStringLiteral("cmdcreate"), HelpTexts::CreateRows},
+                          {QStringLiteral("chkMultiLine"), HelpTexts::MultiLine}});
+    // The grid right below has no room of its own for them: its description and row-move help
+    // sit at the end of this line, each with a caption saying what it explains.
+    for (const auto& [caption, key] : {std::pair{tr("Descriptions"), HelpTexts::Description},
+                                       std::pair{tr("Row moves"), HelpTexts::RowMoves}}) {
+        m_line->addWidget(new QLabel(caption, this));
+        m_line->addWidget(new HelpButton(key, dialogs, this));
+    }
 }
 
 QString CreateRowsPanel::countText() const

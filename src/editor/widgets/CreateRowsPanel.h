@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+class Dialogs;
 class QCheckBox;
+class QHBoxLayout;
 class QComboBox;
 class QPushButton;
 class QRadioButton;
@@ -16,6 +18,9 @@ class CreateRowsPanel : public QWidget
 
 public:
     explicit CreateRowsPanel(SettingsStore& settings, QWidget* parent = nullptr);
+
+    // The "?" buttons beside the commands, and those of the grid below, once the dialogs exist.
+    void addHelpButtons(Dialogs& dialogs);
 
     QString countText() const;
     // After a refused count: emptied and focused again.
@@ -37,4 +42,5 @@ private:
     QRadioButton* m_current;
     QPushButton* m_create;
     QCheckBox* m_multiLine;
+    QHBoxLayout* m_line;
 };

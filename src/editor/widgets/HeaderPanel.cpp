@@ -1,9 +1,12 @@
 #include "editor/widgets/HeaderPanel.h"
 
+#include "app/HelpTexts.h"
 #include "app/PickLists.h"
 #include "app/SettingsStore.h"
+#include "app/ShortDateFormat.h"
 #include "editor/Document.h"
 #include "editor/LineBreaks.h"
+#include "app/widgets/HelpPlacement.h"
 #include "editor/widgets/DropDownOnFocus.h"
 
 #include <QComboBox>
@@ -81,6 +84,7 @@ HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
     m_autoNumber->setObjectName(QStringLiteral("cmdauto"));
     m_docDate->setObjectName(QStringLiteral("DTPicker1"));
     m_docDate->setCalendarPopup(true);
+    setDateFormat(m_settings.get(SettingsStore::DateFormat));
     m_currentDocNum->setObjectName(QStringLiteral("lblcurrentDocNum"));
     m_docNumber->setMaxLength(30);
     m_docNumber->setToolTip(tr("Max 50 characters"));
@@ -123,6 +127,21 @@ void HeaderPanel::buildLayout()
     grid->addWidget(m_shipToAddress, row, 3, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+}
+
+void HeaderPanel::addHelpButtons(Dialogs& dialogs)
+{
+    HelpPlacement::place(this, dialogs,
+                         {{QStringLiteral("cboDoc"), HelpTexts::DocType},
+                          {QStringLiteral("txtDocNumber"), HelpTexts::DocNumber},
+                          {QStringLiteral("cmdauto"), HelpTexts::AutoNumber},
+                          {QStringLiteral("txtcus"), HelpTexts::BillTo},
+                          {QStringLiteral("txtcusShip"), HelpTexts::ShipTo}});
+}
+
+void HeaderPanel::setDateFormat(const QString& setting)
+{
+    m_docDate->setDisplayFormat(ShortDateFormat::pattern(m_docDate->locale(), setting));
 }
 
 void HeaderPanel::fillPickLists()

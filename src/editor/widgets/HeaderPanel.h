@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Dialogs;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -22,6 +23,11 @@ public:
     // Fills the pick lists and restores the remembered bill-to term.
     void fillPickLists();
     void restoreBillToTerm();
+
+    // The "?" buttons beside the fields, once the window's dialogs exist.
+    void addHelpButtons(Dialogs& dialogs);
+    // The program's short date setting ("" regional, "dd-MMM-yyyy"): how the date picker shows its day.
+    void setDateFormat(const QString& setting);
 
     void readInto(Document& document) const;
     void showFrom(const Document& document);

@@ -1,7 +1,9 @@
 #include "editor/widgets/TotalsPanel.h"
 
+#include "app/HelpTexts.h"
 #include "app/PickLists.h"
 #include "app/SettingsStore.h"
+#include "app/widgets/HelpPlacement.h"
 #include "editor/Document.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"
@@ -166,7 +168,7 @@ QWidget* TotalsPanel::totalsLine(QLabel* label, QLineEdit* field, QCheckBox* exc
     layout->addWidget(label);
     layout->addWidget(field);
     auto* slot = new QWidget(line);
-    slot->setFixedWidth(90);
+    slot->setFixedWidth(110);  // room for "Omit" and its "?"
     auto* slotLayout = new QHBoxLayout(slot);
     slotLayout->setContentsMargins(4, 0, 0, 0);
     if (exclusion)
@@ -212,6 +214,25 @@ QWidget* TotalsPanel::buildTotals()
     connect(m_taxExcluded, &QCheckBox::clicked, this, &TotalsPanel::taxExcludedClicked);
     connect(m_paidExcluded, &QCheckBox::clicked, this, &TotalsPanel::paidExcludedClicked);
     return column;
+}
+
+void TotalsPanel::addHelpButtons(Dialogs& dialogs)
+{
+    HelpPlacement::place(this, dialogs,
+                         {{QStringLiteral("chkNoDisc"), HelpTexts::NoDiscount},
+                          {QStringLiteral("chkGoodsRcvd"), HelpTexts::GoodsReceived},
+                          {QStringLiteral("chkPrintBarcode"), HelpTexts::Barcode},
+                          {QStringLiteral("chkHideMoney"), HelpTexts::HideMoney},
+                          {QStringLiteral("chkblank"), HelpTexts::ZeroRows},
+                          {QStringLiteral("chkTableBorder"), HelpTexts::TableBorders},
+                          {QStringLiteral("chkExternalBrowser"), HelpTexts::ExternalBrowser},
+                          {QStringLiteral("cbolines"), HelpTexts::PageRows},
+                          {QStringLiteral("cmdcalculate"), HelpTexts::Calculate},
+                          {QStringLiteral("cmdInsertPaid"), HelpTexts::InsertPaid},
+                          {QStringLiteral("txtdelivery"), HelpTexts::Charges},
+                          {QStringLiteral("chktaxable"), HelpTexts::Taxable},
+                          {QStringLiteral("chkTaxAmtX"), HelpTexts::HideTax},
+                          {QStringLiteral("chkPaidX"), HelpTexts::HidePaid}});
 }
 
 // Taxed charges sit above the subtotal they belong to; untaxed ones below the tax line.

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Dialogs;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -20,6 +21,9 @@ class TotalsPanel : public QWidget
 
 public:
     explicit TotalsPanel(SettingsStore& settings, QWidget* parent = nullptr);
+
+    // The "?" buttons beside the option boxes, charges and commands, once the dialogs exist.
+    void addHelpButtons(Dialogs& dialogs);
 
     void readInto(Document& document) const;
     void showFrom(const Document& document);

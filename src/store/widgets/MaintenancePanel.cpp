@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/Dialogs.h"
+#include "app/ShortDateFormat.h"
 #include "store/CompactCommand.h"
 #include "store/PurgeCommand.h"
 
@@ -38,10 +39,9 @@ void MaintenancePanel::buildLayout()
     m_to->setObjectName(QStringLiteral("DTPto"));
     m_progress->setObjectName(QStringLiteral("lblprocess"));
     m_progress->hide();
-    for (QDateEdit* picker : {m_from, m_to}) {
+    for (QDateEdit* picker : {m_from, m_to})
         picker->setCalendarPopup(true);
-        picker->setDisplayFormat(QStringLiteral("d-MMM-yyyy"));
-    }
+    setDateFormat(QString());
 
     auto* purgeFrame = new QGroupBox(tr(" Delete Old Records"), this);
     auto* grid = new QGridLayout(purgeFrame);
@@ -62,6 +62,13 @@ void MaintenancePanel::attach(Database& database, Dialogs& dialogs)
 {
     m_database = &database;
     m_dialogs = &dialogs;
+}
+
+void MaintenancePanel::setDateFormat(const QString& setting)
+{
+    m_dateFormat = setting;
+    for (QDateEdit* picker : {m_from, m_to})
+        picker->setDisplayFormat(ShortDateFormat::pattern(picker->locale(), setting));
 }
 
 void MaintenancePanel::showProgress(bool visible, const QString& text)
@@ -89,6 +96,7 @@ void MaintenancePanel::purge()
         return;
     PurgeCommand command(*m_database, *m_dialogs);
     command.setHooks({[this] { compact(); }, [this] { emit documentsChanged(); }});
+    command.setDateFormat(m_dateFormat);
     command.run(m_from->date(), m_to->date());
 }
 

@@ -25,6 +25,9 @@ public:
     void setSourcePath(std::function<QString()> sourcePath) { m_sourcePath = std::move(sourcePath); }
     // Where the temporary compaction file goes; the data folder when not set.
     void setTempFolder(const QString& folder) { m_tempFolder = folder; }
+    // The program's short date setting ("" regional, "dd-MMM-yyyy"): how the pickers show their days
+    // and how the purge writes and confirms them.
+    void setDateFormat(const QString& setting);
 
     QPushButton* compactButton() const { return m_compact; }
     QPushButton* purgeButton() const { return m_purge; }
@@ -48,6 +51,7 @@ private:
     Dialogs* m_dialogs = nullptr;
     std::function<QString()> m_sourcePath;
     QString m_tempFolder;
+    QString m_dateFormat;
     QPushButton* m_compact;
     QPushButton* m_purge;
     QPushButton* m_purgeHelp;
