@@ -100,7 +100,7 @@ const Entry Table[] = {
                        "It does NOT limit the number of items shown or of pages printed.  ")},
     {HelpTexts::TableBorders,
      QT_TRANSLATE_NOOP("HelpTexts",
-                       "Tick 'Table Borders' to draw lines around the rows of the items table.  ")},
+                       "Tick 'Show Row Borders' to draw lines around the rows of the items table.  ")},
     {HelpTexts::ExternalBrowser,
      QT_TRANSLATE_NOOP("HelpTexts",
                        "Tick 'Open in External Browser' to show the generated page in your default "
