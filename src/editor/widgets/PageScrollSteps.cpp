@@ -17,7 +17,9 @@ int PageScrollSteps::pageStep()
     return Twips::toPixels(2500);
 }
 
-PageScrollSteps::PageScrollSteps(QScrollArea* page) : QObject(page), m_bar(page->verticalScrollBar()) {}
+PageScrollSteps::PageScrollSteps(QScrollArea* page) : QObject(page), m_bar(page->verticalScrollBar()), m_barObject(page->verticalScrollBar())
+{
+}
 
 void PageScrollSteps::apply(QScrollArea* page)
 {
@@ -50,7 +52,7 @@ bool PageScrollSteps::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)
         setStepsLater();
     // Before the bar is drawn (and so before the user can use it) the steps are ours again.
-    if (watched == m_bar && event->type() == QEvent::Paint)
+    if (watched == m_barObject && event->type() == QEvent::Paint)
         setSteps();
     return QObject::eventFilter(watched, event);
 }

@@ -26,4 +26,6 @@ private:
 
     // The bar alone is kept: while the page is being destroyed its events still arrive here.
     QPointer<QScrollBar> m_bar;
+    // Compared by address only: an event may name the bar while it is half destroyed.
+    const QObject* m_barObject;
 };
