@@ -172,6 +172,7 @@ private slots:
         // Save File, always shown, before Save, which shows only with a document.
         QTest::newRow("save") << QStringList{QStringLiteral("cmdSave2"), QStringLiteral("cmdsave")} << HelpTexts::Save;
         QTest::newRow("html") << QStringList{QStringLiteral("cmdHtml")} << HelpTexts::Generate;
+        QTest::newRow("notes") << QStringList{QStringLiteral("cmdaddImage")} << HelpTexts::Notes;
     }
 
     void saveAndHtmlHaveTheirHelp()

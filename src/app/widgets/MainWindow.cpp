@@ -77,6 +77,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
                          {{QStringLiteral("cmdSave2"), HelpTexts::Save},
                           {QStringLiteral("cmdsave"), HelpTexts::Save},
                           {QStringLiteral("cmdHtml"), HelpTexts::Generate}});
+    HelpPlacement::place(m_notes, dialogs, {{QStringLiteral("cmdaddImage"), HelpTexts::Notes}});
     buildDocumentCommands();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
