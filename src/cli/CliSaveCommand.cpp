@@ -1,6 +1,7 @@
 #include "cli/CliSaveCommand.h"
 
 #include "cli/CliContext.h"
+#include "cli/CliDocumentFile.h"
 #include "documents/SaveCommand.h"
 #include "editor/DocumentJson.h"
 #include "editor/TotalsCalculator.h"
@@ -13,19 +14,14 @@ int runSaveCommand(CliContext& context)
 {
     if (context.arguments.size() != 1)
         return context.usage(QStringLiteral("save needs one document file: save DOC.json"));
-    QFile file(context.arguments.first());
-    if (!file.open(QIODevice::ReadOnly))
-        return context.failure(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    DocumentJson::ReadResult read = DocumentJson::read(file.readAll());
-    if (!read.ok)
-        return context.usage(read.error);
+    int exitCode = ExitDone;
+    std::optional<Document> read = CliDocumentFile::read(context, context.arguments.first(), exitCode);
+    if (!read)
+        return exitCode;
     Database* database = context.database();
     if (!database)
         return ExitFailure;
-    Document& document = read.document;
-    QString error;
-    if (!read.hasCompany && !CompanyRepository(*database).loadInto(document.company, &error))
-        return context.failure(error);
+    Document& document = *read;
     // A window's totals always stand as its last calculation left them; a document read from a
     // file has had none, so it gets one before the checks compare paid and total.
     TotalsCalculator::DoSum(document, context.locale);

@@ -2,6 +2,7 @@
 
 #include "app/SettingsStore.h"
 #include "cli/CliContext.h"
+#include "cli/CliDocumentFile.h"
 #include "cli/RenderPdf.h"
 #include "editor/DocumentJson.h"
 #include "html/GenerateCommand.h"
@@ -71,26 +72,6 @@ int writePageToStdout(CliContext& context, const QString& page)
     return ExitDone;
 }
 
-// A document without its own letterhead inputs takes the ones the window would use.
-bool fillLetterhead(CliContext& context, const DocumentJson::ReadResult& read, Document& document)
-{
-    if (!read.hasCompany) {
-        Database* database = context.database();
-        if (!database)
-            return false;
-        QString error;
-        if (!CompanyRepository(*database).loadInto(document.company, &error)) {
-            context.failure(error);
-            return false;
-        }
-    }
-    if (!read.hasLetterhead)
-        document.letterhead = Letterhead::fromSettings(context.settings());
-    // The short date is this user's choice, as in the window, whatever letterhead the file brings.
-    document.letterhead.dateFormat = context.settings().get(SettingsStore::DateFormat);
-    return true;
-}
-
 } // namespace
 
 int runRenderCommand(CliContext& context)
@@ -98,16 +79,11 @@ int runRenderCommand(CliContext& context)
     RenderArguments arguments;
     if (const QString error = parse(context.arguments, arguments); !error.isEmpty())
         return context.usage(error);
-    QFile input(arguments.documentFile);
-    if (!input.open(QIODevice::ReadOnly))
-        return context.failure(
-            QStringLiteral("Cannot read %1: %2").arg(arguments.documentFile, input.errorString()));
-    DocumentJson::ReadResult read = DocumentJson::read(input.readAll());
-    if (!read.ok)
-        return context.usage(read.error);
-    Document document = read.document;
-    if (!fillLetterhead(context, read, document))
-        return ExitFailure;
+    int exitCode = ExitDone;
+    std::optional<Document> read = CliDocumentFile::read(context, arguments.documentFile, exitCode);
+    if (!read)
+        return exitCode;
+    Document document = *read;
     const auto outcome = GenerateCommand::prepare(document, *context.dialogs, PageCaptions{}, context.locale);
     if (outcome.status != GenerateCommand::Status::Shown)
         return ExitRefused;

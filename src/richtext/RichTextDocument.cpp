@@ -8,14 +8,6 @@
 
 namespace {
 
-QTextListFormat bulletList()
-{
-    QTextListFormat format;
-    format.setStyle(QTextListFormat::ListDisc);
-    format.setIndent(1);
-    return format;
-}
-
 std::optional<QRgb> brushColour(const QTextCharFormat& format, QTextFormat::Property property)
 {
     if (!format.hasProperty(property))
@@ -46,7 +38,7 @@ void RichTextDocument::fill(QTextDocument& document, const RichText& text)
             if (list)
                 list->add(cursor.block());
             else
-                list = cursor.createList(bulletList());
+                list = cursor.createList(RichTextDocument::bulletList());
         } else {
             list = nullptr;
         }
@@ -139,5 +131,13 @@ RichParagraphFormat RichTextDocument::fromQt(const QTextBlock& block)
     format.indent = qt.hasProperty(IndentTwips) ? qt.intProperty(IndentTwips) : qRound(qt.leftMargin() * 15);
     format.hanging = qt.intProperty(HangingTwips);
     format.bullet = block.textList() != nullptr;
+    return format;
+}
+
+QTextListFormat RichTextDocument::bulletList()
+{
+    QTextListFormat format;
+    format.setStyle(QTextListFormat::ListDisc);
+    format.setIndent(1);
     return format;
 }

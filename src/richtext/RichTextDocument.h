@@ -4,6 +4,7 @@
 
 #include <QTextCharFormat>
 #include <QTextFormat>
+#include <QTextListFormat>
 
 class QTextBlock;
 class QTextDocument;
@@ -24,5 +25,7 @@ public:
     static QTextBlockFormat toQt(const RichParagraphFormat& format);
     static RichParagraphFormat fromQt(const QTextBlock& block);
     // Twips to the editor's pixels at 96 dots per inch.
+    // The one list format of a bulleted paragraph, for the document and the box alike.
+    static QTextListFormat bulletList();
     static double pixels(int twips) { return twips / 15.0; }
 };

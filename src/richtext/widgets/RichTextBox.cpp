@@ -9,18 +9,6 @@
 #include <QTextBlock>
 #include <QTextList>
 
-namespace {
-
-QTextListFormat bulletList()
-{
-    QTextListFormat format;
-    format.setStyle(QTextListFormat::ListDisc);
-    format.setIndent(1);
-    return format;
-}
-
-} // namespace
-
 RichTextBox::RichTextBox(QWidget* parent) : RichTextBox(BoxFormats::description(), parent) {}
 
 RichTextBox::RichTextBox(const RichCharFormat& defaultFormat, QWidget* parent) : QTextEdit(parent)
@@ -122,7 +110,7 @@ void RichTextBox::setSelectionBullet(bool on)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     if (on) {
-        cursor.createList(bulletList());
+        cursor.createList(RichTextDocument::bulletList());
     } else {
         forEachSelectedBlock([](QTextCursor& blockCursor) {
             QTextBlockFormat format = blockCursor.blockFormat();
