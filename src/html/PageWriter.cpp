@@ -12,7 +12,9 @@ constexpr std::array<char16_t, 32> High{0x20AC, 0,      0x201A, 0x0192, 0x201E, 
                                         0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-int byteOf(char32_t code)
+} // namespace
+
+int PageWriter::windows1252Byte(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
         return int(code);
@@ -23,21 +25,24 @@ int byteOf(char32_t code)
     return -1;
 }
 
-} // namespace
-
-QByteArray PageWriter::encode(const QString& page)
+QByteArray PageWriter::encodeText(const QString& text)
 {
     QByteArray out;
-    out.reserve(page.size() + 2);
-    const QList<uint> codes = page.toUcs4();
+    out.reserve(text.size() + 2);
+    const QList<uint> codes = text.toUcs4();
     for (const uint code : codes) {
-        const int byte = byteOf(char32_t(code));
+        const int byte = windows1252Byte(char32_t(code));
         if (byte >= 0)
             out += char(byte);
         else
             out += "&#" + QByteArray::number(code) + ';';
     }
-    return out + "\r\n";
+    return out;
+}
+
+QByteArray PageWriter::encode(const QString& page)
+{
+    return encodeText(page) + "\r\n";
 }
 
 PageWriter::Result PageWriter::write(const QString& path, const QString& page)
