@@ -1,5 +1,6 @@
 #include "cli/CliListCommand.h"
 
+#include "app/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "documents/SavedDocsList.h"
 #include "store/Database.h"
@@ -18,7 +19,8 @@ int runListCommand(CliContext& context)
     Database* database = context.database();
     if (!database)
         return ExitFailure;
-    const SavedDocsListing listing = SavedDocsList::LoadDocs(*database, order, context.locale);
+    const SavedDocsListing listing = SavedDocsList::LoadDocs(
+        *database, order, context.locale, context.settings().get(SettingsStore::DateFormat));
     if (!listing.ok)
         return context.failure(listing.error);
     context.out << listing.countLabel << '\n';

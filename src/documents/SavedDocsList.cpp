@@ -1,5 +1,6 @@
 #include "documents/SavedDocsList.h"
 
+#include "app/ShortDateFormat.h"
 #include "documents/DocStatements.h"
 #include "documents/NumberText.h"
 #include "store/Database.h"
@@ -74,11 +75,11 @@ QString SavedDocsList::firstAddressLine(const QString& address)
     return NumberText::trimBlanks(first);
 }
 
-QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale)
+QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
 {
     const qint64 balance = NumberText::storedFixed(row.total) - NumberText::storedFixed(row.paid);
     const QDate date = SqlText::ReadDate(row.docDate, locale);
-    const QString dateText = date.isValid() ? locale.toString(date, QLocale::ShortFormat) : QString();
+    const QString dateText = date.isValid() ? ShortDateFormat::pageText(date, locale, dateFormat) : QString();
     return row.number.toString().leftJustified(NumberWidth) + QStringLiteral("  ") + fit(row.docType.toString(), 15)
            + QStringLiteral("  ") + fit(NumberText::money(balance, locale), 10) + QStringLiteral("  ") + dateText
            + QStringLiteral("  ") + fit(row.companyName.toString(), 20) + QLatin1Char(' ')
@@ -103,7 +104,8 @@ QString SavedDocsList::groupKey(const RowValues& row, int order)
     }
 }
 
-SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale)
+SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale,
+                                         const QString& dateFormat)
 {
     SavedDocsListing listing;
     qsizetype count = 0;
@@ -143,7 +145,7 @@ SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QL
             const QString folded = number.toLower();
             if (!listed.contains(folded)) {
                 listed.insert(folded);
-                listing.entries.append(entryText({row.number, value(1), value(2), value(3), value(4), value(5), value(6)}, locale));
+                listing.entries.append(entryText({row.number, value(1), value(2), value(3), value(4), value(5), value(6)}, locale, dateFormat));
             }
         }
         previousKey = key;

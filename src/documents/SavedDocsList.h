@@ -29,7 +29,9 @@ public:
     static constexpr int OrderCount = 4;
     static constexpr int NumberWidth = 30;
 
-    static SavedDocsListing LoadDocs(Database& database, int order, const QLocale& locale = QLocale());
+    // dateFormat is the program's short-date setting ("" for the regional form).
+    static SavedDocsListing LoadDocs(Database& database, int order, const QLocale& locale = QLocale(),
+                                     const QString& dateFormat = QString());
 
     static QString caption(int order);
     static QString tooltip(int order);
@@ -44,7 +46,7 @@ public:
     };
 
     static QString separatorLine();
-    static QString entryText(const RowValues& row, const QLocale& locale);
+    static QString entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat = QString());
     // The document number of a list text: its first 30 characters, trimmed.
     static QString numberOf(const QString& listText);
     static QString firstAddressLine(const QString& address);

@@ -3,13 +3,15 @@
 #include "app/SettingsStore.h"
 #include "app/ShortDateFormat.h"
 #include "app/widgets/MainWindow.h"
+#include "documents/StoreFixture.h"
 #include "store/Database.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 
-// The document date and the purge period show their days in the program's short date, and follow
-// the choice on the settings page at once.
+// The document date, the purge period and the saved-document list show their days in the program's
+// short date, and follow the choice on the settings page at once.
 class TestDatePickers : public QObject
 {
     Q_OBJECT
@@ -34,12 +36,20 @@ private slots:
         QTemporaryDir dir;
         SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
         settings.save(SettingsStore::DateFormat, stored);
+        const QDate day(2026, 12, 4);
         Database database;
+        database.create(dir.filePath(QStringLiteral("docs.mdb")));
+        Document saved = sampleDocument(QStringLiteral("INV-1"), 1);
+        saved.docDate = day;
+        QVERIFY(database.execute(DocStatements::insertRow(saved, 0, day, database.locale()).sql).ok);
         ScriptedDialogs dialogs;
         MainWindow window(settings, database, dialogs);
+        QVERIFY(window.load(dir.filePath(QStringLiteral("docs.mdb"))));
         if (toggle)
             window.findChild<QCheckBox*>(QStringLiteral("chkDateFormat"))->toggle();
-        const QDate day(2026, 12, 4);
+        auto* list = window.findChild<QComboBox*>(QStringLiteral("cboDocNumber"));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->itemText(0).contains(QStringLiteral("04-Dec-2026")), dayMonthYear);
         for (const char* name : {"DTPicker1", "DTPfrom", "DTPto"}) {
             auto* picker = window.findChild<QDateEdit*>(QString::fromLatin1(name));
             QVERIFY2(picker, name);

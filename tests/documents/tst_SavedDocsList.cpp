@@ -67,19 +67,29 @@ private slots:
         QCOMPARE(groups(listing.entries), expected);
     }
 
+    void entryLayout_data()
+    {
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QString>("dateText");
+        QTest::newRow("regional short date") << "" << "12/4/26";
+        QTest::newRow("day-month-year chosen") << "dd-MMM-yyyy" << "04-Dec-2026";
+    }
+
     void entryLayout()
     {
+        QFETCH(QString, dateFormat);
+        QFETCH(QString, dateText);
         StoreFixture f;
         Document doc = listed(QStringLiteral("INV-77"), QDate(2026, 12, 4), QStringLiteral("Commercial Invoice X"),
                               QStringLiteral("Abcdefghijklmnopqrstuvwxy"), QStringLiteral("  12 High St  \r\n Dublin"), 1);
         doc.total = QStringLiteral("1,234.50");
         doc.paid = QStringLiteral("4.00");
         f.insertRaw(doc);
-        const SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, SavedDocsList::ByDate, f.locale);
+        const SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, SavedDocsList::ByDate, f.locale, dateFormat);
         QCOMPARE(listing.entries.size(), 1);
         QCOMPARE(listing.entries.first(),
                  QStringLiteral("INV-77                        ") + QStringLiteral("  Commercial Invo") + QStringLiteral("  1,230.50  ")
-                     + QStringLiteral("  12/4/26") + QStringLiteral("  Abcdefghijklmnopqrst") + QStringLiteral(" 12 High St"));
+                     + QStringLiteral("  ") + dateText + QStringLiteral("  Abcdefghijklmnopqrst") + QStringLiteral(" 12 High St"));
     }
 
     void numbersDifferingInCaseAreListedOnce()

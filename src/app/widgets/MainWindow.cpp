@@ -201,6 +201,7 @@ void MainWindow::buildDocumentCommands()
     window.createQuietNewRow = [this] { createQuietNewRow(); };
     window.focusDocNumber = [this] { m_header->docNumberEdit()->setFocus(); };
     m_documents = new DocumentsController(m_database, m_dialogs, m_savedDocs, std::move(window), this);
+    m_documents->setDateFormat(m_settings.get(SettingsStore::DateFormat));
     // The settings page embeds the upkeep controls; a purge changes the saved-document list.
     if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>()) {
         maintenance->attach(m_database, m_dialogs);
@@ -215,6 +216,8 @@ void MainWindow::applyDateFormat()
     m_header->setDateFormat(setting);
     if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>())
         maintenance->setDateFormat(setting);
+    m_documents->setDateFormat(setting);
+    m_documents->loadDocs();
 }
 
 void MainWindow::showCurrentDocLabel(const QString& caption, bool highlighted)

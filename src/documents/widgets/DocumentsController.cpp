@@ -21,9 +21,14 @@ DocumentsController::DocumentsController(Database& database, Dialogs& dialogs, S
     connect(panel, &SavedDocsPanel::deleteRequested, this, &DocumentsController::remove);
 }
 
+void DocumentsController::setDateFormat(const QString& setting)
+{
+    m_dateFormat = setting;
+}
+
 void DocumentsController::loadDocs()
 {
-    m_panel->showListing(SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale));
+    m_panel->showListing(SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale, m_dateFormat));
 }
 
 void DocumentsController::save()

@@ -34,6 +34,9 @@ public:
     DocumentsController(Database& database, Dialogs& dialogs, SavedDocsPanel* panel, Window window,
                         QObject* parent = nullptr);
 
+    // The program's short-date setting for the list's dates.
+    void setDateFormat(const QString& setting);
+
 public slots:
     void loadDocs();
     void save();
@@ -47,4 +50,5 @@ private:
     SavedDocsPanel* m_panel;
     Window m_window;
     QLocale m_locale;
+    QString m_dateFormat;
 };
