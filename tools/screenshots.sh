@@ -24,6 +24,8 @@ if [ "${SCREENSHOTS_INSIDE:-}" != 1 ]; then
 fi
 
 # --- inside the virtual display ---------------------------------------------------------------
+# There is no window manager here: windows are given the keyboard with "windowfocus", and places are
+# clicked at their positions in the 1440x900 window of a fresh start (see POSITIONS below).
 say() { echo "screenshots: $*"; }
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 wait_for_window() {
@@ -36,18 +38,56 @@ wait_for_window() {
     done
     return 1
 }
-shot_window() { # NAME FILE: the window alone
+shot_window() { # ID FILE: the window alone
     import -window "$1" "$2" && say "took $(basename "$2")"
 }
 shot_screen() { # FILE: the whole display
     import -window root "$1" && say "took $(basename "$1")"
 }
+focus() { xdotool windowfocus --sync "$1" 2>/dev/null || true; sleep 0.3; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+# Replaces the text of the field at X Y; "\n" in the text is a new line.
+fill() {
+    click "$1" "$2"
+    xdotool key Escape ctrl+a
+    local first=1 line
+    while IFS= read -r line; do
+        [ $first = 1 ] || xdotool key Return
+        xdotool type --delay 20 "$line"
+        first=0
+    done < <(printf '%b\n' "$3")
+}
+type_tab() { # types each argument into a field and moves on with Tab
+    for text in "$@"; do
+        xdotool key ctrl+a
+        xdotool type --delay 20 "$text"
+        xdotool key Tab
+        sleep 0.1
+    done
+}
+answer_box() { # closes a message box, if one came up, with Enter
+    sleep 0.7
+    local box
+    box=$(xdotool search --onlyvisible --name "^Tallywick$" 2>/dev/null | grep -vx "$main" | head -n1 || true)
+    [ -n "$box" ] && { focus "$box"; xdotool key Return; sleep 0.5; }
+    focus "$main"
+}
 click_menu() { # MENU_X ITEM_INDEX: opens a menu of the main window's bar and picks its n-th item
-    xdotool mousemove "$1" 12 click 1
-    sleep 0.5
+    click "$1" 12
     for _ in $(seq "$2"); do xdotool key Down; done
     xdotool key Return
+    sleep 1
 }
+
+# POSITIONS (x y) in the main window, 1440x900.
+company_name=(349 150); company_address=(349 223); tax_name=(332 322); tax_rate=(310 350)
+company_save=(261 378); settings_close=(928 88)
+bill_to_name=(373 253); bill_to_address=(385 307)
+row_product=(124 420); row_step=23
+calculate=(431 620)
+save_pdf=(642 16) # in the Browser window
+pdf=$HOME/invoice.pdf
+status=0
 
 "$build/src/tallywick" >/tmp/tallywick-screenshots.log 2>&1 &
 app=$!
@@ -55,30 +95,76 @@ trap 'kill "$app" 2>/dev/null || true' EXIT
 main=$(wait_for_window Tallywick) || { say "the main window did not appear"; exit 1; }
 xdotool windowsize "$main" 1440 900 windowmove "$main" 0 0
 sleep 2
+focus "$main"
 shot_screen "$images/main-window.png"
-cp "$images/main-window.png" "$here/docs/screenshot.png"
 
-# A first document: three rows, a customer and an item, for the README and the Browser shot.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+# Tools -> Settings (the first item of the first menu): the company, saved.
+click_menu 20 1
+fill "${company_name[@]}" "Harbour Hardware Ltd."
+fill "${company_address[@]}" "12 Quay Street, Cork\nTel 021 555 0100"
+fill "${tax_name[@]}" "VAT"
+fill "${tax_rate[@]}" "23"
+click "${company_save[@]}"
+answer_box
+shot_screen "$images/settings.png"
+click "${settings_close[@]}"
+
+# Ctrl+N, a count and Enter twice: three new rows.
 xdotool key ctrl+n
+sleep 0.5
+xdotool type 3
+xdotool key Return
+sleep 0.3
+xdotool key Return
 sleep 1
 shot_screen "$images/new-rows.png"
 
-# Tools -> Settings (the first item of the first menu).
-click_menu 20 1
-sleep 1
-shot_screen "$images/settings.png"
-xdotool key Escape
-xdotool mousemove 1 1
+# The customer and two items, then Calculate.
+fill "${bill_to_name[@]}" "Ann Murphy"
+fill "${bill_to_address[@]}" "4 Main Street\nKinsale, Co. Cork"
+click "${row_product[0]}" "${row_product[1]}"
+type_tab "P-100" "Oak writing desk" "2" "150.00"
+click "${row_product[0]}" $((row_product[1] + row_step))
+type_tab "L-220" "Brass desk lamp" "4" "24.50" "10"
+click "${row_product[0]}" $((row_product[1] + 2 * row_step))
+type_tab "S-001" "Delivery and assembly" "1" "35.00"
+click "${calculate[@]}"
+answer_box
+sleep 0.5
+shot_screen "$images/first-invoice.png"
+cp "$images/first-invoice.png" "$here/docs/screenshot.png"
+
+# Ctrl+S stores it; the message that says so is answered.
+xdotool key ctrl+s
+answer_box
 
 # Ctrl+P builds the page and opens the Browser.
 xdotool key ctrl+p
-if browser=$(wait_for_window Browser 20); then
+if browser=$(wait_for_window Browser 30); then
     sleep 3
     shot_window "$browser" "$images/browser.png"
+    # Save PDF, as a user would after checking the page: the file must hold the invoice.
+    focus "$browser"
+    xdotool mousemove --window "$browser" "${save_pdf[@]}" click 1
+    if dialog=$(wait_for_window "Save PDF" 20); then
+        focus "$dialog"
+        xdotool key ctrl+a
+        xdotool type --delay 20 "$pdf"
+        xdotool key Return
+        for _ in $(seq 30); do [ -s "$pdf" ] && break; sleep 0.5; done
+        sleep 1
+        if pdftotext "$pdf" - 2>/dev/null | grep -q "Harbour Hardware" && pdftotext "$pdf" - | grep -q "520.54"; then
+            say "the invoice saved as PDF holds the company and the total"
+        else
+            say "the PDF of the invoice is missing or incomplete"; status=1
+        fi
+    else
+        say "no Save PDF dialog"; status=1
+    fi
     xdotool windowclose "$browser" 2>/dev/null || true
+    focus "$main"
 else
-    say "no Browser window yet: browser.png kept as it was"
+    say "no Browser window: browser.png kept as it was"
 fi
 
 # Info -> About (the second item of the second menu).
@@ -89,3 +175,4 @@ if about=$(wait_for_window "About Tallywick" 20); then
 else
     say "no About window"
 fi
+exit $status

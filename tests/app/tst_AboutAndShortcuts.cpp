@@ -1,8 +1,10 @@
 #include "WindowFixture.h"
 #include "app/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
+#include "editor/widgets/GridPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 
@@ -57,6 +59,39 @@ private slots:
         QVERIFY2(found->toolTip().endsWith(QStringLiteral("(%1)").arg(keys)), qPrintable(found->toolTip()));
         auto* inMenu = window.findChild<QMenu*>(menu);
         QVERIFY(inMenu && inMenu->actions().contains(found));
+    }
+
+    // Ctrl+N, a count and Enter make a new document without the mouse, whether the count is picked
+    // from the list that opens or typed after closing it.
+    void keyboardAloneCreatesRows_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("picked from the list, Enter on the button") << "3 Return Return";
+        QTest::newRow("list closed, count typed") << "Escape 3 Return";
+    }
+
+    void keyboardAloneCreatesRows()
+    {
+        QFETCH(QString, keys);
+        WindowFixture f;
+        MainWindow& window = f.make();
+        QVERIFY(window.load(f.defaultDatabase()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        for (const QString& key : keys.split(QLatin1Char(' '))) {
+            QWidget* target = QApplication::focusWidget(); // the open list's view while it shows
+            QVERIFY(target);
+            if (key == QLatin1String("Return"))
+                QTest::keyClick(target, Qt::Key_Return);
+            else if (key == QLatin1String("Escape"))
+                QTest::keyClick(target, Qt::Key_Escape);
+            else
+                QTest::keyClicks(target, key);
+            QApplication::processEvents();
+        }
+        QTRY_COMPARE(window.grid()->rowCount(), 3);
     }
 
     // Every shortcut belongs to one command only; a clash would make Qt run neither.

@@ -34,6 +34,8 @@ CreateRowsPanel::CreateRowsPanel(SettingsStore& settings, QWidget* parent)
     m_current->setObjectName(QStringLiteral("optEdit"));
     m_create->setObjectName(QStringLiteral("cmdcreate"));
     m_multiLine->setObjectName(QStringLiteral("chkMultiLine"));
+    // Picking a count from the list moves on to this button; Enter then presses it, as Space does.
+    m_create->setAutoDefault(true);
     m_new->setChecked(true);
     m_current->setEnabled(false);
     m_multiLine->setChecked(m_settings.get(SettingsStore::MultiLine) == QLatin1String("1"));
