@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,9 @@ void prepareWebEngine(bool printsPdf)
             std::fputs("tallywick-cli: running as root, so the page printer runs without its sandbox.\n", stderr);
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+    // Without a graphics card the engine reports its whole set-up; the PDF comes out all the same,
+    // so a terminal user is spared that report (QT_LOGGING_RULES still turns it back on).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\nqt.webenginecontext.warning=false"));
 }
 
 bool asksForPdf(int argc, char** argv)

@@ -68,7 +68,7 @@ HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
       m_settings(settings),
       m_docType(editableCombo(QStringLiteral("cboDoc"), this)),
       m_docNumber(lineEdit(QStringLiteral("txtDocNumber"), this)),
-      m_autoNumber(new QPushButton(QStringLiteral("Auto No."), this)),
+      m_autoNumber(new QPushButton(tr("Auto No."), this)),
       m_docDate(new QDateEdit(QDate::currentDate(), this)),
       m_paymentTerm(editableCombo(QStringLiteral("cboPaymentTerm"), this)),
       m_salePerson(lineEdit(QStringLiteral("txtsaleperson"), this)),
@@ -108,15 +108,15 @@ void HeaderPanel::buildLayout()
         grid->addWidget(new QLabel(caption, this), row, column);
         grid->addWidget(field, row, column + 1);
     };
-    addPair(QStringLiteral("Document"), m_docType, 0);
-    addPair(QStringLiteral("Doc No."), m_docNumber, 2);
+    addPair(tr("Document"), m_docType, 0);
+    addPair(tr("Doc No."), m_docNumber, 2);
     grid->addWidget(m_autoNumber, row, 4);
     grid->addWidget(m_currentDocNum, row, 5);
     ++row;
-    addPair(QStringLiteral("Date"), m_docDate, 0);
-    addPair(QStringLiteral("Terms"), m_paymentTerm, 2);
+    addPair(tr("Date"), m_docDate, 0);
+    addPair(tr("Terms"), m_paymentTerm, 2);
     ++row;
-    addPair(QStringLiteral("Issued by"), m_salePerson, 0);
+    addPair(tr("Issued by"), m_salePerson, 0);
     ++row;
     grid->addWidget(m_billToTerm, row, 0);
     grid->addWidget(m_billToName, row, 1);
