@@ -2,16 +2,20 @@
 # Takes the screenshots of the user guide and the README from the real program on a virtual display,
 # with a fresh data folder and settings, so they show what a new user sees. Re-run it whenever the
 # windows change; a window that the build cannot show yet is skipped and its old picture kept.
-# Usage: tools/screenshots.sh [BUILD_DIR]       Needs xvfb-run, imagemagick (import) and xdotool.
+# Usage: tools/screenshots.sh [BUILD_DIR]       Needs xvfb-run, imagemagick (import), xdotool, pdftotext.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build}" && pwd)
 images=$here/docs/guide/images
 
 if [ "${SCREENSHOTS_INSIDE:-}" != 1 ]; then
-    if ! command -v xdotool >/dev/null; then
-        [ "$(id -u)" = 0 ] || { echo "screenshots: install xdotool first (apt-get install xdotool)" >&2; exit 1; }
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xdotool >/dev/null
+    missing=""
+    command -v xdotool >/dev/null || missing="$missing xdotool"
+    command -v import >/dev/null || missing="$missing imagemagick"
+    command -v pdftotext >/dev/null || missing="$missing poppler-utils"
+    if [ -n "$missing" ]; then
+        [ "$(id -u)" = 0 ] || { echo "screenshots: install first: apt-get install$missing" >&2; exit 1; }
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
     fi
     scratch=$(mktemp -d)
     trap 'rm -rf "$scratch"' EXIT
