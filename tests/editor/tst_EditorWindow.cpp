@@ -1,40 +1,55 @@
 #include "WindowFixture.h"
+#include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/EditorController.h"
 #include "editor/widgets/GridPanel.h"
+#include "editor/widgets/HeaderPanel.h"
+#include "editor/widgets/NotesPanel.h"
+#include "richtext/ImageTag.h"
 #include "richtext/widgets/RichTextBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 
 namespace {
 
-// One main window, shown, reading numbers in English form.
+// One main window on a fresh database, shown, reading numbers in English form.
 struct Window : WindowFixture
 {
     Window()
     {
+        database.create(dir.filePath(QStringLiteral("docs.mdb")));
         make();
         window->editor()->setNumberLocale(QLocale(QStringLiteral("en_US")));
         window->resize(1200, 800);
         window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 
-    void createRows(const QString& count)
+    void createRows(const QString& count, bool current = false)
     {
-        auto* box = find<QComboBox>("txtnum");
-        box->setEditText(count);
+        find<QRadioButton>(current ? "optEdit" : "OptNew")->setChecked(true);
+        find<QComboBox>("txtnum")->setEditText(count);
         find<QPushButton>("cmdcreate")->click();
     }
 
-    QWidget* rowField(const char* name, int row) const
+    void createRows(int count, bool current = false)
     {
-        for (QWidget* field : window->grid()->findChildren<QWidget*>(QLatin1String(name))) {
+        createRows(QString::number(count), current);
+        QCOMPARE(window->grid()->rowCount(), count);
+    }
+
+    template <typename T = QWidget> T* field(const char* name, int row) const
+    {
+        for (T* field : window->grid()->findChildren<T*>(QLatin1String(name))) {
             if (field->property("gridRow").toInt() == row)
                 return field;
         }
@@ -42,7 +57,47 @@ struct Window : WindowFixture
     }
 
     void calculate() { find<QPushButton>("cmdcalculate")->click(); }
+
+    RichTextBox* notes() const { return window->notes()->notes(); }
+    // Row n's description; 0 names the notes.
+    RichTextBox* box(int row) const { return row == 0 ? notes() : window->grid()->description(row); }
+
+    // A right-button click in the box, then a click on the menu item.
+    void chooseFromMenu(RichTextBox* box, const char* item)
+    {
+        QTest::mouseClick(box->viewport(), Qt::RightButton, {}, QPoint(8, 6));
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        auto* menu = find<QMenu>("mnuEdit");
+        if (!menu->isVisible()) {
+            QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(8, 6), box->viewport()->mapToGlobal(QPoint(8, 6)));
+            QApplication::sendEvent(box->viewport(), &click);
+        }
+        QTRY_VERIFY(menu->isVisible());
+        auto* action = menu->findChild<QAction*>(QLatin1String(item));
+        QVERIFY2(action, item);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_VERIFY(!menu->isVisible());
+    }
+
+    QStringList allRtf() const
+    {
+        QStringList texts{notes()->textRtf()};
+        for (int row = 1; row <= window->grid()->rowCount(); ++row)
+            texts << box(row)->textRtf();
+        return texts;
+    }
 };
+
+void fill(RichTextBox* box, const QString& text)
+{
+    box->setTextRtf(text);
+    box->selectAll();
+}
+
+RichCharFormat firstFormat(const RichTextBox* box)
+{
+    return box->richText().paragraphs().at(0).runs.at(0).format;
+}
 
 } // namespace
 
@@ -55,42 +110,31 @@ private slots:
     {
         Window w;
         QVERIFY(!w.window->grid()->isVisible());
-        w.createRows(QStringLiteral("10"));
+        w.createRows(10);
         QVERIFY(w.dialogs.shown().isEmpty());
-        QCOMPARE(w.window->grid()->rowCount(), 10);
         QVERIFY(w.window->grid()->isVisible());
         for (const char* name : {"txtserial", "txtproductID", "txtdescription", "cboqty", "txtprice", "cbodiscount",
                                  "txtamount"})
-            QVERIFY2(w.rowField(name, 10)->isVisible(), name);
-        QCOMPARE(w.window->focusWidget(), w.rowField("txtproductID", 1));
+            QVERIFY2(w.field(name, 10)->isVisible(), name);
+        QCOMPARE(w.window->focusWidget(), w.field("txtproductID", 1));
         QVERIFY(w.window->document().options.tableBorders);
-        QVERIFY(!w.rowField("picUp", 1)->isVisibleTo(w.window->grid()));
-        QVERIFY(w.rowField("picDown", 1)->isVisibleTo(w.window->grid()));
-        QVERIFY(w.rowField("picUp", 10)->isVisibleTo(w.window->grid()));
-        QVERIFY(!w.rowField("picDown", 10)->isVisibleTo(w.window->grid()));
-        QCOMPARE(w.rowField("picDown", 3)->toolTip(), QStringLiteral("Move row down"));
-        QCOMPARE(static_cast<QLineEdit*>(w.rowField("txtproductID", 7))->text(), QStringLiteral("7"));
-        QCOMPARE(w.find<QLineEdit>("txtDocNumber")->text().size(), 12);
+        QVERIFY(!w.field("picUp", 1)->isVisibleTo(w.window->grid()));
+        QVERIFY(w.field("picDown", 1)->isVisibleTo(w.window->grid()));
+        QVERIFY(w.field("picUp", 10)->isVisibleTo(w.window->grid()));
+        QVERIFY(!w.field("picDown", 10)->isVisibleTo(w.window->grid()));
+        QCOMPARE(w.field<QLineEdit>("txtproductID", 7)->text(), QStringLiteral("7"));
         QCOMPARE(w.find<QLineEdit>("txttotal")->text(), QStringLiteral("0.00"));
         QVERIFY(w.find<QComboBox>("txtnum")->currentText().isEmpty());
         QVERIFY(w.find<QWidget>("optEdit")->isEnabled());
         QCOMPARE(w.window->document().rowCount(), 10);
     }
 
-    void refusedCountIsEmptiedAndNothingIsBuilt_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::newRow("letters") << QStringLiteral("abc");
-        QTest::newRow("negative") << QStringLiteral("-4");
-        QTest::newRow("too many") << QStringLiteral("66");
-    }
-
+    // Every refusal takes the same path here; the reasons are checked on the command.
     void refusedCountIsEmptiedAndNothingIsBuilt()
     {
-        QFETCH(QString, count);
         Window w;
-        w.createRows(count);
-        QCOMPARE(w.dialogs.shown().size(), 1);
+        w.createRows(QStringLiteral("abc"));
+        QCOMPARE(w.dialogs.shownTexts(), QStringList{QStringLiteral("Please enter only numbers")});
         QCOMPARE(w.window->grid()->rowCount(), 0);
         QVERIFY(w.find<QComboBox>("txtnum")->currentText().isEmpty());
     }
@@ -98,25 +142,25 @@ private slots:
     void calculateShowsAmountsAndTotals()
     {
         Window w;
-        w.createRows(QStringLiteral("2"));
-        static_cast<QComboBox*>(w.rowField("cboqty", 1))->setEditText(QStringLiteral("4"));
-        static_cast<QLineEdit*>(w.rowField("txtprice", 1))->setText(QStringLiteral("9.99"));
-        static_cast<QComboBox*>(w.rowField("cbodiscount", 1))->setEditText(QStringLiteral("12.5"));
+        w.createRows(2);
+        w.field<QComboBox>("cboqty", 1)->setEditText(QStringLiteral("4"));
+        w.field<QLineEdit>("txtprice", 1)->setText(QStringLiteral("9.99"));
+        w.field<QComboBox>("cbodiscount", 1)->setEditText(QStringLiteral("12.5"));
         w.find<QComboBox>("cboDocTaxPercent")->setEditText(QStringLiteral("10"));
         w.calculate();
-        QCOMPARE(static_cast<QLineEdit*>(w.rowField("txtamount", 1))->text(), QStringLiteral("34.97"));
+        QCOMPARE(w.field<QLineEdit>("txtamount", 1)->text(), QStringLiteral("34.97"));
         QCOMPARE(w.find<QLineEdit>("txtsubtotal")->text(), QStringLiteral("34.97"));
         QCOMPARE(w.find<QLineEdit>("txttaxAmt")->text(), QStringLiteral("3.50"));
         QCOMPARE(w.find<QLineEdit>("txttotal")->text(), QStringLiteral("38.47"));
         QCOMPARE(w.find<QLabel>("lbltaxpercent")->text(), QStringLiteral("Tax 10.00% :"));
-        QCOMPARE(w.rowField("cboqty", 2)->property("grey").toBool(), true);
+        QCOMPARE(w.field("cboqty", 2)->property("grey").toBool(), true);
     }
 
     void pastedLettersAreReported()
     {
         Window w;
-        w.createRows(QStringLiteral("2"));
-        auto* price = static_cast<QLineEdit*>(w.rowField("txtprice", 2));
+        w.createRows(2);
+        auto* price = w.field<QLineEdit>("txtprice", 2);
         price->setText(QStringLiteral("12"));
         price->setFocus();
         price->selectAll();
@@ -125,32 +169,31 @@ private slots:
         price->insert(QStringLiteral("xyz"));  // what a paste leaves
         w.calculate();
         QCOMPARE(w.dialogs.shownTexts().last(), QStringLiteral("Type mismatch 13"));
-        QCOMPARE(static_cast<QLineEdit*>(w.rowField("txtamount", 1))->text(), QStringLiteral("0.00"));
+        QCOMPARE(w.field<QLineEdit>("txtamount", 1)->text(), QStringLiteral("0.00"));
     }
 
     void rowMoveKeepsRichTextAndColours()
     {
         Window w;
-        w.createRows(QStringLiteral("3"));
-        auto* first = static_cast<RichTextBox*>(w.rowField("txtdescription", 1));
-        first->setTextRtf(QStringLiteral("first row"));
-        const QString firstRtf = first->textRtf();
-        static_cast<QComboBox*>(w.rowField("cboqty", 2))->setEditText(QStringLiteral("5"));
+        w.createRows(3);
+        w.box(1)->setTextRtf(QStringLiteral("first row"));
+        const QString firstRtf = w.box(1)->textRtf();
+        w.field<QComboBox>("cboqty", 2)->setEditText(QStringLiteral("5"));
         w.calculate();
-        QVERIFY(w.rowField("cboqty", 1)->property("grey").toBool());
-        static_cast<QToolButton*>(w.rowField("picDown", 1))->click();
-        QCOMPARE(static_cast<RichTextBox*>(w.rowField("txtdescription", 2))->textRtf(), firstRtf);
-        QCOMPARE(static_cast<QLineEdit*>(w.rowField("txtproductID", 1))->text(), QStringLiteral("2"));
-        QCOMPARE(static_cast<QLineEdit*>(w.rowField("txtserial", 1))->text(), QStringLiteral("1"));
-        QVERIFY(w.rowField("cboqty", 1)->property("grey").toBool());  // until the next calculation
-        static_cast<QToolButton*>(w.rowField("picUp", 2))->click();
-        QCOMPARE(static_cast<RichTextBox*>(w.rowField("txtdescription", 1))->textRtf(), firstRtf);
+        QVERIFY(w.field("cboqty", 1)->property("grey").toBool());
+        w.field<QToolButton>("picDown", 1)->click();
+        QCOMPARE(w.box(2)->textRtf(), firstRtf);
+        QCOMPARE(w.field<QLineEdit>("txtproductID", 1)->text(), QStringLiteral("2"));
+        QCOMPARE(w.field<QLineEdit>("txtserial", 1)->text(), QStringLiteral("1"));
+        QVERIFY(w.field("cboqty", 1)->property("grey").toBool());  // until the next calculation
+        w.field<QToolButton>("picUp", 2)->click();
+        QCOMPARE(w.box(1)->textRtf(), firstRtf);
     }
 
     void exclusionBoxesHideTheirLines()
     {
         Window w;
-        w.createRows(QStringLiteral("1"));
+        w.createRows(1);
         w.find<QLineEdit>("txtpaid")->setText(QStringLiteral("5.00"));
         w.find<QCheckBox>("chkPaidX")->click();
         QVERIFY(!w.find<QCheckBox>("chkPaidX")->isChecked());
@@ -173,17 +216,15 @@ private slots:
         w.createRows(QStringLiteral("20"));
         QCOMPARE(w.dialogs.shownTexts().last(),
                  QStringLiteral("Maximum of 19  rows allowed for multiline Description."));
-        w.createRows(QStringLiteral("19"));
-        QCOMPARE(w.window->grid()->rowCount(), 19);
-        const int tall = w.rowField("txtdescription", 1)->height();
-        QVERIFY(tall >= 4 * w.rowField("txtproductID", 1)->height());
-        QCOMPARE(w.rowField("txtproductID", 2)->y(), w.rowField("txtdescription", 2)->y());
+        w.createRows(19);
+        QVERIFY(w.box(1)->height() >= 4 * w.field("txtproductID", 1)->height());
+        QCOMPARE(w.field("txtproductID", 2)->y(), w.box(2)->y());
     }
 
     void pageScrollsInTwipSteps()
     {
         Window w;
-        w.createRows(QStringLiteral("65"));
+        w.createRows(65);
         w.window->resize(1200, 700);
         QTest::qWait(50);
         QScrollBar* bar = w.find<QScrollArea>("PicOuter")->verticalScrollBar();
@@ -199,11 +240,150 @@ private slots:
         w.window->close();
         QVERIFY(w.dialogs.shown().isEmpty());
         w.window->show();
-        w.createRows(QStringLiteral("1"));
+        w.createRows(1);
         w.dialogs.setNextAnswer(DialogAnswer::Cancel);
         w.window->close();
         QCOMPARE(w.dialogs.shown().last().title, QStringLiteral("Close without saving"));
         QVERIFY(w.window->isVisible());
+    }
+
+    // The notes hold the focus first: a right-click on a description must take the commands from them.
+    void menuFormatsTheClickedBoxOnly_data()
+    {
+        QTest::addColumn<int>("row");  // 0: the notes
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("row 2 bold after regular") << 2 << QStringLiteral("mnubold") << QStringLiteral("bold") << true;
+        QTest::newRow("row 2 regular") << 2 << QStringLiteral("mnuregular") << QStringLiteral("bold") << false;
+        QTest::newRow("row 3 italic") << 3 << QStringLiteral("mnuitalic") << QStringLiteral("italic") << true;
+        QTest::newRow("notes strikeout") << 0 << QStringLiteral("mnustrike") << QStringLiteral("strike") << true;
+    }
+
+    void menuFormatsTheClickedBoxOnly()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, item);
+        QFETCH(QString, attribute);
+        QFETCH(bool, expected);
+        Window w;
+        w.createRows(3);
+        for (int n = 0; n <= 3; ++n)
+            fill(w.box(n), QStringLiteral("text %1").arg(n));
+        // Bold has to show on a description, whose template font is bold already.
+        if (item == QLatin1String("mnubold") && row > 0)
+            w.chooseFromMenu(w.box(row), "mnuregular");
+        w.notes()->setFocus();
+        QTRY_VERIFY(w.window->editor()->state().richTextTarget.notesHasFocus());
+        QStringList before = w.allRtf();
+        w.chooseFromMenu(w.box(row), item.toLatin1().constData());
+
+        const RichCharFormat format = firstFormat(w.box(row));
+        const QMap<QString, bool> attributes{{QStringLiteral("bold"), format.bold},
+                                             {QStringLiteral("italic"), format.italic},
+                                             {QStringLiteral("strike"), format.strike}};
+        QCOMPARE(attributes.value(attribute), expected);
+        QCOMPARE(w.window->editor()->state().richTextTarget.notesHasFocus(), row == 0);
+        QStringList after = w.allRtf();
+        QVERIFY(after.takeAt(row) != before.takeAt(row));
+        QCOMPARE(after, before);
+    }
+
+    void productIdMakesItsRowCurrent()
+    {
+        Window w;
+        w.createRows(3);
+        w.window->grid()->productId(3)->setFocus();
+        QTRY_COMPARE(w.window->editor()->state().richTextTarget.currentDescRow(), 3);
+        fill(w.box(3), QStringLiteral("third"));
+        w.find<QMenu>("mnuEdit")->findChild<QAction*>(QStringLiteral("mnuitalic"))->trigger();
+        QVERIFY(firstFormat(w.box(3)).italic);
+    }
+
+    void rowsAddedByCurrentCreateRowsHaveTheMenu()
+    {
+        Window w;
+        w.createRows(2);
+        w.createRows(4, true);
+        for (int row = 1; row <= 4; ++row)
+            fill(w.box(row), QStringLiteral("row %1").arg(row));
+        w.chooseFromMenu(w.box(4), "mnuitalic");
+        QVERIFY(firstFormat(w.box(4)).italic);
+        for (int row = 1; row <= 3; ++row)
+            QVERIFY(!firstFormat(w.box(row)).italic);
+    }
+
+    void openingResetsTheCurrentRow()
+    {
+        Window w;
+        w.createRows(2);
+        w.box(2)->setFocus();
+        QTRY_COMPARE(w.window->editor()->state().richTextTarget.currentDescRow(), 2);
+        emit w.window->savedDocs()->openRequested(QString());
+        QCOMPARE(w.window->editor()->state().richTextTarget.currentDescRow(), 0);
+    }
+
+    // Refused and cancelled pictures are checked on the menu commands.
+    void imagesGoWhereTheirRuleSays_data()
+    {
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<int>("row");  // the box focused before: 0 the notes
+        QTest::addColumn<bool>("intoNotes");  // the notes take a line break and the tag; else row 1 takes them
+        QTest::newRow("button, focus in a row") << true << 1 << true;
+        QTest::newRow("menu in the notes") << false << 0 << true;
+        QTest::newRow("menu in a row") << false << 1 << false;
+    }
+
+    void imagesGoWhereTheirRuleSays()
+    {
+        QFETCH(bool, button);
+        QFETCH(int, row);
+        QFETCH(bool, intoNotes);
+        Window w;
+        w.createRows(1);
+        fill(w.box(0), QStringLiteral("abc"));
+        fill(w.box(1), QStringLiteral("abc"));
+        const QByteArray jpeg800x600 = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
+        const QString path = TestSupport::writeFile(w.dir.filePath(QStringLiteral("picture.jpg")), jpeg800x600);
+        const QString tag = ImageTag::forFile(path).value_or(QString());
+        QVERIFY(!tag.isEmpty());
+        w.dialogs.setNextFile(path);
+        if (button) {
+            w.box(row)->setFocus();
+            w.find<QPushButton>("cmdaddImage")->click();
+        } else {
+            w.chooseFromMenu(w.box(row), "mnuAddAnImage");
+        }
+        QCOMPARE(w.dialogs.fileTitles(), QStringList{QStringLiteral("Please select the image file")});
+        QCOMPARE(w.notes()->toPlainText(), intoNotes ? QStringLiteral("\n") + tag : QStringLiteral("abc"));
+        QCOMPARE(w.box(1)->toPlainText(),
+                 intoNotes ? QStringLiteral("abc") : QStringLiteral("abc\n") + tag + QStringLiteral("\n"));
+        QVERIFY(w.dialogs.shown().isEmpty());
+    }
+
+    void formattingSurvivesSaveAndOpen()
+    {
+        Window w;
+        w.createRows(2);
+        w.window->header()->docNumberEdit()->setText(QStringLiteral("RT-1"));
+        fill(w.box(2), QStringLiteral("second row"));
+        w.chooseFromMenu(w.box(2), "mnuitalic");
+        w.chooseFromMenu(w.box(2), "mnuunderline");
+        fill(w.box(0), QStringLiteral("see notes"));
+        w.chooseFromMenu(w.box(0), "mnustrike");
+        const QStringList saved = w.allRtf();
+        w.window->saveDocument();
+        QVERIFY2(w.dialogs.shownTexts().join(QString()).contains(QStringLiteral("successfully saved")),
+                 qPrintable(w.dialogs.shownTexts().join(QLatin1Char('|'))));
+
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.createRows(2);  // a new blank document in between
+        QVERIFY(w.allRtf() != saved);
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        emit w.window->savedDocs()->openRequested(QStringLiteral("RT-1"));
+        QCOMPARE(w.allRtf(), saved);
+        QVERIFY(firstFormat(w.box(2)).italic);
+        QVERIFY(firstFormat(w.box(0)).strike);
     }
 };
 
