@@ -1,12 +1,17 @@
-#include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "WindowFixture.h"
 #include "store/CompanyRepository.h"
 #include "store/CompanySaveCommand.h"
-#include "store/Database.h"
 #include "store/LetterheadSettings.h"
+#include "store/widgets/SettingsPanel.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -24,7 +29,7 @@ public:
     QStringList filters;
 };
 
-// A database, a settings file and a logo picture in one temporary folder.
+// A database, a settings file, a logo picture and a text file named like one in one temporary folder.
 struct Fixture
 {
     QTemporaryDir dir;
@@ -38,28 +43,18 @@ struct Fixture
         QImage logo(40, 20, QImage::Format_RGB32);
         logo.fill(Qt::blue);
         logo.save(picture());
-        TestSupport::writeFile(notAPicture(), "plain text, no image");
+        TestSupport::writeFile(file(QStringLiteral("not a picture")), "plain text, no image");
     }
-    QString picture() const { return dir.filePath(QStringLiteral("logo.jpg")); }
-    QString notAPicture() const { return dir.filePath(QStringLiteral("notes.jpg")); }
-    QString missing() const { return dir.filePath(QStringLiteral("gone.gif")); }
+    // "picture", "not a picture", "missing"; anything else is no file.
     QString file(const QString& kind) const
     {
-        if (kind == QLatin1String("picture"))
-            return picture();
-        if (kind == QLatin1String("not a picture"))
-            return notAPicture();
-        if (kind == QLatin1String("missing"))
-            return missing();
-        return QString();
+        static const QMap<QString, QString> names{{QStringLiteral("picture"), QStringLiteral("logo.jpg")},
+                                                  {QStringLiteral("not a picture"), QStringLiteral("notes.jpg")},
+                                                  {QStringLiteral("missing"), QStringLiteral("gone.gif")}};
+        return names.contains(kind) ? dir.filePath(names[kind]) : QString();
     }
+    QString picture() const { return file(QStringLiteral("picture")); }
     CompanyProfile stored() { return CompanyRepository(database).loadDefault().value_or(CompanyProfile()); }
-    // Marks both alignment keys so a test can tell which ones an action wrote.
-    void markAlignmentKeys()
-    {
-        settings.save(SettingsStore::AlignLeft, NotWritten);
-        settings.save(SettingsStore::AddressRight, NotWritten);
-    }
 };
 
 CompanyProfile profileOf(const QString& name, const QString& taxPercent)
@@ -73,6 +68,33 @@ CompanyProfile profileOf(const QString& name, const QString& taxPercent)
     return profile;
 }
 
+// The main window over a fresh database, with a logo picture beside it.
+struct Window : WindowFixture
+{
+    Window()
+    {
+        QImage logo(30, 30, QImage::Format_RGB32);
+        logo.fill(Qt::red);
+        logo.save(logoFile());
+    }
+    void load()
+    {
+        make();
+        QVERIFY(window->load(defaultDatabase()));
+    }
+    QString logoFile() const { return dir.filePath(QStringLiteral("logo.jpg")); }
+    SettingsPanel* panel() const { return window->settingsPanel(); }
+    void openViaMenu() { window->findChild<QAction*>(QStringLiteral("mnusettings"))->trigger(); }
+};
+
+// "left", "right", "both" or "" for the alignment box that is ticked.
+QString checkedBox(const LetterheadSettings& letterhead)
+{
+    if (letterhead.alignLeft())
+        return letterhead.addressRight() ? QStringLiteral("both") : QStringLiteral("left");
+    return letterhead.addressRight() ? QStringLiteral("right") : QString();
+}
+
 } // namespace
 
 class TestCompanySettings : public QObject
@@ -80,15 +102,6 @@ class TestCompanySettings : public QObject
     Q_OBJECT
 
 private slots:
-    void updateStatementIsExact()
-    {
-        CompanyProfile profile = profileOf(QStringLiteral("Joe's Bakery"), QStringLiteral("7"));
-        profile.address = QStringLiteral("O'Hara Lane");
-        QCOMPARE(CompanySaveCommand::updateStatement(profile),
-                 QStringLiteral("UPDATE tblcompany SET CompanyName = 'Joe''s Bakery', CompanyAddress = 'O''Hara Lane', "
-                                "CurrencySymbol = '\u20ac', TaxName = 'VAT', TaxPercent = 7 WHERE Default = 'Yes' "));
-    }
-
     void savedProfileReadsBack_data()
     {
         QTest::addColumn<QString>("name");
@@ -175,18 +188,16 @@ private slots:
         QTest::addColumn<QString>("checkedBefore");  // "", "left" or "right"
         QTest::addColumn<QString>("box");
         QTest::addColumn<bool>("check");
-        QTest::addColumn<bool>("leftAfter");
-        QTest::addColumn<bool>("rightAfter");
+        QTest::addColumn<QString>("checkedAfter");
         QTest::addColumn<QString>("storedLeft");
         QTest::addColumn<QString>("storedRight");
-        QTest::newRow("left over right") << "right" << "left" << true << true << false << "1" << "0";
-        QTest::newRow("right over left") << "left" << "right" << true << false << true << "0" << "1";
-        QTest::newRow("left alone") << "" << "left" << true << true << false << "1" << NotWritten;
-        QTest::newRow("right alone") << "" << "right" << true << false << true << NotWritten << "1";
-        QTest::newRow("uncheck left") << "left" << "left" << false << false << false << "0" << NotWritten;
-        QTest::newRow("uncheck right") << "right" << "right" << false << false << false << NotWritten << "0";
-        QTest::newRow("unchanged box stores nothing") << "" << "left" << false << false << false << NotWritten
-                                                      << NotWritten;
+        QTest::newRow("left over right") << "right" << "left" << true << "left" << "1" << "0";
+        QTest::newRow("right over left") << "left" << "right" << true << "right" << "0" << "1";
+        QTest::newRow("left alone") << "" << "left" << true << "left" << "1" << NotWritten;
+        QTest::newRow("right alone") << "" << "right" << true << "right" << NotWritten << "1";
+        QTest::newRow("uncheck left") << "left" << "left" << false << "" << "0" << NotWritten;
+        QTest::newRow("uncheck right") << "right" << "right" << false << "" << NotWritten << "0";
+        QTest::newRow("unchanged box stores nothing") << "" << "left" << false << "" << NotWritten << NotWritten;
     }
 
     void alignmentPair()
@@ -194,21 +205,20 @@ private slots:
         QFETCH(QString, checkedBefore);
         QFETCH(QString, box);
         QFETCH(bool, check);
-        QFETCH(bool, leftAfter);
-        QFETCH(bool, rightAfter);
+        QFETCH(QString, checkedAfter);
         QFETCH(QString, storedLeft);
         QFETCH(QString, storedRight);
         Fixture f;
         LetterheadSettings letterhead(f.settings, f.dialogs);
         letterhead.setAlignLeft(checkedBefore == QLatin1String("left"));
         letterhead.setAddressRight(checkedBefore == QLatin1String("right"));
-        f.markAlignmentKeys();
+        f.settings.save(SettingsStore::AlignLeft, NotWritten);
+        f.settings.save(SettingsStore::AddressRight, NotWritten);
         if (box == QLatin1String("left"))
             letterhead.setAlignLeft(check);
         else
             letterhead.setAddressRight(check);
-        QCOMPARE(letterhead.alignLeft(), leftAfter);
-        QCOMPARE(letterhead.addressRight(), rightAfter);
+        QCOMPARE(checkedBox(letterhead), checkedAfter);
         QCOMPARE(f.settings.get(SettingsStore::AlignLeft), storedLeft);
         QCOMPARE(f.settings.get(SettingsStore::AddressRight), storedRight);
     }
@@ -216,18 +226,16 @@ private slots:
     void layoutWithoutLogoAsksForOne_data()
     {
         QTest::addColumn<QString>("chosen");  // what the file dialog returns
-        QTest::addColumn<QString>("storedPath");
         QTest::addColumn<bool>("noFileNotice");
         QTest::addColumn<bool>("pictureShown");
-        QTest::newRow("cancelled") << "" << "" << true << false;
-        QTest::newRow("picture") << "picture" << "picture" << false << true;
-        QTest::newRow("not a picture") << "not a picture" << "not a picture" << false << false;
+        QTest::newRow("cancelled") << "" << true << false;
+        QTest::newRow("picture") << "picture" << false << true;
+        QTest::newRow("not a picture") << "not a picture" << false << false;
     }
 
     void layoutWithoutLogoAsksForOne()
     {
         QFETCH(QString, chosen);
-        QFETCH(QString, storedPath);
         QFETCH(bool, noFileNotice);
         QFETCH(bool, pictureShown);
         Fixture f;
@@ -241,82 +249,62 @@ private slots:
                                             "Please browse now for the image file.")});
         QCOMPARE(f.dialogs.fileTitles(), QStringList{QStringLiteral("Please select the image file")});
         QCOMPARE(f.dialogs.filters, QStringList{QStringLiteral("Image Files (*.gif;*.jpg)|*.gif;*.jpg")});
-        QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(storedPath));
-        QCOMPARE(letterhead.logoPath(), f.file(storedPath));
+        QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(chosen));
+        QCOMPARE(letterhead.logoPath(), f.file(chosen));
         QCOMPARE(letterhead.noFileNoticeVisible(), noFileNotice);
         QCOMPARE(!letterhead.logo().isNull(), pictureShown);
     }
 
-    void layoutWithLogoStoresOnly()
+    // What the user does with a logo stored: browse (the file dialog returns `chosen`), choose the first
+    // layout, unselect the layout or remove the logo.
+    void actionsWithAStoredLogo_data()
     {
-        Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.picture());
-        LetterheadSettings letterhead(f.settings, f.dialogs);
-        letterhead.openLogoAndLayout();
-        letterhead.chooseLayout(0);
-        QCOMPARE(f.settings.get(SettingsStore::Layout), QStringLiteral("0"));
-        QVERIFY(f.dialogs.shown().isEmpty());
-        QVERIFY(f.dialogs.fileTitles().isEmpty());
-    }
-
-    void browseLogo_data()
-    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<bool>("layoutSelected");
-        QTest::addColumn<QString>("storedPath");
+        QTest::addColumn<QString>("layoutAfter");
+        QTest::addColumn<QString>("logoAfter");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("picture, no layout") << "picture" << false << "picture"
-                                            << QStringList{QStringLiteral("Please select a Layout option now.")};
-        QTest::newRow("picture, layout chosen") << "picture" << true << "picture" << QStringList();
-        QTest::newRow("not a picture, no layout") << "not a picture" << false << "not a picture" << QStringList();
-        QTest::newRow("cancel keeps stored path") << "" << false << "picture" << QStringList();
+        const QStringList none;
+        QTest::newRow("browse picture, no layout") << "" << "browse" << "picture" << "" << "picture"
+                                                   << QStringList{QStringLiteral("Please select a Layout option now.")};
+        QTest::newRow("browse picture, layout chosen") << "2" << "browse" << "picture" << "2" << "picture" << none;
+        QTest::newRow("browse not a picture") << "" << "browse" << "not a picture" << "" << "not a picture" << none;
+        QTest::newRow("browse cancelled keeps path") << "" << "browse" << "" << "" << "picture" << none;
+        QTest::newRow("layout only stored") << "" << "layout 0" << "" << "0" << "picture" << none;
+        QTest::newRow("unselect layout keeps logo") << "1" << "unselect" << "" << "" << "picture" << none;
+        QTest::newRow("remove logo empties both") << "1" << "remove" << "" << "" << "" << none;
     }
 
-    void browseLogo()
+    void actionsWithAStoredLogo()
     {
+        QFETCH(QString, layout);
+        QFETCH(QString, action);
         QFETCH(QString, chosen);
-        QFETCH(bool, layoutSelected);
-        QFETCH(QString, storedPath);
+        QFETCH(QString, layoutAfter);
+        QFETCH(QString, logoAfter);
         QFETCH(QStringList, messages);
         Fixture f;
         f.settings.save(SettingsStore::CompanyLogoPath, f.picture());
-        if (layoutSelected)
-            f.settings.save(SettingsStore::Layout, QStringLiteral("2"));
+        f.settings.save(SettingsStore::Layout, layout);
         LetterheadSettings letterhead(f.settings, f.dialogs);
         letterhead.openLogoAndLayout();
-        f.dialogs.clear();
+        QVERIFY(f.dialogs.shown().isEmpty());
         f.dialogs.setNextFile(f.file(chosen));
-        letterhead.browseLogo();
-        QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(storedPath));
-        QCOMPARE(f.dialogs.shownTexts(), messages);
-        QVERIFY(!letterhead.noFileNoticeVisible());
-    }
-
-    void unselectAndRemove_data()
-    {
-        QTest::addColumn<bool>("remove");
-        QTest::addColumn<QString>("logoAfter");
-        QTest::newRow("unselect layout keeps logo") << false << "picture";
-        QTest::newRow("remove logo empties both") << true << "";
-    }
-
-    void unselectAndRemove()
-    {
-        QFETCH(bool, remove);
-        QFETCH(QString, logoAfter);
-        Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.picture());
-        f.settings.save(SettingsStore::Layout, QStringLiteral("1"));
-        LetterheadSettings letterhead(f.settings, f.dialogs);
-        letterhead.openLogoAndLayout();
-        if (remove)
-            letterhead.removeLogo();
-        else
+        if (action == QLatin1String("browse"))
+            letterhead.browseLogo();
+        else if (action == QLatin1String("layout 0"))
+            letterhead.chooseLayout(0);
+        else if (action == QLatin1String("unselect"))
             letterhead.unselectLayout();
-        QCOMPARE(f.settings.get(SettingsStore::Layout), QString());
+        else
+            letterhead.removeLogo();
+        QCOMPARE(f.dialogs.fileTitles().size(), action == QLatin1String("browse") ? 1 : 0);
+        QCOMPARE(f.settings.get(SettingsStore::Layout), layoutAfter);
+        QCOMPARE(letterhead.layout(), layoutAfter.isEmpty() ? int(LetterheadSettings::NoLayout) : layoutAfter.toInt());
         QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(logoAfter));
-        QCOMPARE(letterhead.layout(), int(LetterheadSettings::NoLayout));
-        QCOMPARE(letterhead.logo().isNull(), remove);
+        QCOMPARE(f.dialogs.shownTexts(), messages);
+        QCOMPARE(letterhead.logo().isNull(), logoAfter != QLatin1String("picture"));
         QVERIFY(!letterhead.noFileNoticeVisible());
     }
 
@@ -329,17 +317,15 @@ private slots:
         QTest::addColumn<int>("selected");
         QTest::addColumn<bool>("askedForLogo");
         QTest::addColumn<bool>("noFileNotice");
-        QTest::addColumn<bool>("leftChecked");
-        QTest::addColumn<bool>("rightChecked");
-        QTest::newRow("fresh user") << "" << "" << "" << "" << -1 << false << false << false << false;
-        QTest::newRow("third layout") << "picture" << "2" << "" << "" << 2 << false << false << false << false;
-        QTest::newRow("layout without logo asks") << "" << "1" << "" << "" << 1 << true << true << false << false;
-        QTest::newRow("missing logo file") << "missing" << "0" << "" << "" << 0 << false << true << false << false;
-        QTest::newRow("align left") << "" << "" << "1" << "0" << -1 << false << false << true << false;
-        QTest::newRow("address right") << "" << "" << "0" << "1" << -1 << false << false << false << true;
-        QTest::newRow("both stored, right wins") << "" << "" << "1" << "1" << -1 << false << false << false << true;
-        QTest::newRow("layout out of range") << "picture" << "7" << "yes" << "" << -1 << false << false << false
-                                             << false;
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("fresh user") << "" << "" << "" << "" << -1 << false << false << "";
+        QTest::newRow("third layout") << "picture" << "2" << "" << "" << 2 << false << false << "";
+        QTest::newRow("layout without logo asks") << "" << "1" << "" << "" << 1 << true << true << "";
+        QTest::newRow("missing logo file") << "missing" << "0" << "" << "" << 0 << false << true << "";
+        QTest::newRow("align left") << "" << "" << "1" << "0" << -1 << false << false << "left";
+        QTest::newRow("address right") << "" << "" << "0" << "1" << -1 << false << false << "right";
+        QTest::newRow("both stored, right wins") << "" << "" << "1" << "1" << -1 << false << false << "right";
+        QTest::newRow("layout out of range") << "picture" << "7" << "yes" << "" << -1 << false << false << "";
     }
 
     void openingThePanel()
@@ -351,8 +337,7 @@ private slots:
         QFETCH(int, selected);
         QFETCH(bool, askedForLogo);
         QFETCH(bool, noFileNotice);
-        QFETCH(bool, leftChecked);
-        QFETCH(bool, rightChecked);
+        QFETCH(QString, checked);
         Fixture f;
         f.settings.save(SettingsStore::CompanyLogoPath, f.file(logo));
         f.settings.save(SettingsStore::Layout, layout);
@@ -364,8 +349,7 @@ private slots:
         QCOMPARE(letterhead.layout(), selected);
         QCOMPARE(f.dialogs.fileTitles().size(), askedForLogo ? 1 : 0);
         QCOMPARE(letterhead.noFileNoticeVisible(), noFileNotice);
-        QCOMPARE(letterhead.alignLeft(), leftChecked);
-        QCOMPARE(letterhead.addressRight(), rightChecked);
+        QCOMPARE(checkedBox(letterhead), checked);
         QCOMPARE(letterhead.logo().isNull(), logo != QLatin1String("picture"));
         if (selected >= 0)
             QCOMPARE(f.settings.get(SettingsStore::Layout), QString::number(selected));
@@ -389,6 +373,96 @@ private slots:
         QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Exclamation);
         QVERIFY(letterhead.noFileNoticeVisible());
         QCOMPARE(letterhead.layout(), 2);  // the remaining steps still ran
+    }
+
+    // The panel in the window: stored choices shown on opening, edits reaching the document at once and
+    // dropped when it closes unsaved.
+    void panelShowsStoredChoicesAndDropsUnsavedEdits()
+    {
+        Window w;
+        w.settings.save(SettingsStore::CompanyLogoPath, w.logoFile());
+        w.settings.save(SettingsStore::Layout, QStringLiteral("2"));
+        w.settings.save(SettingsStore::AddressRight, QStringLiteral("1"));
+        w.load();
+        QVERIFY(w.database.execute(QStringLiteral("UPDATE tblcompany SET CompanyName = 'Joe''s Bakery'")).ok);
+        QVERIFY(!w.panel()->isVisibleTo(w.window.get()));
+        w.openViaMenu();
+        QVERIFY(w.find<QCheckBox>("chkshowsettings")->isChecked());
+        QVERIFY(w.panel()->isVisibleTo(w.window.get()));
+        QVERIFY(w.panel()->layoutOption(2)->isChecked());
+        QVERIFY(w.find<QCheckBox>("chkAddressRight")->isChecked());
+        QVERIFY(!w.find<QCheckBox>("chkAlignLeft")->isChecked());
+        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), w.logoFile());
+        QVERIFY(!w.find<QLabel>("ImageLogo")->pixmap().isNull());
+        QCOMPARE(w.find<QLineEdit>("txtCompanyName")->text(), QStringLiteral("Joe's Bakery"));
+        QCOMPARE(w.find<QLineEdit>("txtDb")->text(), w.database.path());
+        QVERIFY(w.dialogs.shown().isEmpty());
+
+        w.find<QLineEdit>("txtCompanyName")->setText(QStringLiteral("Unsaved Name"));
+        w.find<QComboBox>("txtcurrencysymbol")->setCurrentText(QStringLiteral("\u00a3"));
+        QCOMPARE(w.window->document().company.name, QStringLiteral("Unsaved Name"));
+        QCOMPARE(w.window->document().company.currencySymbol, QStringLiteral("\u00a3"));
+        QTest::mouseClick(w.find<QPushButton>("cmdExit"), Qt::LeftButton);
+        QVERIFY(!w.find<QCheckBox>("chkshowsettings")->isChecked());
+        QVERIFY(!w.panel()->isVisibleTo(w.window.get()));
+        QVERIFY(w.find<QLabel>("ImageLogo")->pixmap().isNull());
+        QCOMPARE(w.find<QLineEdit>("txtCompanyName")->text(), QStringLiteral("Joe's Bakery"));
+        QCOMPARE(w.window->document().company.name, QStringLiteral("Joe's Bakery"));
+    }
+
+    void panelButtonsWriteThrough()
+    {
+        Window w;
+        w.load();
+        w.openViaMenu();
+        w.find<QLineEdit>("txtCompanyName")->setText(QStringLiteral("Joe's Bakery"));
+        w.find<QComboBox>("cboTaxPercent")->setCurrentText(QStringLiteral(" 7 "));
+        QTest::mouseClick(w.find<QPushButton>("cmdsaveCoName"), Qt::LeftButton);
+        QCOMPARE(w.dialogs.shownTexts(), QStringList{QStringLiteral("Settings successfully saved.")});
+        QCOMPARE(w.find<QComboBox>("cboTaxPercent")->currentText(), QStringLiteral("7"));
+        QCOMPARE(CompanyRepository(w.database).loadDefault()->name, QStringLiteral("Joe's Bakery"));
+        QCOMPARE(w.window->document().company.taxPercent, QStringLiteral("7"));
+
+        w.dialogs.setNextFile(w.logoFile());
+        w.panel()->layoutOption(1)->click();
+        QCOMPARE(w.dialogs.fileTitles(), QStringList{QStringLiteral("Please select the image file")});
+        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), w.logoFile());
+        QCOMPARE(w.settings.get(SettingsStore::Layout), QStringLiteral("1"));
+        QTest::mouseClick(w.find<QPushButton>("cmdremove"), Qt::LeftButton);
+        QVERIFY(!w.panel()->layoutOption(1)->isChecked());
+        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), QString());
+        QCOMPARE(w.settings.get(SettingsStore::CompanyLogoPath), QString());
+    }
+
+    void panelHelpButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("helpStart");
+        QTest::newRow("company") << "cmdcohelp"
+                                 << "Enter your Company Name, Address, Currency Symbol and optional Tax information "
+                                    "and click the 'Save' button";
+        QTest::newRow("tax") << "cmdtaxhelp" << "Tax value here will be used in created documents.\r\n\r\n";
+        QTest::newRow("align") << "cmdAlignHelp" << "By default heading is centred.\r\n\r\nSelect this checkbox to "
+                                                    "align Company Name and Address to the TOP LEFT";
+        QTest::newRow("address") << "cmdAddrRightHelp" << "By default heading is centred.\r\n\r\nSelect this "
+                                                          "checkbox to align Company Name on Left; Address on Right.";
+        QTest::newRow("browse") << "cmdbrowsehelp" << "To use logo on your document heading, browse";
+        QTest::newRow("layout") << "cmdlogohelp" << "If a logo has been set at 2. please select an option here";
+        QTest::newRow("database") << "cmdcreateDBhelp" << "By clicking the button on the left, you will create";
+    }
+
+    void panelHelpButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, helpStart);
+        Window w;
+        w.load();
+        auto* help = w.window->findChild<QPushButton*>(button);
+        QVERIFY(help);
+        help->click();
+        QCOMPARE(w.dialogs.shown().size(), 1);
+        QCOMPARE(w.dialogs.shown().first().icon, DialogIcon::Information);
+        QVERIFY2(w.dialogs.shownTexts().first().startsWith(helpStart), qPrintable(w.dialogs.shownTexts().first()));
     }
 };
 
