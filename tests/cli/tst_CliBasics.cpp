@@ -22,19 +22,27 @@ private slots:
         QVERIFY(version.out.startsWith("tallywick-cli "));
     }
 
+    // Every command refuses arguments it cannot use with the usage exit code.
     void usageErrors_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no command") << QStringList();
-        QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")};
-        QTest::newRow("db without value") << QStringList{QStringLiteral("company"), QStringLiteral("--db")};
+        QTest::addColumn<QString>("arguments");
+        QTest::newRow("no command") << QString();
+        QTest::newRow("unknown command") << "frobnicate";
+        QTest::newRow("db without value") << "company --db";
+        QTest::newRow("save without file") << "save";
+        QTest::newRow("unknown order") << "list --order size";
+        QTest::newRow("purge bad date") << "purge 4-Dec-2026 2026-12-05";
+        QTest::newRow("compact with argument") << "compact now";
+        QTest::newRow("import without file") << "import-legacy";
+        QTest::newRow("jpeg-size without file") << "jpeg-size";
+        QTest::newRow("render without document") << "render";
     }
 
     void usageErrors()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QTemporaryDir home;
-        QCOMPARE(runCli(arguments, home.path()).exitCode, 1);
+        QCOMPARE(runCli(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts), home.path()).exitCode, 1);
     }
 
     void companyOfANewDatabase()

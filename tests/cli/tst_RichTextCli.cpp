@@ -30,8 +30,7 @@ private slots:
         QCOMPARE(fromFile.exitCode, 0);
         QCOMPARE(fromFile.out, expected);
         QCOMPARE(run({QStringLiteral("rtf2html")}, rtf).out, expected);
-        const CliRun plain = run({QStringLiteral("rtf2html")}, "caf\xc3\xa9 <b>");
-        QVERIFY(plain.out.contains("caf\xc3\xa9 <b>  </SPAN>"));
+        QVERIFY(run({QStringLiteral("rtf2html")}, "caf\xc3\xa9 <b>").out.contains("caf\xc3\xa9 <b>  </SPAN>"));
         QCOMPARE(run({QStringLiteral("rtf2html"), QStringLiteral("/nonexistent.rtf")}).exitCode, 3);
     }
 
@@ -50,7 +49,6 @@ private slots:
         const QString png = writeFile(dir.filePath(QStringLiteral("b.jpg")), "\x89PNG\r\n\x1a\n");
         QCOMPARE(run({QStringLiteral("jpeg-size"), png}).out, QByteArray("0 0\n"));
         QCOMPARE(run({QStringLiteral("image-tag"), png}).exitCode, 2);
-        QCOMPARE(run({QStringLiteral("jpeg-size")}).exitCode, 1);
     }
 };
 
