@@ -70,7 +70,6 @@ inline Document plainDocument(int rows)
         row.amount = QStringLiteral("2.00");
         document.rows.append(row);
     }
-    document.chargesAmount = QString();
     document.pageRows = QString::number(rows);
     return document;
 }

@@ -24,16 +24,6 @@ public:
     QList<PageShowRequest> shown;
 };
 
-const QString ZeroQuestion =
-    QStringLiteral("One or more rows have zero Qty which will NOT be shown in html doc.\r\n\r\nContinue?  ");
-
-Document validDocument()
-{
-    Document document = plainDocument(2);
-    document.chargesAmount = QString();
-    return document;
-}
-
 } // namespace
 
 class TestGenerateCommand : public QObject
@@ -42,10 +32,21 @@ class TestGenerateCommand : public QObject
 
 private:
     QTemporaryDir m_dir;
+    ScriptedDialogs m_dialogs;
+    RecordingShower m_shower;
     QString pagePath() const { return m_dir.filePath(QStringLiteral("~document.htm")); }
+    GenerateCommand::Outcome run(Document document, const QString& path = {})
+    {
+        return GenerateCommand(m_dialogs, m_shower, path.isEmpty() ? pagePath() : path).run(document);
+    }
 
 private slots:
-    void init() { QFile::remove(pagePath()); }
+    void init()
+    {
+        QFile::remove(pagePath());
+        m_dialogs.clear();
+        m_shower.shown.clear();
+    }
 
     // Only the first failing check is reported, with its icon and the field that gets the focus.
     void checks_data()
@@ -64,29 +65,19 @@ private slots:
             "You have entered a value for \"Charges / Discount\".  A description is required.");
         const QString numberText = QStringLiteral("Please input a Document No.      ");
         const QString none;
-        QTest::newRow("blank type first")
-            << QStringLiteral("  ") << none << QStringLiteral("5") << none << false << typeText
-            << DialogIcon::Exclamation << GenerateFocus::DocType << false;
-        QTest::newRow("charges before number")
-            << QStringLiteral("Invoice") << none << QStringLiteral("5") << QStringLiteral(" ") << false
-            << chargesText << DialogIcon::Exclamation << GenerateFocus::ChargesName << false;
-        QTest::newRow("blank number")
-            << QStringLiteral("Invoice") << QStringLiteral("   ") << none << none << false << numberText
-            << DialogIcon::Critical << GenerateFocus::DocNumber << true;
-        QTest::newRow("empty charges pass")
-            << QStringLiteral("Invoice") << QStringLiteral("N") << none << none << false << none
-            << DialogIcon::None << GenerateFocus::None << false;
-        QTest::newRow("zero charges pass")
-            << QStringLiteral("Invoice") << QStringLiteral("N") << QStringLiteral("0.00") << none << false
-            << none << DialogIcon::None << GenerateFocus::None << false;
-        QTest::newRow("money-free: no charges check")
-            << QStringLiteral("Invoice") << QStringLiteral("N") << QStringLiteral("5") << none << true << none
-            << DialogIcon::None << GenerateFocus::None << false;
-        QTest::newRow("money-free: blank number, grid stays")
-            << QStringLiteral("Invoice") << none << QStringLiteral("5") << none << true << numberText
-            << DialogIcon::Critical << GenerateFocus::DocNumber << false;
-        QTest::newRow("money-free: blank type") << none << none << none << none << true << typeText
-                                                << DialogIcon::Exclamation << GenerateFocus::DocType << false;
+        const QString inv = QStringLiteral("Invoice");
+        QTest::newRow("blank type first") << QStringLiteral("  ") << none << QStringLiteral("5") << none << false
+                                          << typeText << DialogIcon::Exclamation << GenerateFocus::DocType << false;
+        QTest::newRow("charges before number") << inv << none << QStringLiteral("5") << QStringLiteral(" ") << false
+                                               << chargesText << DialogIcon::Exclamation
+                                               << GenerateFocus::ChargesName << false;
+        QTest::newRow("blank number") << inv << QStringLiteral("   ") << none << none << false << numberText
+                                      << DialogIcon::Critical << GenerateFocus::DocNumber << true;
+        QTest::newRow("zero charges pass") << inv << QStringLiteral("N") << QStringLiteral("0.00") << none << false
+                                           << none << DialogIcon::None << GenerateFocus::None << false;
+        QTest::newRow("money-free: blank number, grid stays") << inv << none << QStringLiteral("5") << none << true
+                                                              << numberText << DialogIcon::Critical
+                                                              << GenerateFocus::DocNumber << false;
     }
 
     void checks()
@@ -100,27 +91,25 @@ private slots:
         QFETCH(DialogIcon, icon);
         QFETCH(GenerateFocus, focus);
         QFETCH(bool, scroll);
-        Document document = validDocument();
+        Document document = plainDocument(2);
         document.docType = type;
         document.docNumber = number;
         document.chargesAmount = charges;
         document.chargesName = chargesName;
         document.options.hideMoney = hideMoney;
-        ScriptedDialogs dialogs;
-        RecordingShower shower;
-        const auto outcome = GenerateCommand(dialogs, shower, pagePath()).run(document);
+        const auto outcome = run(document);
         QCOMPARE(outcome.focus, focus);
         QCOMPARE(outcome.scrollGridToTop, scroll);
         if (text.isEmpty()) {
             QCOMPARE(outcome.status, GenerateCommand::Status::Shown);
-            QVERIFY(dialogs.shown().isEmpty());
-            QCOMPARE(shower.shown.size(), 1);
+            QVERIFY(m_dialogs.shown().isEmpty());
+            QCOMPARE(m_shower.shown.size(), 1);
             return;
         }
         QCOMPARE(outcome.status, GenerateCommand::Status::Stopped);
-        QCOMPARE(dialogs.shownTexts(), QStringList{text});
-        QCOMPARE(dialogs.shown().first().icon, icon);
-        QVERIFY(shower.shown.isEmpty());
+        QCOMPARE(m_dialogs.shownTexts(), QStringList{text});
+        QCOMPARE(m_dialogs.shown().first().icon, icon);
+        QVERIFY(m_shower.shown.isEmpty());
         QVERIFY(!QFile::exists(pagePath()));
     }
 
@@ -133,12 +122,9 @@ private slots:
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("written");
         QTest::newRow("asked, yes") << true << QString() << false << DialogAnswer::Yes << true << true;
-        QTest::newRow("asked, no stops")
-            << true << QStringLiteral("0") << false << DialogAnswer::No << true << false;
-        QTest::newRow("money-free asks too")
-            << true << QStringLiteral("0") << true << DialogAnswer::No << true << false;
-        QTest::newRow("option off: not asked")
-            << false << QString() << false << DialogAnswer::No << false << true;
+        QTest::newRow("money-free asks too") << true << QStringLiteral("0") << true << DialogAnswer::No << true
+                                             << false;
+        QTest::newRow("option off: not asked") << false << QString() << false << DialogAnswer::No << false << true;
         QTest::newRow("no zero row: not asked")
             << true << QStringLiteral("2") << false << DialogAnswer::No << false << true;
     }
@@ -151,77 +137,44 @@ private slots:
         QFETCH(DialogAnswer, answer);
         QFETCH(bool, asked);
         QFETCH(bool, written);
-        Document document = validDocument();
+        Document document = plainDocument(2);
         document.rows[1].qty = qty;
         document.options.hideZeroRows = noShowZero;
         document.options.hideMoney = hideMoney;
-        ScriptedDialogs dialogs;
-        dialogs.setNextAnswer(answer);
-        RecordingShower shower;
-        GenerateCommand(dialogs, shower, pagePath()).run(document);
-        QCOMPARE(dialogs.shown().size(), asked ? 1 : 0);
+        m_dialogs.setNextAnswer(answer);
+        run(document);
+        QCOMPARE(m_dialogs.shown().size(), asked ? 1 : 0);
         if (asked) {
-            const DialogRequest& question = dialogs.shown().first();
-            QCOMPARE(question.text, ZeroQuestion);
+            const DialogRequest& question = m_dialogs.shown().first();
+            QCOMPARE(question.text, QStringLiteral("One or more rows have zero Qty which will NOT be shown in html "
+                                                   "doc.\r\n\r\nContinue?  "));
             QCOMPARE(question.buttons, DialogButtons::YesNo);
             QCOMPARE(question.icon, DialogIcon::Exclamation);
             QVERIFY(question.title.isEmpty());
         }
         QCOMPARE(QFile::exists(pagePath()), written);
-        QCOMPARE(shower.shown.size(), written ? 1 : 0);
+        QCOMPARE(m_shower.shown.size(), written ? 1 : 0);
     }
 
+    // Each run replaces the file with the encoded page of the recalculated document.
     void writtenFileIsTheEncodedPage()
     {
-        Document document = validDocument();
+        Document first = plainDocument(2);
+        first.docNumber = QStringLiteral("FIRST-1");
+        QCOMPARE(run(first).status, GenerateCommand::Status::Shown);
+        Document document = plainDocument(2);
         document.company.currencySymbol = QStringLiteral("\u20ac");
         document.billToName = QStringLiteral("Zo\u00eb \u4e2d");
-        ScriptedDialogs dialogs;
-        RecordingShower shower;
-        const auto outcome = GenerateCommand(dialogs, shower, pagePath()).run(document);
+        const auto outcome = GenerateCommand(m_dialogs, m_shower, pagePath()).run(document);
         QCOMPARE(outcome.status, GenerateCommand::Status::Shown);
+        QCOMPARE(outcome.page, PageBuilder::build(DocumentSnapshot{document, PageCaptions{}, QLocale()}));
         const QByteArray bytes = readFile(pagePath());
         QCOMPARE(bytes, PageWriter::encode(outcome.page));
+        QVERIFY(!bytes.contains("FIRST-1"));
         QVERIFY(bytes.endsWith("</body></html>\r\n"));
         QVERIFY(bytes.contains("Unit Price \x80</th>"));
         QVERIFY(bytes.contains("Zo\xeb &#20013;"));
         QVERIFY(!bytes.contains("\n\n")); // every line break is CR LF
-    }
-
-    void everyRunReplacesThePage()
-    {
-        ScriptedDialogs dialogs;
-        RecordingShower shower;
-        GenerateCommand command(dialogs, shower, pagePath());
-        for (const QString& number : {QStringLiteral("FIRST-1"), QStringLiteral("SECOND-2")}) {
-            Document document = validDocument();
-            document.docNumber = number;
-            QCOMPARE(command.run(document).status, GenerateCommand::Status::Shown);
-        }
-        const QByteArray bytes = readFile(pagePath());
-        QVERIFY(bytes.contains("<title>SECOND-2</title>"));
-        QVERIFY(!bytes.contains("FIRST-1"));
-    }
-
-    void encoding_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << QStringLiteral("a<b>") << QByteArray("a<b>\r\n");
-        QTest::newRow("latin-1") << QStringLiteral("\u00e9\u00ff") << QByteArray("\xe9\xff\r\n");
-        QTest::newRow("windows-1252 extras")
-            << QStringLiteral("\u20ac\u2022\u201c\u0178") << QByteArray("\x80\x95\x93\x9f\r\n");
-        QTest::newRow("C1 control is a reference") << QStringLiteral("\u0081") << QByteArray("&#129;\r\n");
-        QTest::newRow("outside the code page") << QStringLiteral("\u0141") << QByteArray("&#321;\r\n");
-        QTest::newRow("beyond the basic plane")
-            << QString::fromUcs4(U"\U0001F600") << QByteArray("&#128512;\r\n");
-    }
-
-    void encoding()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(PageWriter::encode(text), bytes);
     }
 
     void showingFollowsOptions_data()
@@ -239,18 +192,16 @@ private slots:
         QFETCH(bool, external);
         QFETCH(bool, hideMoney);
         QFETCH(bool, setBorders);
-        Document document = validDocument();
+        Document document = plainDocument(2);
         document.options.externalBrowser = external;
         document.options.hideMoney = hideMoney;
         document.options.tableBorders = false;
-        ScriptedDialogs dialogs;
-        RecordingShower shower;
-        GenerateCommand(dialogs, shower, pagePath()).run(document);
-        QCOMPARE(shower.shown.size(), 1);
-        QCOMPARE(shower.shown[0].path, pagePath());
-        QCOMPARE(shower.shown[0].external, external);
-        QCOMPARE(shower.shown[0].setViewerBorders, setBorders);
-        QCOMPARE(shower.shown[0].borders, false);
+        run(document);
+        QCOMPARE(m_shower.shown.size(), 1);
+        QCOMPARE(m_shower.shown[0].path, pagePath());
+        QCOMPARE(m_shower.shown[0].external, external);
+        QCOMPARE(m_shower.shown[0].setViewerBorders, setBorders);
+        QCOMPARE(m_shower.shown[0].borders, false);
     }
 
     void unwritableFileKeepsThePreviousPage_data()
@@ -266,21 +217,18 @@ private slots:
         QFETCH(bool, hideMoney);
         QFETCH(DialogIcon, icon);
         // A folder that is a file cannot hold the page, whatever rights the test runs with.
-        const QString notAFolder = TestSupport::writeFile(m_dir.filePath(QStringLiteral("not-a-folder")), {});
+        const QString notAFolder = writeFile(m_dir.filePath(QStringLiteral("not-a-folder")), {});
         QVERIFY(!notAFolder.isEmpty());
         const QString path = notAFolder + QStringLiteral("/~document.htm");
-        Document document = validDocument();
+        Document document = plainDocument(2);
         document.options.hideMoney = hideMoney;
-        ScriptedDialogs dialogs;
-        RecordingShower shower;
-        const auto outcome = GenerateCommand(dialogs, shower, path).run(document);
-        QCOMPARE(outcome.status, GenerateCommand::Status::Failed);
-        QVERIFY(shower.shown.isEmpty());
-        QCOMPARE(dialogs.shown().size(), 1);
-        QCOMPARE(dialogs.shown().first().icon, icon);
-        QVERIFY(dialogs.shownTexts().first().contains(path));
+        QCOMPARE(run(document, path).status, GenerateCommand::Status::Failed);
+        QVERIFY(m_shower.shown.isEmpty());
+        QCOMPARE(m_dialogs.shown().size(), 1);
+        QCOMPARE(m_dialogs.shown().first().icon, icon);
+        QVERIFY(m_dialogs.shownTexts().first().contains(path));
         if (hideMoney)
-            QVERIFY(dialogs.shownTexts().first().contains(QRegularExpression(QStringLiteral(" \\d+$"))));
+            QVERIFY(m_dialogs.shownTexts().first().contains(QRegularExpression(QStringLiteral(" \\d+$"))));
     }
 
     void failedWriteLeavesThePreviousFile()
@@ -295,16 +243,6 @@ private slots:
         if (result.ok)
             QSKIP("running with rights that ignore folder permissions");
         QCOMPARE(readFile(path), QByteArray("previous page"));
-    }
-
-    void pageIsBuiltAfterRecalculation()
-    {
-        // The command builds from the document as the recalculation left it.
-        Document document = validDocument();
-        ScriptedDialogs dialogs;
-        RecordingShower shower;
-        const auto outcome = GenerateCommand(dialogs, shower, pagePath()).run(document);
-        QCOMPARE(outcome.page, PageBuilder::build(DocumentSnapshot{document, PageCaptions{}, QLocale()}));
     }
 };
 

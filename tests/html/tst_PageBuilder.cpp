@@ -1,5 +1,6 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
+#include "app/ShortDateFormat.h"
 #include "html/PageBuilder.h"
 #include "html/PageText.h"
 
@@ -38,46 +39,16 @@ private slots:
         QCOMPARE(got.size(), want.size());
     }
 
-    void styleSheetFollowsBorderOption_data()
-    {
-        QTest::addColumn<bool>("borders");
-        QTest::addColumn<QString>("line7");
-        QTest::addColumn<QString>("line10");
-        QTest::newRow("on") << true << QStringLiteral("table.DocNo{border:1px solid gray}")
-                            << QStringLiteral(
-                                   "table.Note{border:0px solid gray;width:80%;border-collapse:collapse}");
-        QTest::newRow("off") << false << QString()
-                             << QStringLiteral("table.Note{border: 0;width:80%;border-collapse:collapse}");
-    }
-
-    void styleSheetFollowsBorderOption()
-    {
-        QFETCH(bool, borders);
-        QFETCH(QString, line7);
-        QFETCH(QString, line10);
-        const QStringList lines =
-            PageBuilder::frame(QStringLiteral("T"), borders, QString(), QString()).split(PageText::CrLf);
-        QCOMPARE(lines.at(6), line7);
-        QCOMPARE(lines.at(9), line10);
-        QCOMPARE(lines.at(2), QStringLiteral("<title>T</title>"));
-    }
-
+    // The golden pages hold the rules that apply; these are the texts they must leave alone.
     void finalReplacementsInOrder_data()
     {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("br") << QStringLiteral("a<br>b") << QStringLiteral("a<br>\r\nb");
         QTest::newRow("upper BR untouched") << QStringLiteral("a<BR>b") << QStringLiteral("a<BR>b");
         QTest::newRow("row with attributes untouched by the row rule")
             << QStringLiteral("<tr style=x></tr>") << QStringLiteral("<tr style=x></tr>\r\n");
-        QTest::newRow("plain row") << QStringLiteral("<tr>x</tr>") << QStringLiteral("\r\n<tr>x</tr>\r\n");
-        QTest::newRow("div and table")
-            << QStringLiteral("<div a><table b></table></div>")
-            << QStringLiteral("\r\n\r\n<div a>\r\n\r\n<table b></table>\r\n\r\n</div>\r\n\r\n");
         QTest::newRow("upper TABLE untouched")
             << QStringLiteral("<TABLE></TABLE>") << QStringLiteral("<TABLE></TABLE>");
-        QTest::newRow("bullet indented")
-            << QStringLiteral("\u2022 x") << QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;\u2022 x");
     }
 
     void finalReplacementsInOrder()
@@ -87,31 +58,35 @@ private slots:
         QCOMPARE(PageText::finalReplacements(in), out);
     }
 
-    void titleTrimmedButNumberRowNot()
+    // The date row follows the program's short date: the locale's own short form until the user picks
+    // day-month-year, on the priced and the money-free page alike.
+    void dateRow_data()
     {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("moneyFree");
+        QTest::addColumn<QString>("expected");
+        const QString dmy = ShortDateFormat::DayMonthYear;
+        QTest::newRow("en_US regional") << "en_US" << QString() << false << "12/4/26";
+        QTest::newRow("de_DE day-month-year") << "de_DE" << dmy << false << "04-Dez.-2026";
+        QTest::newRow("de_DE regional, money-free") << "de_DE" << QString() << true << "04.12.26";
+        QTest::newRow("en_US day-month-year, money-free") << "en_US" << dmy << true << "04-Dec-2026";
+    }
+
+    void dateRow()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, setting);
+        QFETCH(bool, moneyFree);
+        QFETCH(QString, expected);
         Document document = plainDocument(1);
-        document.docNumber = QStringLiteral(" N-9 ");
-        const QString page = PageBuilder::build(snapshot(document));
-        QVERIFY(page.contains(QStringLiteral("<title>N-9</title>")));
-        QVERIFY(page.contains(QStringLiteral("<td valign=\"top\"> N-9 </td></tr>")));
-    }
-
-    void shortDateFollowsLocale_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("date");
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates)
-                               << QStringLiteral("12/4/26");
-        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << QStringLiteral("04.12.26");
-    }
-
-    void shortDateFollowsLocale()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, date);
-        const QString page = PageBuilder::build(DocumentSnapshot{plainDocument(1), PageCaptions{}, locale});
-        QVERIFY(page.contains(QStringLiteral("&nbsp;&nbsp;:&nbsp;</td><td valign=\"top\">") + date +
-                              QStringLiteral("</td>")));
+        document.letterhead.dateFormat = setting;
+        document.options.hideMoney = moneyFree;
+        const QString page = PageBuilder::build(DocumentSnapshot{document, PageCaptions{}, QLocale(locale)});
+        const QString row = QStringLiteral("Date</td><td valign=\"top\" width=45>&nbsp;&nbsp;:&nbsp;</td>"
+                                           "<td valign=\"top\">") +
+                            expected + QStringLiteral("</td></tr>\r\n");
+        QVERIFY2(page.contains(row), qPrintable(row));
     }
 };
 
