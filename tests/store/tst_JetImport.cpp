@@ -1,4 +1,3 @@
-#include "LegacyFixture.h"
 #include "WindowFixture.h"
 #include "app/Dialogs.h"
 #include "app/SettingsStore.h"
@@ -22,9 +21,42 @@ const QStringList NumberColumns{
 
 using namespace TestSupport;
 
+QString mdbPath()
+{
+    return fixture(QStringLiteral("legacy/legacy-2004.mdb"));
+}
+
 QByteArray fixtureBytes()
 {
-    return readFile(LegacyFixture::mdbPath());
+    return readFile(mdbPath());
+}
+
+// The values listed beside the old-format fixture: ID -> column -> value (invalid for NULL). Nothing
+// when a listed length disagrees with the unescaped value (\r \n \t \\ are escaped).
+using Rows = QMap<qlonglong, QMap<QString, QVariant>>;
+Rows listedValues()
+{
+    Rows rows;
+    const QStringList lines = QString::fromUtf8(readFile(mdbPath() + QStringLiteral(".values.tsv"))).split(u'\n');
+    for (const QString& line : lines.mid(1)) {
+        const QStringList cells = line.split(u'\t');
+        if (cells.size() != 4)
+            continue;
+        if (cells[3] == QLatin1String("<NULL>")) {
+            rows[cells[0].toLongLong()][cells[1]] = QVariant();
+            continue;
+        }
+        QString value;
+        for (qsizetype i = 0; i < cells[3].size(); ++i) {
+            const QChar c = cells[3][i];
+            const QChar next = c == u'\\' && i + 1 < cells[3].size() ? cells[3][++i] : QChar();
+            value += next.isNull() ? c : next == u'r' ? u'\r' : next == u'n' ? u'\n' : next == u't' ? u'\t' : next;
+        }
+        if (value.size() != cells[2].toInt())
+            return {};
+        rows[cells[0].toLongLong()][cells[1]] = value;
+    }
+    return rows;
 }
 
 QString copyOfFixture(const QTemporaryDir& dir, const QString& name)
@@ -89,7 +121,7 @@ private slots:
         auto db = newDatabase();
         QVERIFY(db);
         QString error;
-        const auto summary = JetImporter(*db).importFile(LegacyFixture::mdbPath(), &error);
+        const auto summary = JetImporter(*db).importFile(mdbPath(), &error);
         QVERIFY2(summary, qPrintable(error));
         QCOMPARE(summary->documents, 3);
         QCOMPARE(summary->rows, 6);
@@ -98,7 +130,7 @@ private slots:
 
         // The list holds the leap day and 1 Jan 1999, umlauts, Cyrillic and CJK, the 40,014-character
         // memo, Yes/No flags, Long and Double numbers, and NULL beside "" in the ship-to columns.
-        const LegacyFixture::Rows listed = LegacyFixture::values();
+        const Rows listed = listedValues();
         const SqlResult stored = db->query(QStringLiteral("SELECT * FROM tbldoc ORDER BY ID"));
         QVERIFY(stored.ok);
         QCOMPARE(stored.records.size(), listed.size());
@@ -121,7 +153,7 @@ private slots:
     {
         auto db = newDatabase();
         QVERIFY(db);
-        const auto summary = JetImporter(*db).importFile(LegacyFixture::mdbPath());
+        const auto summary = JetImporter(*db).importFile(mdbPath());
         QVERIFY(summary);
         QCOMPARE(summary->company, JetImportSummary::Company::Imported);
         QCOMPARE(summary->companyName, QStringLiteral("Müller & Söhne GmbH"));
@@ -140,8 +172,8 @@ private slots:
     {
         auto db = newDatabase();
         QVERIFY(db);
-        QVERIFY(JetImporter(*db).importFile(LegacyFixture::mdbPath()));
-        const auto again = JetImporter(*db).importFile(LegacyFixture::mdbPath());
+        QVERIFY(JetImporter(*db).importFile(mdbPath()));
+        const auto again = JetImporter(*db).importFile(mdbPath());
         QVERIFY(again);
         QCOMPARE(again->documents, 0);
         QCOMPARE(again->rows, 0);
@@ -162,7 +194,7 @@ private slots:
                         "INSERT INTO tbldoc (Docnumber, Serial, CompanyName) VALUES ('quo-7', 1, 'Mine')"))
                     .ok);
         QVERIFY(db->execute(QStringLiteral("UPDATE tblcompany SET CompanyName = 'Kept Ltd'")).ok);
-        const auto summary = JetImporter(*db).importFile(LegacyFixture::mdbPath());
+        const auto summary = JetImporter(*db).importFile(mdbPath());
         QVERIFY(summary);
         QCOMPARE(summary->documents, 2);
         QCOMPARE(summary->rows, 4);
@@ -198,7 +230,7 @@ private slots:
         QVERIFY(db);
         db->failStatementAfter(failingStatement);
         QString error;
-        QVERIFY(!JetImporter(*db).importFile(LegacyFixture::mdbPath(), &error));
+        QVERIFY(!JetImporter(*db).importFile(mdbPath(), &error));
         QVERIFY(error.startsWith(QStringLiteral("Nothing was imported")));
         QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tbldoc")), 0);
         QCOMPARE(CompanyRepository(*db).loadDefault()->name, QStringLiteral("Your Company Name"));
@@ -217,6 +249,9 @@ private slots:
         QByteArray random(8192, '\0');
         for (char& c : random)
             c = char(QRandomGenerator::global()->bounded(256));
+        Database program;
+        QVERIFY(program.create(m_dir.filePath(QStringLiteral("program.mdb"))));
+        program.close();
 
         QTest::newRow("no file") << QByteArray("missing") << "cannot be read";
         QTest::newRow("empty file") << QByteArray() << "not a database file";
@@ -227,6 +262,8 @@ private slots:
         QTest::newRow("cut inside the long memo") << jet.left(45 * 4096) << "memo";
         QTest::newRow("header, then noise") << randomBody << "";
         QTest::newRow("no table tbldoc") << noTable << "lacks the table tbldoc";
+        QTest::newRow("a database of the program") << readFile(program.path())
+                                                    << "not a database file of the old format";
     }
 
     void unusableFilesWriteNothing()
@@ -243,18 +280,6 @@ private slots:
         QVERIFY2(error.contains(says), qPrintable(error));
         QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tbldoc")), 0);
         QCOMPARE(CompanyRepository(*db).loadDefault()->name, QStringLiteral("Your Company Name"));
-    }
-
-    void aDatabaseOfTheProgramIsNoOldFile()
-    {
-        auto other = newDatabase();
-        QVERIFY(other);
-        const QString path = other->path();
-        other->close();
-        auto db = newDatabase();
-        QString error;
-        QVERIFY(!JetImporter(*db).importFile(path, &error));
-        QVERIFY(error.contains(QStringLiteral("not a database file of the old format")));
     }
 
     void startUpImportsBesideTheOldFile()
