@@ -1,7 +1,9 @@
 #include "../documents/StoreFixture.h"
 #include "TestSupport.h"
+#include "app/ShortDateFormat.h"
 #include "store/CompactCommand.h"
 #include "store/PurgeCommand.h"
+#include "store/SqlText.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -21,7 +23,8 @@ Document dated(const QString& number, const QDate& date)
 QStringList numbers(Database& db)
 {
     QStringList result;
-    for (const QSqlRecord& record : db.query(QStringLiteral("SELECT DISTINCT Docnumber FROM tbldoc ORDER BY Docnumber")).records)
+    const QString sql = QStringLiteral("SELECT DISTINCT Docnumber FROM tbldoc ORDER BY Docnumber");
+    for (const QSqlRecord& record : db.query(sql).records)
         result << record.value(0).toString();
     return result;
 }
@@ -32,6 +35,17 @@ QStringList numbersIn(const QString& path)
     if (other.open(path) != Database::OpenStatus::Opened)
         return {QStringLiteral("<unreadable>")};
     return numbers(other);
+}
+
+// Every locale with the regional short date and with day-month-year.
+void addLocaleAndSettingRows()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("setting");
+    for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ko_KR", "nl_NL", "bg_BG", "ar_EG", "C"}) {
+        QTest::addRow("%s regional", locale) << locale << QString();
+        QTest::addRow("%s day-month-year", locale) << locale << ShortDateFormat::DayMonthYear;
+    }
 }
 
 } // namespace
@@ -51,15 +65,19 @@ private slots:
         QStringList progress;
         CompactCommand compact(f.db, f.dialogs, temp);
         compact.setClock([] { return kToday; });
-        compact.setProgress([&](bool visible, const QString& text) { progress << (visible ? text : QStringLiteral("hidden")); });
+        compact.setProgress([&](bool shown, const QString& text) {
+            progress << (shown ? text : QStringLiteral("hidden"));
+        });
 
         QCOMPARE(compact.run().outcome, CompactCommand::Outcome::Compacted);
         const QString backup = path + QStringLiteral("_20261204");
         QCOMPARE(f.dialogs.shownTexts(),
                  (QStringList{QStringLiteral("Compacting database and creating a backup."),
-                              path + QStringLiteral(" has been successfully compacted.\r\n\r\nThere is now also a backup copy "
-                                                    "of the old database suffixed with \"_20261204\" in the same directory. ")}));
-        QCOMPARE(progress, (QStringList{QStringLiteral("Please wait. Compacting database in progress ..."), QStringLiteral("hidden")}));
+                              path + QStringLiteral(" has been successfully compacted.\r\n\r\nThere is now also a "
+                                                    "backup copy of the old database suffixed with \"_20261204\" in "
+                                                    "the same directory. ")}));
+        QCOMPARE(progress, (QStringList{QStringLiteral("Please wait. Compacting database in progress ..."),
+                                        QStringLiteral("hidden")}));
         QVERIFY(f.db.isOpen());
         QCOMPARE(f.db.path(), path);
         QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
@@ -106,7 +124,8 @@ private slots:
             CompactCommand compact(f.db, f.dialogs, f.dir.path());
             const CompactCommand::Result result = compact.run();
             QCOMPARE(result.outcome, CompactCommand::Outcome::Failed);
-            QVERIFY(f.dialogs.shownTexts().at(1).contains(QStringLiteral(" Error Number: 3356\r\n\r\nIf the error persists")));
+            QVERIFY(f.dialogs.shownTexts().at(1).contains(
+                QStringLiteral(" Error Number: 3356\r\n\r\nIf the error persists")));
             QVERIFY(!result.reopened);  // still held: the message says the file cannot be opened
             hold.exec(QStringLiteral("ROLLBACK"));
             locker.close();
@@ -115,42 +134,42 @@ private slots:
         QCOMPARE(f.db.open(path), Database::OpenStatus::Opened);
     }
 
-    void purgeBounds_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<QDate>("to");
-        QTest::addColumn<QStringList>("left");
-        const QStringList all{QStringLiteral("D03"), QStringLiteral("D04"), QStringLiteral("D05"), QStringLiteral("D06")};
-        for (const char* name : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ko_KR", "nl_NL"}) {
-            QTest::addRow("%s two days", name) << name << QDate(2026, 12, 4) << QDate(2026, 12, 5)
-                                               << QStringList{QStringLiteral("D03"), QStringLiteral("D06")};
-            QTest::addRow("%s single day", name) << name << QDate(2026, 12, 6) << QDate(2026, 12, 6)
-                                                 << QStringList{QStringLiteral("D03"), QStringLiteral("D04"), QStringLiteral("D05")};
-        }
-        QTest::newRow("reversed range") << "en_US" << QDate(2026, 12, 6) << QDate(2026, 12, 3) << all;
-        QTest::newRow("C locale") << "C" << QDate(2026, 12, 4) << QDate(2026, 12, 5)
-                                  << QStringList{QStringLiteral("D03"), QStringLiteral("D06")};
-    }
+    void purgeDeletesExactlyTheChosenDays_data() { addLocaleAndSettingRows(); }
 
-    void purgeBounds()
+    void purgeDeletesExactlyTheChosenDays()
     {
         QFETCH(QString, locale);
-        QFETCH(QDate, from);
-        QFETCH(QDate, to);
-        QFETCH(QStringList, left);
-        StoreFixture f{QLocale(locale)};
+        QFETCH(QString, setting);
+        const QLocale regional(locale);
+        StoreFixture f{regional};
         for (int day = 3; day <= 6; ++day)
             f.store(dated(QStringLiteral("D%1").arg(day, 2, 10, QLatin1Char('0')), QDate(2026, 12, day)));
-        f.dialogs.setNextAnswer(DialogAnswer::No);
-        f.dialogs.setNextAnswer(DialogAnswer::Ok);
         int listed = 0;
         PurgeCommand purge(f.db, f.dialogs);
+        purge.setDateFormat(setting);
         purge.setHooks({{}, [&] { ++listed; }});
-        QCOMPARE(purge.run(from, to).outcome, PurgeCommand::Outcome::Purged);
-        QCOMPARE(numbers(f.db), left);
-        QCOMPARE(listed, 1);
-        QCOMPARE(f.dialogs.shownTexts().last(), QStringLiteral("Target documents successfully deleted .    "));
+        const auto run = [&](int from, int to) {
+            f.dialogs.clear();
+            f.dialogs.setNextAnswer(DialogAnswer::No);
+            f.dialogs.setNextAnswer(DialogAnswer::Ok);
+            QCOMPARE(purge.run(QDate(2026, 12, from), QDate(2026, 12, to)).outcome, PurgeCommand::Outcome::Purged);
+            QCOMPARE(f.dialogs.shownTexts().last(), QStringLiteral("Target documents successfully deleted .    "));
+        };
+        run(6, 3);
+        const QStringList all{QStringLiteral("D03"), QStringLiteral("D04"), QStringLiteral("D05"),
+                              QStringLiteral("D06")};
+        QCOMPARE(numbers(f.db), all);
+        run(4, 5);
+        QCOMPARE(numbers(f.db), (QStringList{QStringLiteral("D03"), QStringLiteral("D06")}));
+        // The question shows the days as the pickers do.
+        const QString question = f.dialogs.shownTexts().at(1);
+        const QString days = QStringLiteral("\t%1\r\n\t        to\r\n\t%2\r\n\r\n")
+                                 .arg(ShortDateFormat::format(QDate(2026, 12, 4), regional, setting),
+                                      ShortDateFormat::format(QDate(2026, 12, 5), regional, setting));
+        QVERIFY2(question.contains(days), qPrintable(question));
+        run(6, 6);
+        QCOMPARE(numbers(f.db), QStringList{QStringLiteral("D03")});
+        QCOMPARE(listed, 3);
     }
 
     void purgeQuestions()
@@ -170,7 +189,8 @@ private slots:
         QCOMPARE(shown[0].title, QStringLiteral("Backup Now?"));
         QCOMPARE(shown[0].text, QStringLiteral("Backup database before delete?  "));
         QCOMPARE(shown[1].title, QStringLiteral("Deleting Documents from Database"));
-        QCOMPARE(shown[1].text, QStringLiteral("Are you sure you want to delete documents issued from:    \r\n\r\n\t12/4/2026\r\n\t        to\r\n\t12/4/2026\r\n\r\n"));
+        QCOMPARE(shown[1].text, QStringLiteral("Are you sure you want to delete documents issued from:    "
+                                               "\r\n\r\n\t12/4/2026\r\n\t        to\r\n\t12/4/2026\r\n\r\n"));
         QCOMPARE(shown[1].defaultButton, DialogAnswer::Cancel);
     }
 
@@ -191,16 +211,27 @@ private slots:
         QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
     }
 
-    void purgeStatementAndHelp()
+    // The purge writes its upper bound in the program's short date and the statement reader must take
+    // it back as the same day, whichever short date the user chose.
+    void purgeStatementReadsBackTheSameDay_data() { addLocaleAndSettingRows(); }
+
+    void purgeStatementReadsBackTheSameDay()
     {
-        // The upper bound carries a four-digit year, so a far year reads back as the same day.
-        QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2080, 1, 2), QLocale(QLocale::English, QLocale::UnitedStates)),
+        QFETCH(QString, locale);
+        QFETCH(QString, setting);
+        const QLocale regional(locale);
+        for (const QDate day : {QDate(2026, 12, 4), QDate(2080, 1, 2), QDate(1999, 3, 31), QDate(2027, 5, 9)}) {
+            const QString text = ShortDateFormat::format(day, regional, setting);
+            QCOMPARE(SqlText::ReadDate(text, regional), day);
+            const QString statement = PurgeCommand::statement(QDate(2026, 1, 1), day, regional, setting);
+            QVERIFY2(statement.endsWith(QLatin1Char('#') + text + QStringLiteral("# ")), qPrintable(statement));
+        }
+    }
+
+    void farYearKeepsItsFourDigits()
+    {
+        QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2080, 1, 2), QLocale(QStringLiteral("en_US"))),
                  QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #1/2/2080# "));
-        QCOMPARE(PurgeCommand::statement(QDate(2026, 12, 4), QDate(2026, 12, 5), QLocale(QLocale::English, QLocale::UnitedStates)),
-                 QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #4-Dec-2026# AND DocDate <= #12/5/2026# "));
-        QCOMPARE(PurgeCommand::helpText(QStringLiteral("Delete Documents Issued from")),
-                 QStringLiteral("To purge old documents from the database, please select the target period and then "
-                                "click the 'Delete Documents Issued from' button.  "));
     }
 };
 
