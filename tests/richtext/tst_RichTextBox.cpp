@@ -64,20 +64,6 @@ private slots:
         QCOMPARE(box.richText().plainText(), RtfReader::read(once).plainText());
     }
 
-    void underlineMixedState()
-    {
-        RichTextBox box;
-        box.setTextRtf(QStringLiteral("abcdef"));
-        select(box, 0, 3);
-        QCOMPARE(box.selectionUnderline(), TriState::Off);
-        box.setSelectionUnderline(true);
-        QCOMPARE(box.selectionUnderline(), TriState::On);
-        select(box, 0, 6);
-        QCOMPARE(box.selectionUnderline(), TriState::Mixed);
-        select(box, 3, 6);
-        QCOMPARE(box.selectionUnderline(), TriState::Off);
-    }
-
     void characterFormatsReachTheModel()
     {
         RichTextBox box;

@@ -1,14 +1,11 @@
 #include "TestSupport.h"
 
 #include "app/Dialogs.h"
-#include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
 #include "richtext/FormatChooser.h"
 #include "richtext/ImageTag.h"
 #include "richtext/widgets/RichTextBox.h"
 #include "richtext/widgets/RichTextEditMenu.h"
-
-#include <QVBoxLayout>
 
 #include <memory>
 #include <vector>
@@ -16,13 +13,6 @@
 Q_DECLARE_METATYPE(RichTextTargetRule::Target)
 
 namespace {
-
-void selectAll(RichTextBox& box)
-{
-    QTextCursor cursor = box.textCursor();
-    cursor.select(QTextCursor::Document);
-    box.setTextCursor(cursor);
-}
 
 void select(RichTextBox& box, int from, int to)
 {
@@ -44,7 +34,6 @@ struct Editor
 
     Editor()
     {
-        notes.setObjectName(QStringLiteral("txtnotes"));
         notes.setTextRtf(QStringLiteral("notes text"));
         menu.setNotesBox(&notes);
         for (int row = 1; row <= 3; ++row) {
@@ -67,13 +56,6 @@ struct Editor
     }
 };
 
-QByteArray tinyJpeg(int width, int height)
-{
-    QByteArray bytes("\xFF\xD8\xFF\xC0\x00\x11\x08", 7);
-    bytes.append(char(height >> 8)).append(char(height & 0xFF)).append(char(width >> 8)).append(char(width & 0xFF));
-    return bytes + QByteArray(10, '\x01');
-}
-
 } // namespace
 
 class TestRichTextEditMenu : public QObject
@@ -81,31 +63,6 @@ class TestRichTextEditMenu : public QObject
     Q_OBJECT
 
 private slots:
-    void itemsCaptionsAndOrder()
-    {
-        Editor editor;
-        QCOMPARE(editor.menu.objectName(), QStringLiteral("mnuEdit"));
-        QCOMPARE(editor.menu.title(), QStringLiteral("Edit"));
-        QStringList items;
-        for (QAction* action : editor.menu.actions())
-            items << (action->menu() ? action->menu()->objectName() : action->objectName()) + QLatin1Char('=') + action->text();
-        QCOMPARE(items, (QStringList{
-                            QStringLiteral("mnuAddAnImage=Add An Image"), QStringLiteral("mnusize=Size"),
-                            QStringLiteral("mnubold=Bold"), QStringLiteral("mnuregular=Regular"),
-                            QStringLiteral("mnuitalic=Italic"), QStringLiteral("mnunormal=Normal"),
-                            QStringLiteral("mnuFont=Font"), QStringLiteral("mnucolor=Color"),
-                            QStringLiteral("mnuBackColor=Highlight"), QStringLiteral("mnuRemBackColor=Remove Highlight"),
-                            QStringLiteral("mnuRight=Right Align"), QStringLiteral("mnucenter=Centered"),
-                            QStringLiteral("mnuleft=Left Align"), QStringLiteral("mnustrike=Strikeout"),
-                            QStringLiteral("mnuunderline=Underline"), QStringLiteral("mnubullet=Bullet"),
-                            QStringLiteral("mnuIndent=Indent"), QStringLiteral("mnuRemoveIndent=Remove Indent")}));
-        const QList<QAction*> sizes = editor.menu.findChild<QMenu*>(QStringLiteral("mnusize"))->actions();
-        QCOMPARE(sizes.size(), 19);
-        QCOMPARE(sizes.first()->objectName(), QStringLiteral("mnusize6"));
-        QCOMPARE(sizes.first()->text(), QStringLiteral("6 pt"));
-        QCOMPARE(sizes.last()->objectName(), QStringLiteral("mnusize24"));
-    }
-
     void targetRule_data()
     {
         QTest::addColumn<bool>("notesHasFocus");
@@ -126,40 +83,18 @@ private slots:
         QCOMPARE(RichTextTargetRule::pick(notesHasFocus, currentDescRow), target);
     }
 
-    void focusKeepsTheRule()
-    {
-        Editor editor;
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(&editor.notes);
-        layout->addWidget(&editor.row(2));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        editor.row(2).setFocus();
-        QTRY_COMPARE(editor.rule.currentDescRow(), 2);
-        editor.notes.setFocus();
-        QTRY_VERIFY(editor.rule.notesHasFocus());
-        editor.row(2).setFocus();
-        QTRY_VERIFY(!editor.rule.notesHasFocus());
-        QCOMPARE(editor.rule.currentDescRow(), 2);
-        layout->removeWidget(&editor.notes);
-        layout->removeWidget(&editor.row(2));
-        editor.notes.setParent(nullptr);
-        editor.row(2).setParent(nullptr);
-    }
-
     void boldGoesToTheTargetOnly()
     {
         Editor editor;
         editor.rule.rowFocused(3);
         editor.rule.notesFocusReceived();
-        selectAll(editor.notes);
+        editor.notes.selectAll();
         editor.trigger(QStringLiteral("mnubold"));
         QVERIFY(editor.notes.richText().paragraphs()[0].runs[0].format.bold);
         const QString row3 = editor.row(3).textRtf();
 
         editor.rule.notesFocusLost();
-        selectAll(editor.row(3));
+        editor.row(3).selectAll();
         editor.trigger(QStringLiteral("mnuregular"));
         QVERIFY(!editor.row(3).richText().paragraphs()[0].runs[0].format.bold);
         QVERIFY(editor.row(2).richText().paragraphs()[0].runs[0].format.bold);
@@ -172,7 +107,9 @@ private slots:
         editor.rule.rowFocused(1);
         select(editor.row(1), 0, 3);
         editor.row(1).setSelectionUnderline(true);
-        selectAll(editor.row(1));
+        QCOMPARE(editor.row(1).selectionUnderline(), TriState::On);
+        editor.row(1).selectAll();
+        QCOMPARE(editor.row(1).selectionUnderline(), TriState::Mixed);
         editor.trigger(QStringLiteral("mnuunderline"));
         QCOMPARE(editor.row(1).selectionUnderline(), TriState::On);
         editor.trigger(QStringLiteral("mnuunderline"));
@@ -184,7 +121,7 @@ private slots:
         Editor editor;
         editor.rule.rowFocused(1);
         RichTextBox& box = editor.row(1);
-        selectAll(box);
+        box.selectAll();
         editor.trigger(QStringLiteral("mnuIndent"));
         editor.trigger(QStringLiteral("mnuIndent"));
         QCOMPARE(box.selectionIndent(), std::optional<int>(1000));
@@ -216,7 +153,7 @@ private slots:
         box.setTextRtf(QStringLiteral("a\r\nb"));
         select(box, 0, 1);
         editor.trigger(QStringLiteral("mnuIndent"));
-        selectAll(box);
+        box.selectAll();
         const QString before = box.textRtf();
         QVERIFY(!editor.menu.commands().indent());
         QCOMPARE(box.textRtf(), before);
@@ -233,9 +170,10 @@ private slots:
     void imageInsertion()
     {
         QTemporaryDir dir;
-        const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("pic.jpg")), tinyJpeg(800, 600));
-        const QString tag = *ImageTag::forFile(path);
-        QVERIFY(tag.endsWith(QStringLiteral("width=\"200\" height=\"150\"> ")));
+        const QByteArray jpeg800x600 = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
+        const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("pic.jpg")), jpeg800x600);
+        const QString tag = ImageTag::forFile(path).value_or(QString());
+        QVERIFY(!tag.isEmpty());
 
         Editor editor;
         editor.rule.rowFocused(2);
@@ -243,7 +181,6 @@ private slots:
         select(editor.row(2), 1, 4);
         editor.dialogs.setNextFile(path);
         editor.trigger(QStringLiteral("mnuAddAnImage"));
-        QCOMPARE(editor.dialogs.fileTitles(), QStringList{QStringLiteral("Please select the image file")});
         QCOMPARE(editor.row(2).richText().plainText(), QStringLiteral("xabc\r\n") + tag + QStringLiteral("\r\nx"));
 
         editor.rule.notesFocusReceived();
@@ -264,6 +201,7 @@ private slots:
         QVERIFY(!editor.menu.commands().addImageToNotes(editor.notes));
         QVERIFY(!editor.menu.commands().addAnImage());  // the dialog is cancelled
         QCOMPARE(editor.notes.textRtf(), before);
+        QVERIFY(editor.dialogs.shown().isEmpty());
     }
 
     void highlightAndRemove()
@@ -274,7 +212,6 @@ private slots:
         editor.chooser.setNextColor(qRgb(255, 255, 0));
         editor.trigger(QStringLiteral("mnuBackColor"));
         QCOMPARE(editor.row(1).richText().paragraphs()[0].runs[0].format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
-        QVERIFY(RichTextToHtml::convert(editor.row(1).textRtf()).contains(QStringLiteral("background-color:#FFFF00")));
         editor.trigger(QStringLiteral("mnuRemBackColor"));
         QVERIFY(!editor.row(1).richText().paragraphs()[0].runs[0].format.background);
     }
@@ -299,18 +236,16 @@ private slots:
         select(box, 28, 30);
         editor.trigger(QStringLiteral("mnuIndent"));
         editor.trigger(QStringLiteral("mnuRight"));
+        const QList<RichParagraph> paragraphs = box.richText().paragraphs();
+        QCOMPARE(paragraphs[0].runs.first().format.color, std::optional<QRgb>(qRgb(200, 0, 0)));
+        QVERIFY(paragraphs[0].runs.last().format.strike && paragraphs[1].format.bullet && paragraphs[2].format.bullet);
+        QCOMPARE(paragraphs[3].format, (RichParagraphFormat{RichParagraphFormat::Right, 500, 0, false}));
 
         const QString stored = box.textRtf();
         RichTextBox reopened;
         reopened.setTextRtf(stored);
         QCOMPARE(reopened.textRtf(), stored);
         QVERIFY(reopened.richText() == box.richText());
-        const QString html = RichTextToHtml::convert(stored);
-        QCOMPARE(RichTextToHtml::convert(reopened.richText()), html);
-        QVERIFY2(html.contains(QStringLiteral("<UL><LI>")) && html.contains(QStringLiteral("<strike>"))
-                     && html.contains(QStringLiteral("margin-left:33px")) && html.contains(QStringLiteral("Align='right'"))
-                     && html.contains(QStringLiteral("color: #C80000")),
-                 qPrintable(html));
     }
 };
 
