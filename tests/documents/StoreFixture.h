@@ -47,22 +47,6 @@ struct StoreFixture
     }
 };
 
-// Compares two texts line by line, so that a failure names the first line that differs.
-inline bool sameLines(const QString& actual, const QString& expected)
-{
-    const QStringList a = actual.split(QLatin1Char('\n'));
-    const QStringList e = expected.split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
-        const QString left = a.value(i);
-        const QString right = e.value(i);
-        if (left != right) {
-            qWarning().noquote() << "line" << i + 1 << "actual:" << left << "expected:" << right;
-            return false;
-        }
-    }
-    return true;
-}
-
 // A document whose amounts are already what the totals calculation writes, so that saving and
 // reopening compares equal with or without a recalculation in between.
 inline Document sampleDocument(const QString& number, int rows = 3)

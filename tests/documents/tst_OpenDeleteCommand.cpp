@@ -4,6 +4,16 @@
 #include "documents/OpenCommand.h"
 #include "documents/SavedDocsList.h"
 
+namespace {
+
+OpenCommand::Result open(StoreFixture& f, const QString& text, bool documentOpen = false,
+                         const Document& current = Document())
+{
+    return OpenCommand(f.db, f.dialogs, f.locale).open(text, current, documentOpen);
+}
+
+} // namespace
+
 class TestOpenDeleteCommand : public QObject
 {
     Q_OBJECT
@@ -14,11 +24,12 @@ private slots:
         StoreFixture f;
         f.store(sampleDocument(QStringLiteral("O-1")));
         f.dialogs.setNextAnswer(DialogAnswer::Cancel);
-        const OpenCommand::Result result = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("O-1"), Document(), true);
+        const OpenCommand::Result result = open(f, QStringLiteral("O-1"), true);
         QCOMPARE(result.outcome, OpenCommand::Outcome::Cancelled);
         QVERIFY(!result.clearListText);
         const DialogRequest& question = f.dialogs.shown().first();
-        QCOMPARE(question.text, QStringLiteral("Do you wish to close the current document?\r\n\r\nAny unsaved information will be lost. Continue?  "));
+        QCOMPARE(question.text, QStringLiteral("Do you wish to close the current document?\r\n\r\nAny unsaved "
+                                               "information will be lost. Continue?  "));
         QCOMPARE(question.title, QStringLiteral("Any unsaved information will be lost."));
         QCOMPARE(question.defaultButton, DialogAnswer::Cancel);
     }
@@ -29,8 +40,8 @@ private slots:
         Document doc = sampleDocument(QStringLiteral("O-2"), 4);
         doc.rows[2].description = QStringLiteral("{\\rtf1 a|b}");
         f.store(doc);
-        const QString entry = QStringLiteral("O-2").leftJustified(30) + QStringLiteral("  Invoice  ...");
-        const OpenCommand::Result result = OpenCommand(f.db, f.dialogs, f.locale).open(entry, Document(), false);
+        const OpenCommand::Result result =
+            open(f, QStringLiteral("O-2").leftJustified(30) + QStringLiteral("  Invoice  ..."));
         QCOMPARE(result.outcome, OpenCommand::Outcome::Opened);
         QVERIFY(f.dialogs.shown().isEmpty());
         QVERIFY(result.clearListText);
@@ -40,35 +51,23 @@ private slots:
         QCOMPARE(result.document.currentDocNumber, QStringLiteral("O-2"));
     }
 
-    void openNothingOrSeparator_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("separator") << SavedDocsList::separatorLine();
-    }
-
-    void openNothingOrSeparator()
-    {
-        QFETCH(QString, text);
-        StoreFixture f;
-        const OpenCommand::Result result = OpenCommand(f.db, f.dialogs, f.locale).open(text, Document(), true);
-        QCOMPARE(result.outcome, OpenCommand::Outcome::Ignored);
-        QVERIFY(result.clearListText);
-        QVERIFY(f.dialogs.shown().isEmpty());
-    }
-
-    void openUnknownNumber()
+    void openNothingSeparatorOrUnknown()
     {
         StoreFixture f;
-        const OpenCommand::Result result = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("NOPE"), Document(), true);
-        QCOMPARE(result.outcome, OpenCommand::Outcome::NotFound);
+        for (const QString& text : {QString(), SavedDocsList::separatorLine()}) {
+            const OpenCommand::Result result = open(f, text, true);
+            QCOMPARE(result.outcome, OpenCommand::Outcome::Ignored);
+            QVERIFY(result.clearListText);
+            QVERIFY(f.dialogs.shown().isEmpty());
+        }
+        QCOMPARE(open(f, QStringLiteral("NOPE"), true).outcome, OpenCommand::Outcome::NotFound);
         QCOMPARE(f.dialogs.shownTexts(), QStringList{QStringLiteral("There is no record of this document number.")});
         QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::None);
     }
 
     void storedFlags_data()
     {
-        QTest::addColumn<QString>("stored");  // "NULL" for a missing value
+        QTest::addColumn<QString>("stored"); // "NULL" for a missing value
         QTest::addColumn<bool>("before");
         QTest::addColumn<bool>("after");
         QTest::newRow("Yes ticks") << "'Yes'" << false << true;
@@ -86,52 +85,41 @@ private slots:
         QFETCH(bool, after);
         StoreFixture f;
         f.store(sampleDocument(QStringLiteral("F-1")));
-        QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET HideTax = %1, HidePaid = %1, NoDisc = %1, GoodsRcvd = %1, "
-                                            "DeliveryTaxable = %1, PrintBarcode = %1").arg(stored)).ok);
+        QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET HideTax = %1, HidePaid = %1, NoDisc = %1, "
+                                            "GoodsRcvd = %1, DeliveryTaxable = %1, PrintBarcode = %1")
+                                 .arg(stored))
+                    .ok);
         Document current;
         current.options.hideTax = current.options.hidePaid = current.options.noDiscount = before;
         current.options.goodsReceived = current.options.printBarcode = current.chargesTaxable = before;
-        const Document opened = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("F-1"), current, false).document;
-        QCOMPARE(opened.options.hideTax, after);
-        QCOMPARE(opened.options.hidePaid, after);
-        QCOMPARE(opened.options.noDiscount, after);
-        QCOMPARE(opened.options.goodsReceived, after);
-        QCOMPARE(opened.options.printBarcode, after);
-        QCOMPARE(opened.chargesTaxable, after);
-        QCOMPARE(opened.rows.first().discountEnabled, !after);
+        const Document opened = open(f, QStringLiteral("F-1"), false, current).document;
+        const DocumentOptions& o = opened.options;
+        const QList<bool> flags{o.hideTax, o.hidePaid, o.noDiscount, o.goodsReceived, o.printBarcode,
+                                opened.chargesTaxable, !opened.rows.first().discountEnabled};
+        QCOMPARE(flags, QList<bool>(flags.size(), after));
     }
 
     void missingValuesReadAsEmpty()
     {
         StoreFixture f;
         f.store(sampleDocument(QStringLiteral("M-1"), 1));
-        QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET ShipTo = NULL, BillTo = NULL, DocType = NULL, Notes = NULL, "
-                                            "Price = NULL, ProductID = NULL, SalePerson = NULL")).ok);
-        const Document opened = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("M-1"), Document(), false).document;
-        QCOMPARE(opened.shipToTerm, QString());
-        QCOMPARE(opened.billToTerm, QString());
-        QCOMPARE(opened.docType, QString());
-        QCOMPARE(opened.notes, QString());
-        QCOMPARE(opened.salePerson, QString());
-        QCOMPARE(opened.rows.first().productId, QString());
-    }
-
-    void deleteWithNothingOpen_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("blanks") << "   ";
+        QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET ShipTo = NULL, BillTo = NULL, DocType = NULL, "
+                                            "Notes = NULL, Price = NULL, ProductID = NULL, SalePerson = NULL"))
+                    .ok);
+        const Document opened = open(f, QStringLiteral("M-1")).document;
+        const QStringList texts{opened.shipToTerm, opened.billToTerm, opened.docType, opened.notes,
+                                opened.salePerson, opened.rows.first().productId};
+        QCOMPARE(texts, QStringList(texts.size(), QString()));
     }
 
     void deleteWithNothingOpen()
     {
-        QFETCH(QString, label);
         StoreFixture f;
         f.store(sampleDocument(QStringLiteral("D-1")));
         bool created = false;
         DeleteCommand command(f.db, f.dialogs);
         command.setHooks({[&] { created = true; }, {}});
-        QCOMPARE(command.remove(label).outcome, DeleteCommand::Outcome::Refused);
+        QCOMPARE(command.remove(QStringLiteral("   ")).outcome, DeleteCommand::Outcome::Refused);
         QCOMPARE(f.dialogs.shownTexts(), QStringList{QStringLiteral("There is no opened document to delete.")});
         QCOMPARE(f.dialogs.shown().first().title, QStringLiteral("Need a document number to delete"));
         QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Exclamation);
@@ -161,7 +149,8 @@ private slots:
         QCOMPARE(command.remove(QStringLiteral("D-1")).outcome,
                  deleted ? DeleteCommand::Outcome::Deleted : DeleteCommand::Outcome::Refused);
         const DialogRequest& question = f.dialogs.shown().first();
-        QCOMPARE(question.text, QStringLiteral("Are you sure you want to delete the current SAVED document  \"D-1\" ?"));
+        QCOMPARE(question.text,
+                 QStringLiteral("Are you sure you want to delete the current SAVED document  \"D-1\" ?"));
         QCOMPARE(question.title, QStringLiteral("Confirm Delete?"));
         QCOMPARE(question.defaultButton, DialogAnswer::No);
         QCOMPARE(f.rowsOf(QStringLiteral("D-1")).size(), deleted ? 0 : 3);
