@@ -2,8 +2,6 @@
 
 #include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
-#include "richtext/RtfReader.h"
-#include "richtext/RtfWriter.h"
 #include "richtext/widgets/RichTextBox.h"
 
 #include <QSignalSpy>
@@ -39,29 +37,6 @@ private slots:
         QCOMPARE(text.plainText(), QStringLiteral("first\r\nsecond"));
         QCOMPARE(runAt(text, 1, 0).format, BoxFormats::description());
         QVERIFY(box.textRtf().startsWith(QStringLiteral("{\\rtf1")));
-    }
-
-    void rtfSurvivesTheBox_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("bullets") << QStringLiteral("bullets.rtf");
-        QTest::newRow("highlights") << QStringLiteral("highlights.rtf");
-        QTest::newRow("accents") << QStringLiteral("accents.rtf");
-    }
-
-    void rtfSurvivesTheBox()
-    {
-        QFETCH(QString, file);
-        const QByteArray rtf = TestSupport::readFile(TestSupport::testData(QStringLiteral("rtf/") + file));
-        QVERIFY(!rtf.isEmpty());
-        RichTextBox box;
-        box.setTextRtf(QString::fromLatin1(rtf));
-        const QString once = box.textRtf();
-        RichTextBox second;
-        second.setTextRtf(once);
-        QCOMPARE(second.textRtf(), once);
-        QVERIFY(second.richText() == box.richText());
-        QCOMPARE(box.richText().plainText(), RtfReader::read(once).plainText());
     }
 
     void characterFormatsReachTheModel()

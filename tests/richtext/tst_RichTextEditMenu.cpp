@@ -7,9 +7,6 @@
 #include "richtext/widgets/RichTextBox.h"
 #include "richtext/widgets/RichTextEditMenu.h"
 
-#include <memory>
-#include <vector>
-
 Q_DECLARE_METATYPE(RichTextTargetRule::Target)
 
 namespace {
@@ -29,7 +26,7 @@ struct Editor
     ScriptedFormatChooser chooser;
     ScriptedDialogs dialogs;
     RichTextBox notes{BoxFormats::notes()};
-    std::vector<std::unique_ptr<RichTextBox>> rows;
+    RichTextBox rows[3];
     RichTextEditMenu menu{rule, chooser, dialogs};
 
     Editor()
@@ -37,16 +34,13 @@ struct Editor
         notes.setTextRtf(QStringLiteral("notes text"));
         menu.setNotesBox(&notes);
         for (int row = 1; row <= 3; ++row) {
-            rows.push_back(std::make_unique<RichTextBox>());
-            rows.back()->setTextRtf(QStringLiteral("row %1 text").arg(row));
-            menu.attachDescription(rows.back().get(), row);
+            rows[row - 1].setTextRtf(QStringLiteral("row %1 text").arg(row));
+            menu.attachDescription(&rows[row - 1], row);
         }
-        menu.setDescriptionFinder([this](int row) {
-            return row >= 1 && row <= int(rows.size()) ? rows[std::size_t(row - 1)].get() : nullptr;
-        });
+        menu.setDescriptionFinder([this](int row) { return row >= 1 && row <= 3 ? &rows[row - 1] : nullptr; });
     }
 
-    RichTextBox& row(int n) { return *rows[std::size_t(n - 1)]; }
+    RichTextBox& row(int n) { return rows[n - 1]; }
 
     void trigger(const QString& name)
     {
@@ -116,7 +110,7 @@ private slots:
         QCOMPARE(editor.row(1).selectionUnderline(), TriState::Off);
     }
 
-    void indentSizeAndDialogs()
+    void indentSizeFontAndHighlight()
     {
         Editor editor;
         editor.rule.rowFocused(1);
@@ -143,6 +137,12 @@ private slots:
         QCOMPARE(format.fontName, QStringLiteral("Liberation Serif"));
         QCOMPARE(format.halfPoints, 19);
         QVERIFY(format.italic && !format.bold);
+
+        editor.chooser.setNextColor(qRgb(255, 255, 0));
+        editor.trigger(QStringLiteral("mnuBackColor"));
+        QCOMPARE(box.richText().paragraphs()[0].runs[0].format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
+        editor.trigger(QStringLiteral("mnuRemBackColor"));
+        QVERIFY(!box.richText().paragraphs()[0].runs[0].format.background);
     }
 
     void mixedIndentFails()
@@ -202,18 +202,6 @@ private slots:
         QVERIFY(!editor.menu.commands().addAnImage());  // the dialog is cancelled
         QCOMPARE(editor.notes.textRtf(), before);
         QVERIFY(editor.dialogs.shown().isEmpty());
-    }
-
-    void highlightAndRemove()
-    {
-        Editor editor;
-        editor.rule.rowFocused(1);
-        select(editor.row(1), 0, 3);
-        editor.chooser.setNextColor(qRgb(255, 255, 0));
-        editor.trigger(QStringLiteral("mnuBackColor"));
-        QCOMPARE(editor.row(1).richText().paragraphs()[0].runs[0].format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
-        editor.trigger(QStringLiteral("mnuRemBackColor"));
-        QVERIFY(!editor.row(1).richText().paragraphs()[0].runs[0].format.background);
     }
 
     void formattedDescriptionSurvivesStorage()
