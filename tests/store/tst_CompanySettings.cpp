@@ -223,69 +223,58 @@ private slots:
         QCOMPARE(f.settings.get(SettingsStore::AddressRight), storedRight);
     }
 
-    void layoutWithoutLogoAsksForOne_data()
+    // What the user does after the panel opened with the stored `logo` and `layout`: browse (the file
+    // dialog returns `chosen`), choose a layout, unselect the layout or remove the logo.
+    void letterheadActions_data()
     {
-        QTest::addColumn<QString>("chosen");  // what the file dialog returns
-        QTest::addColumn<bool>("noFileNotice");
-        QTest::addColumn<bool>("pictureShown");
-        QTest::newRow("cancelled") << "" << true << false;
-        QTest::newRow("picture") << "picture" << false << true;
-        QTest::newRow("not a picture") << "not a picture" << false << false;
-    }
-
-    void layoutWithoutLogoAsksForOne()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(bool, noFileNotice);
-        QFETCH(bool, pictureShown);
-        Fixture f;
-        LetterheadSettings letterhead(f.settings, f.dialogs);
-        f.dialogs.setNextFile(f.file(chosen));
-        letterhead.chooseLayout(1);
-        QCOMPARE(f.settings.get(SettingsStore::Layout), QStringLiteral("1"));
-        QCOMPARE(letterhead.layout(), 1);
-        QCOMPARE(f.dialogs.shownTexts(),
-                 QStringList{QStringLiteral("You have selected a letterhead layout with your Company logo. \r\n\r\n"
-                                            "Please browse now for the image file.")});
-        QCOMPARE(f.dialogs.fileTitles(), QStringList{QStringLiteral("Please select the image file")});
-        QCOMPARE(f.dialogs.filters, QStringList{QStringLiteral("Image Files (*.gif;*.jpg)|*.gif;*.jpg")});
-        QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(chosen));
-        QCOMPARE(letterhead.logoPath(), f.file(chosen));
-        QCOMPARE(letterhead.noFileNoticeVisible(), noFileNotice);
-        QCOMPARE(!letterhead.logo().isNull(), pictureShown);
-    }
-
-    // What the user does with a logo stored: browse (the file dialog returns `chosen`), choose the first
-    // layout, unselect the layout or remove the logo.
-    void actionsWithAStoredLogo_data()
-    {
+        QTest::addColumn<QString>("logo");
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("asked");  // for a file
         QTest::addColumn<QString>("layoutAfter");
         QTest::addColumn<QString>("logoAfter");
         QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("noFileNotice");
         const QStringList none;
-        QTest::newRow("browse picture, no layout") << "" << "browse" << "picture" << "" << "picture"
-                                                   << QStringList{QStringLiteral("Please select a Layout option now.")};
-        QTest::newRow("browse picture, layout chosen") << "2" << "browse" << "picture" << "2" << "picture" << none;
-        QTest::newRow("browse not a picture") << "" << "browse" << "not a picture" << "" << "not a picture" << none;
-        QTest::newRow("browse cancelled keeps path") << "" << "browse" << "" << "" << "picture" << none;
-        QTest::newRow("layout only stored") << "" << "layout 0" << "" << "0" << "picture" << none;
-        QTest::newRow("unselect layout keeps logo") << "1" << "unselect" << "" << "" << "picture" << none;
-        QTest::newRow("remove logo empties both") << "1" << "remove" << "" << "" << "" << none;
+        const QStringList browseNow{QStringLiteral("You have selected a letterhead layout with your Company logo. "
+                                                   "\r\n\r\nPlease browse now for the image file.")};
+        QTest::newRow("layout without logo, cancelled")
+            << "" << "" << "layout 1" << "" << true << "1" << "" << browseNow << true;
+        QTest::newRow("layout without logo, picture")
+            << "" << "" << "layout 1" << "picture" << true << "1" << "picture" << browseNow << false;
+        QTest::newRow("layout without logo, not a picture")
+            << "" << "" << "layout 1" << "not a picture" << true << "1" << "not a picture" << browseNow << false;
+        QTest::newRow("layout with logo only stored")
+            << "picture" << "" << "layout 0" << "" << false << "0" << "picture" << none << false;
+        QTest::newRow("browse picture, no layout")
+            << "picture" << "" << "browse" << "picture" << true << "" << "picture"
+            << QStringList{QStringLiteral("Please select a Layout option now.")} << false;
+        QTest::newRow("browse picture, layout chosen")
+            << "picture" << "2" << "browse" << "picture" << true << "2" << "picture" << none << false;
+        QTest::newRow("browse not a picture")
+            << "picture" << "" << "browse" << "not a picture" << true << "" << "not a picture" << none << false;
+        QTest::newRow("browse cancelled keeps path")
+            << "picture" << "" << "browse" << "" << true << "" << "picture" << none << false;
+        QTest::newRow("unselect layout keeps logo")
+            << "picture" << "1" << "unselect" << "" << false << "" << "picture" << none << false;
+        QTest::newRow("remove logo empties both")
+            << "picture" << "1" << "remove" << "" << false << "" << "" << none << false;
     }
 
-    void actionsWithAStoredLogo()
+    void letterheadActions()
     {
+        QFETCH(QString, logo);
         QFETCH(QString, layout);
         QFETCH(QString, action);
         QFETCH(QString, chosen);
+        QFETCH(bool, asked);
         QFETCH(QString, layoutAfter);
         QFETCH(QString, logoAfter);
         QFETCH(QStringList, messages);
+        QFETCH(bool, noFileNotice);
         Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.picture());
+        f.settings.save(SettingsStore::CompanyLogoPath, f.file(logo));
         f.settings.save(SettingsStore::Layout, layout);
         LetterheadSettings letterhead(f.settings, f.dialogs);
         letterhead.openLogoAndLayout();
@@ -293,19 +282,23 @@ private slots:
         f.dialogs.setNextFile(f.file(chosen));
         if (action == QLatin1String("browse"))
             letterhead.browseLogo();
-        else if (action == QLatin1String("layout 0"))
-            letterhead.chooseLayout(0);
+        else if (action.startsWith(QLatin1String("layout ")))
+            letterhead.chooseLayout(action.back().digitValue());
         else if (action == QLatin1String("unselect"))
             letterhead.unselectLayout();
         else
             letterhead.removeLogo();
-        QCOMPARE(f.dialogs.fileTitles().size(), action == QLatin1String("browse") ? 1 : 0);
+        const QStringList title{QStringLiteral("Please select the image file")};
+        const QStringList filter{QStringLiteral("Image Files (*.gif;*.jpg)|*.gif;*.jpg")};
+        QCOMPARE(f.dialogs.fileTitles(), asked ? title : QStringList());
+        QCOMPARE(f.dialogs.filters, asked ? filter : QStringList());
         QCOMPARE(f.settings.get(SettingsStore::Layout), layoutAfter);
         QCOMPARE(letterhead.layout(), layoutAfter.isEmpty() ? int(LetterheadSettings::NoLayout) : layoutAfter.toInt());
         QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(logoAfter));
+        QCOMPARE(letterhead.logoPath(), f.file(logoAfter));
         QCOMPARE(f.dialogs.shownTexts(), messages);
         QCOMPARE(letterhead.logo().isNull(), logoAfter != QLatin1String("picture"));
-        QVERIFY(!letterhead.noFileNoticeVisible());
+        QCOMPARE(letterhead.noFileNoticeVisible(), noFileNotice);
     }
 
     void openingThePanel_data()
@@ -434,35 +427,22 @@ private slots:
         QCOMPARE(w.settings.get(SettingsStore::CompanyLogoPath), QString());
     }
 
-    void panelHelpButtons_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("helpStart");
-        QTest::newRow("company") << "cmdcohelp"
-                                 << "Enter your Company Name, Address, Currency Symbol and optional Tax information "
-                                    "and click the 'Save' button";
-        QTest::newRow("tax") << "cmdtaxhelp" << "Tax value here will be used in created documents.\r\n\r\n";
-        QTest::newRow("align") << "cmdAlignHelp" << "By default heading is centred.\r\n\r\nSelect this checkbox to "
-                                                    "align Company Name and Address to the TOP LEFT";
-        QTest::newRow("address") << "cmdAddrRightHelp" << "By default heading is centred.\r\n\r\nSelect this "
-                                                          "checkbox to align Company Name on Left; Address on Right.";
-        QTest::newRow("browse") << "cmdbrowsehelp" << "To use logo on your document heading, browse";
-        QTest::newRow("layout") << "cmdlogohelp" << "If a logo has been set at 2. please select an option here";
-        QTest::newRow("database") << "cmdcreateDBhelp" << "By clicking the button on the left, you will create";
-    }
-
+    // Each help button of the panel shows a text of its own; the company's names the Save button.
     void panelHelpButtons()
     {
-        QFETCH(QString, button);
-        QFETCH(QString, helpStart);
         Window w;
         w.load();
-        auto* help = w.window->findChild<QPushButton*>(button);
-        QVERIFY(help);
-        help->click();
-        QCOMPARE(w.dialogs.shown().size(), 1);
-        QCOMPARE(w.dialogs.shown().first().icon, DialogIcon::Information);
-        QVERIFY2(w.dialogs.shownTexts().first().startsWith(helpStart), qPrintable(w.dialogs.shownTexts().first()));
+        for (const char* name : {"cmdcohelp", "cmdtaxhelp", "cmdAlignHelp", "cmdAddrRightHelp", "cmdbrowsehelp",
+                                 "cmdlogohelp", "cmdcreateDBhelp"}) {
+            auto* help = w.window->findChild<QPushButton*>(QLatin1String(name));
+            QVERIFY2(help, name);
+            const QStringList before = w.dialogs.shownTexts();
+            help->click();
+            QCOMPARE(w.dialogs.shown().size(), before.size() + 1);
+            QCOMPARE(w.dialogs.shown().last().icon, DialogIcon::Information);
+            QVERIFY2(!w.dialogs.shownTexts().last().isEmpty() && !before.contains(w.dialogs.shownTexts().last()), name);
+        }
+        QVERIFY(w.dialogs.shownTexts().first().contains(QLatin1String("click the 'Save' button")));
     }
 };
 

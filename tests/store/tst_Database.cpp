@@ -5,6 +5,7 @@
 #include "store/CreateDatabaseCommand.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
+#include "store/JetSqlTranslator.h"
 #include "store/SqlText.h"
 
 #include <QSqlRecord>
@@ -63,6 +64,8 @@ private slots:
         QCOMPARE(company->name, QStringLiteral("Your Company Name"));
         QCOMPARE(company->address, QStringLiteral("Address\r\nTel\r\n"));
         QVERIFY(db.query(QStringLiteral("SELECT * FROM tbldoc")).ok);
+        // The widening of the description, run on every start, must succeed again.
+        QVERIFY(db.execute(QStringLiteral("ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL")).ok);
     }
 
     void damagedFilesAreRefusedUntouched_data()
@@ -141,13 +144,6 @@ private slots:
         QCOMPARE(SqlText::NullToText(row.value(QStringLiteral("Notes"))).toString(), QString());
     }
 
-    void widenStatementRunsOnEveryStart()
-    {
-        FreshDatabase fresh;
-        Database& db = fresh.db;
-        QVERIFY(db.execute(QStringLiteral("ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL")).ok);
-    }
-
     void createNewDatabaseTwice()
     {
         QTemporaryDir dir;
@@ -171,7 +167,8 @@ private slots:
         dialogs.clear();
         command.run(inUse, dir.path());
         QCOMPARE(dialogs.shownTexts().size(), 3);
-        QCOMPARE(dialogs.shownTexts()[1], QStringLiteral("Database 'Company.mdb' in application directory already exists."));
+        QCOMPARE(dialogs.shownTexts()[1],
+                 QStringLiteral("Database 'Company.mdb' in application directory already exists."));
         QCOMPARE(dialogs.shown()[1].icon, DialogIcon::Critical);
         QCOMPARE(dialogs.shownTexts()[2],
                  QStringLiteral("Please relaunch this program to use  ") + target + QStringLiteral("  automatically."));
@@ -186,6 +183,61 @@ private slots:
         const QString other = CreateDatabaseCommand::helpText(QStringLiteral("/x/tallywick.mdb"), QStringLiteral("/d"));
         QVERIFY(other.contains(QLatin1String("This is a copy of your current database   -   /x/tallywick.mdb\r\n")));
         QVERIFY(other.contains(QString(50, QLatin1Char('-'))));
+    }
+
+    void dateText_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no leading zero") << QVariant(QDate(2026, 3, 1)) << "en_US" << "1-Mar-2026";
+        QTest::newRow("december") << QVariant(QDate(2026, 12, 4)) << "en_US" << "4-Dec-2026";
+        QTest::newRow("iso text") << QVariant(QStringLiteral("2004-02-29")) << "en_US" << "29-Feb-2004";
+        QTest::newRow("own form read back") << QVariant(QStringLiteral("4-Dec-2026")) << "en_US" << "4-Dec-2026";
+        QTest::newRow("short date text") << QVariant(QStringLiteral("12/4/26")) << "en_US" << "4-Dec-2026";
+        QTest::newRow("not a date") << QVariant(QStringLiteral("tomorrow")) << "en_US" << "";
+        QTest::newRow("null") << QVariant() << "en_US" << "";
+    }
+
+    void dateText()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QCOMPARE(SqlText::DateText(value, QLocale(locale)), text);
+    }
+
+    void translate_data()
+    {
+        QTest::addColumn<QString>("jet");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("date literal") << "DELETE FROM tbldoc WHERE DocDate >= #1-Mar-2026# AND DocDate <= #3/2/26# "
+                                      << "DELETE FROM tbldoc WHERE DocDate >= '2026-03-01' AND DocDate <= "
+                                         "'2026-03-02' ";
+        QTest::newRow("Default inside a value stays")
+            << "UPDATE tblcompany SET CompanyName = 'Default #1 -- it''s; done' WHERE Default = 'Yes' "
+            << "UPDATE tblcompany SET CompanyName = 'Default #1 -- it''s; done' WHERE \"Default\" = 'Yes' ";
+        QTest::newRow("hash and quotes in values") << "INSERT INTO t VALUES ('#4-Dec-2026#', 'a''#', #4-Dec-2026#)"
+                                                   << "INSERT INTO t VALUES ('#4-Dec-2026#', 'a''#', '2026-12-04')";
+        QTest::newRow("word containing default") << "SELECT IsDefault, Defaults FROM t"
+                                                 << "SELECT IsDefault, Defaults FROM t";
+        QTest::newRow("alter column")
+            << "ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL" << "SELECT Description FROM tbldoc LIMIT 0";
+        QTest::newRow("memo type") << "CREATE TABLE x (a MEMO)" << "CREATE TABLE x (a TEXT)";
+    }
+
+    void translate()
+    {
+        QFETCH(QString, jet);
+        QFETCH(QString, sqlite);
+        QCOMPARE(JetSqlTranslator(QLocale(QStringLiteral("en_US"))).translate(jet), sqlite);
+    }
+
+    void unreadableDateIsAnError()
+    {
+        QString error;
+        QCOMPARE(JetSqlTranslator().translate(QStringLiteral("SELECT #someday#"), &error), QString());
+        QVERIFY(error.contains(QLatin1String("someday")));
     }
 };
 
