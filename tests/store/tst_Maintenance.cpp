@@ -172,28 +172,7 @@ private slots:
         QCOMPARE(listed, 3);
     }
 
-    void purgeQuestions()
-    {
-        StoreFixture f;
-        f.store(dated(QStringLiteral("A"), kToday));
-        int compacted = 0;
-        PurgeCommand purge(f.db, f.dialogs);
-        purge.setHooks({[&] { ++compacted; }, {}});
-        f.dialogs.setNextAnswer(DialogAnswer::Yes);
-        f.dialogs.setNextAnswer(DialogAnswer::Cancel);
-        QCOMPARE(purge.run(kToday, kToday).outcome, PurgeCommand::Outcome::Cancelled);
-        QCOMPARE(compacted, 1);
-        QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
-        const QList<DialogRequest> shown = f.dialogs.shown();
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[0].title, QStringLiteral("Backup Now?"));
-        QCOMPARE(shown[0].text, QStringLiteral("Backup database before delete?  "));
-        QCOMPARE(shown[1].title, QStringLiteral("Deleting Documents from Database"));
-        QCOMPARE(shown[1].text, QStringLiteral("Are you sure you want to delete documents issued from:    "
-                                               "\r\n\r\n\t12/4/2026\r\n\t        to\r\n\t12/4/2026\r\n\r\n"));
-        QCOMPARE(shown[1].defaultButton, DialogAnswer::Cancel);
-    }
-
+    // Yes to the backup runs the compaction first; the deletion question defaults to Cancel.
     void backupThenCancelLeavesACompactedFile()
     {
         StoreFixture f;
@@ -203,12 +182,20 @@ private slots:
         PurgeCommand purge(f.db, f.dialogs);
         purge.setHooks({[&] { compact.run(); }, {}});
         f.dialogs.setNextAnswer(DialogAnswer::Yes);
-        f.dialogs.setNextAnswer(DialogAnswer::Ok);  // the compaction's own message
+        f.dialogs.setNextAnswer(DialogAnswer::Ok);  // the compaction's own messages
         f.dialogs.setNextAnswer(DialogAnswer::Ok);
         f.dialogs.setNextAnswer(DialogAnswer::Cancel);
         QCOMPARE(purge.run(kToday, kToday).outcome, PurgeCommand::Outcome::Cancelled);
         QVERIFY(QFileInfo::exists(f.db.path() + QStringLiteral("_20261204")));
         QCOMPARE(numbers(f.db), QStringList{QStringLiteral("A")});
+        const QList<DialogRequest> shown = f.dialogs.shown();
+        QCOMPARE(shown.size(), 4);
+        QCOMPARE(shown[0].title, QStringLiteral("Backup Now?"));
+        QCOMPARE(shown[0].text, QStringLiteral("Backup database before delete?  "));
+        QCOMPARE(shown[3].title, QStringLiteral("Deleting Documents from Database"));
+        QCOMPARE(shown[3].text, QStringLiteral("Are you sure you want to delete documents issued from:    "
+                                               "\r\n\r\n\t12/4/2026\r\n\t        to\r\n\t12/4/2026\r\n\r\n"));
+        QCOMPARE(shown[3].defaultButton, DialogAnswer::Cancel);
     }
 
     // The purge writes its upper bound in the program's short date and the statement reader must take
