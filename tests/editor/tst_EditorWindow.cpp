@@ -340,8 +340,8 @@ private slots:
         w.createRows(1);
         fill(w.box(0), QStringLiteral("abc"));
         fill(w.box(1), QStringLiteral("abc"));
-        const QByteArray jpeg800x600 = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
-        const QString path = TestSupport::writeFile(w.dir.filePath(QStringLiteral("picture.jpg")), jpeg800x600);
+        const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
+        const QString path = TestSupport::writeFile(w.dir.filePath(QStringLiteral("picture.jpg")), jpeg);
         const QString tag = ImageTag::forFile(path).value_or(QString());
         QVERIFY(!tag.isEmpty());
         w.dialogs.setNextFile(path);

@@ -124,7 +124,8 @@ private slots:
         for (const DocumentRow& row : doc.rows)
             shown << row.amount;
         QCOMPARE(shown, localised(c.amounts, locale));
-        QCOMPARE((QStringList{doc.subtotal, doc.taxAmount, doc.total, doc.paid, doc.balance}), localised(c.totals, locale));
+        const QStringList totals{doc.subtotal, doc.taxAmount, doc.total, doc.paid, doc.balance};
+        QCOMPARE(totals, localised(c.totals, locale));
 
         // A second run over its own output gives the same texts, unless a quantity was rounded.
         Document again = doc;
@@ -210,7 +211,8 @@ private slots:
         const char* mismatch = "Type mismatch 13";
         const char* overflow = "Overflow 6";
         for (const QString& name : locales) {
-            auto add = [&name](const char* what, const Texts& rows, const char* charges, const char* error, int written) {
+            auto add = [&name](const char* what, const Texts& rows, const char* charges, const char* error,
+                               int written) {
                 QTest::addRow("%s %s", qPrintable(name), what)
                     << name << rows << QString::fromLatin1(charges) << QString::fromLatin1(error) << written;
             };

@@ -170,8 +170,8 @@ private slots:
     void imageInsertion()
     {
         QTemporaryDir dir;
-        const QByteArray jpeg800x600 = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
-        const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("pic.jpg")), jpeg800x600);
+        const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
+        const QString path = TestSupport::writeFile(dir.filePath(QStringLiteral("pic.jpg")), jpeg);
         const QString tag = ImageTag::forFile(path).value_or(QString());
         QVERIFY(!tag.isEmpty());
 
