@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMenu>
 
 class TestAboutAndShortcuts : public QObject
 {
@@ -32,33 +31,6 @@ private slots:
         QFETCH(QKeySequence, keys);
         QFETCH(QString, expected);
         QCOMPARE(ShortcutHint::tooltip(text, keys), expected);
-    }
-
-    void mainWindowCarriesTheShortcuts_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("save") << "actSave" << "Ctrl+S" << "mnutools";
-        QTest::newRow("generate") << "actGenerate" << "Ctrl+P" << "mnutools";
-        QTest::newRow("new rows") << "actCreateRows" << "Ctrl+N" << "mnutools";
-        QTest::newRow("saved list") << "actOpenSaved" << "Ctrl+O" << "mnutools";
-        QTest::newRow("guide") << "mnuFeatureGuide" << "F1" << "mnuhelp";
-    }
-
-    void mainWindowCarriesTheShortcuts()
-    {
-        QFETCH(QString, action);
-        QFETCH(QString, keys);
-        QFETCH(QString, menu);
-        WindowFixture f;
-        MainWindow& window = f.make();
-        auto* found = window.findChild<QAction*>(action);
-        QVERIFY(found);
-        QCOMPARE(found->shortcut().toString(QKeySequence::PortableText), keys);
-        QVERIFY2(found->toolTip().endsWith(QStringLiteral("(%1)").arg(keys)), qPrintable(found->toolTip()));
-        auto* inMenu = window.findChild<QMenu*>(menu);
-        QVERIFY(inMenu && inMenu->actions().contains(found));
     }
 
     // Ctrl+N, a count and Enter make a new document without the mouse, whether the count is picked
@@ -94,8 +66,9 @@ private slots:
         QTRY_COMPARE(window.grid()->rowCount(), 3);
     }
 
-    // Every shortcut belongs to one command only; a clash would make Qt run neither.
-    void shortcutsDoNotClash()
+    // Every shortcut belongs to one command only (a clash would make Qt run neither), and the tooltip
+    // names it.
+    void shortcutsAreUniqueAndNamed()
     {
         WindowFixture f;
         MainWindow& window = f.make();
@@ -105,9 +78,10 @@ private slots:
                 continue;
             const QString keys = action->shortcut().toString();
             QVERIFY2(!seen.contains(keys), qPrintable(keys));
+            QVERIFY2(action->toolTip().endsWith(QStringLiteral("(%1)").arg(keys)), qPrintable(action->toolTip()));
             seen.append(keys);
         }
-        QVERIFY(seen.size() >= 5);
+        QVERIFY(seen.contains(QStringLiteral("Ctrl+S")) && seen.contains(QStringLiteral("F1")));
     }
 
     void aboutShowsWhereTheDataLives()
@@ -116,7 +90,6 @@ private slots:
         const QString database = dir.filePath(QStringLiteral("a <b> & c/tallywick.mdb"));
         const QString settingsFile = dir.filePath(QStringLiteral("Tallywick.conf"));
         AboutDialog about(database, settingsFile);
-        QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
         auto* title = about.findChild<QLabel*>(QStringLiteral("lblAboutTitle"));
         QVERIFY(title && title->text().contains(QStringLiteral(TALLYWICK_VERSION)));
         auto* shownDatabase = about.findChild<QLabel*>(QStringLiteral("lblDatabase"));
@@ -126,10 +99,6 @@ private slots:
         QVERIFY(!shownDatabase->text().contains(QStringLiteral("<b>")));
         auto* shownSettings = about.findChild<QLabel*>(QStringLiteral("lblSettingsFile"));
         QVERIFY(shownSettings && shownSettings->text().contains(settingsFile.toHtmlEscaped()));
-        QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblDataFolder")));
-        QVERIFY(about.findChild<QLabel*>(QStringLiteral("lblLicence"))
-                    ->text()
-                    .contains(QStringLiteral("version 3")));
     }
 
     void pathLinkOpensTheFolder_data()

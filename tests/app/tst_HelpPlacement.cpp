@@ -14,33 +14,28 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QSet>
 #include <QVBoxLayout>
 
 #include <memory>
 
 namespace {
 
-// The panels as the window builds them, each given its help once the dialogs exist.
-std::unique_ptr<QWidget> panel(const QString& name, SettingsStore& settings, Dialogs& dialogs)
+// The panels as the window builds them; with `dialogs`, each given its help.
+std::unique_ptr<QWidget> panel(const QString& name, SettingsStore& settings, Dialogs* dialogs)
 {
-    if (name == QLatin1String("header")) {
-        auto built = std::make_unique<HeaderPanel>(settings);
-        built->addHelpButtons(dialogs);
+    const auto helped = [dialogs](auto built) -> std::unique_ptr<QWidget> {
+        if (dialogs)
+            built->addHelpButtons(*dialogs);
         return built;
-    }
-    if (name == QLatin1String("rows")) {
-        auto built = std::make_unique<CreateRowsPanel>(settings);
-        built->addHelpButtons(dialogs);
-        return built;
-    }
-    if (name == QLatin1String("totals")) {
-        auto built = std::make_unique<TotalsPanel>(settings);
-        built->addHelpButtons(dialogs);
-        return built;
-    }
-    auto built = std::make_unique<SavedDocsPanel>();
-    built->addHelpButtons(dialogs);
-    return built;
+    };
+    if (name == QLatin1String("header"))
+        return helped(std::make_unique<HeaderPanel>(settings));
+    if (name == QLatin1String("rows"))
+        return helped(std::make_unique<CreateRowsPanel>(settings));
+    if (name == QLatin1String("totals"))
+        return helped(std::make_unique<TotalsPanel>(settings));
+    return helped(std::make_unique<SavedDocsPanel>());
 }
 
 // Widgets that take the keyboard focus, in tab order.
@@ -118,7 +113,7 @@ private slots:
         QTemporaryDir dir;
         SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
         ScriptedDialogs dialogs;
-        const std::unique_ptr<QWidget> built = panel(panelName, settings, dialogs);
+        const std::unique_ptr<QWidget> built = panel(panelName, settings, &dialogs);
         showLaidOut(built.get());
         auto* field = built->findChild<QWidget*>(control);
         auto* button = built->findChild<HelpButton*>(key);
@@ -135,6 +130,8 @@ private slots:
         button->click();
         QCOMPARE(dialogs.shown().size(), 1);
         QCOMPARE(dialogs.shown().first().icon, DialogIcon::Information);
+        QCOMPARE(dialogs.shown().first().buttons, DialogButtons::Ok);
+        QCOMPARE(dialogs.shown().first().title, Dialogs::applicationTitle());
         QCOMPARE(dialogs.shown().first().text, HelpTexts::text(key));
     }
 
@@ -152,17 +149,8 @@ private slots:
         SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
         ScriptedDialogs dialogs;
         // The same panel once without and once with its help buttons.
-        std::unique_ptr<QWidget> plain;
-        if (panelName == QLatin1String("header"))
-            plain = std::make_unique<HeaderPanel>(settings);
-        else if (panelName == QLatin1String("rows"))
-            plain = std::make_unique<CreateRowsPanel>(settings);
-        else if (panelName == QLatin1String("totals"))
-            plain = std::make_unique<TotalsPanel>(settings);
-        else
-            plain = std::make_unique<SavedDocsPanel>();
-        const std::unique_ptr<QWidget> helped = panel(panelName, settings, dialogs);
-        QCOMPARE(tabOrder(helped.get()), tabOrder(plain.get()));
+        QCOMPARE(tabOrder(panel(panelName, settings, &dialogs).get()),
+                 tabOrder(panel(panelName, settings, nullptr).get()));
     }
 
     void saveAndHtmlHaveTheirHelp_data()
@@ -253,6 +241,48 @@ private slots:
             QVERIFY(left(before) < left(control) && left(after) > left(button));
         else
             QVERIFY(top(before) < top(control) && top(after) > top(control));
+    }
+
+    void keysAreUnique()
+    {
+        const QStringList keys = HelpTexts::keys();
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+    }
+
+    void everyTextIsShowable_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const QString& key : HelpTexts::keys())
+            QTest::newRow(qPrintable(key)) << key;
+    }
+
+    // Message boxes break lines on CR LF; a bare LF or CR would show as a stray character elsewhere.
+    void everyTextIsShowable()
+    {
+        QFETCH(QString, key);
+        const QString text = HelpTexts::text(key);
+        QVERIFY(!text.trimmed().isEmpty());
+        QString rest = text;
+        rest.remove(QStringLiteral("\r\n"));
+        QVERIFY2(!rest.contains(QLatin1Char('\n')) && !rest.contains(QLatin1Char('\r')), qPrintable(key));
+        QVERIFY2(!text.startsWith(QStringLiteral("\r\n")), qPrintable(key));
+    }
+
+    void unknownKeyShowsNothing_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("unknown") << QStringLiteral("cmdnosuchhelp");
+        QTest::newRow("case differs") << HelpTexts::CreateRows.toUpper();
+    }
+
+    void unknownKeyShowsNothing()
+    {
+        QFETCH(QString, key);
+        QCOMPARE(HelpTexts::text(key), QString());
+        ScriptedDialogs dialogs;
+        HelpButton(key, dialogs).click();
+        QVERIFY(dialogs.shown().isEmpty());
     }
 };
 

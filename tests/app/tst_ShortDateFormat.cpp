@@ -64,29 +64,25 @@ private slots:
         QCOMPARE(ShortDateFormat::read(text, QLocale(locale), setting), date);
     }
 
-    void readRejectsWhatIsNotADate_data()
+    void readTakesOnlyADate_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("setting");
-        QTest::newRow("empty") << "" << "dd-MMM-yyyy";
-        QTest::newRow("words") << "tomorrow" << "dd-MMM-yyyy";
-        QTest::newRow("no such day") << "31-Feb-2026" << "dd-MMM-yyyy";
-        QTest::newRow("other format") << "2026-12-04" << "dd-MMM-yyyy";
-        QTest::newRow("regional month 13") << "13/4/2026" << "";
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("surrounding blanks") << "  04-Dec-2026 " << "dd-MMM-yyyy" << QDate(2026, 12, 4);
+        QTest::newRow("empty") << "" << "dd-MMM-yyyy" << QDate();
+        QTest::newRow("words") << "tomorrow" << "dd-MMM-yyyy" << QDate();
+        QTest::newRow("no such day") << "31-Feb-2026" << "dd-MMM-yyyy" << QDate();
+        QTest::newRow("other format") << "2026-12-04" << "dd-MMM-yyyy" << QDate();
+        QTest::newRow("regional month 13") << "13/4/2026" << "" << QDate();
     }
 
-    void readRejectsWhatIsNotADate()
+    void readTakesOnlyADate()
     {
         QFETCH(QString, text);
         QFETCH(QString, setting);
-        QVERIFY(!ShortDateFormat::read(text, QLocale(QStringLiteral("en_US")), setting).isValid());
-    }
-
-    void readToleratesSurroundingBlanks()
-    {
-        QCOMPARE(ShortDateFormat::read(QStringLiteral("  04-Dec-2026 "), QLocale(QStringLiteral("en_US")),
-                                       ShortDateFormat::DayMonthYear),
-                 QDate(2026, 12, 4));
+        QFETCH(QDate, date);
+        QCOMPARE(ShortDateFormat::read(text, QLocale(QStringLiteral("en_US")), setting), date);
     }
 
     void boxStoresTheChoiceAtOnce()
@@ -96,8 +92,6 @@ private slots:
         SettingsStore settings(file);
         ScriptedDialogs dialogs;
         ShortDateFormatBox box(settings, dialogs, nullptr, QLocale(QStringLiteral("en_US")));
-        QCOMPARE(box.checkBox()->text(),
-                 QStringLiteral("Set this computer clock Date to this format: dd-MMM-yyyy"));
         QVERIFY(!box.checkBox()->isChecked());
         QSignalSpy changed(&box, &ShortDateFormatBox::formatChanged);
 
@@ -121,7 +115,6 @@ private slots:
         ScriptedDialogs dialogs;
         ShortDateFormatBox box(settings, dialogs);
         QVERIFY(box.checkBox()->isChecked());
-        QVERIFY(box.findChild<QWidget*>(QStringLiteral("cmdDateFormathelp")));
     }
 };
 

@@ -1,8 +1,11 @@
-#include "TestSupport.h"
+#include "WindowFixture.h"
 #include "app/CloseQuestion.h"
-#include "app/Dialogs.h"
-#include "app/PickLists.h"
 #include "app/SingleInstanceLock.h"
+#include "store/DatabaseOpener.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSettings>
 
 class TestStartup : public QObject
 {
@@ -24,27 +27,71 @@ private slots:
         QVERIFY(next.acquire());
     }
 
+    void firstStartCreatesDatabaseAndRemembersBillToTerm_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("nothing stored") << "" << "To:";
+        QTest::newRow("stored term shown as text") << "Dear:" << "Dear:";
+    }
+
+    void firstStartCreatesDatabaseAndRemembersBillToTerm()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        WindowFixture f;
+        f.settings.save(SettingsStore::BillToTerm, stored);
+        QVERIFY(f.make().load(f.defaultDatabase()));
+        QVERIFY(QFile::exists(f.defaultDatabase()));
+        QCOMPARE(f.settings.get(SettingsStore::BillToTerm), shown);
+        QCOMPARE(f.find<QComboBox>("cboCus")->currentText(), shown);
+        QCOMPARE(f.find<QComboBox>("cboDoc")->currentText(), QStringLiteral("Invoice"));
+        QVERIFY(f.dialogs.shown().isEmpty());
+    }
+
+    void damagedDatabaseEndsTheLoadWithTheMessage()
+    {
+        WindowFixture f;
+        TestSupport::writeFile(f.defaultDatabase(), "junk");
+        QVERIFY(!f.make().load(f.defaultDatabase()));
+        QCOMPARE(f.dialogs.shownTexts(), QStringList{DatabaseOpener::missingOrLockedMessage()});
+        QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Critical);
+        QCOMPARE(TestSupport::readFile(f.defaultDatabase()), QByteArray("junk"));
+    }
+
+    void saveFileWithoutADocumentSaysSo()
+    {
+        WindowFixture f;
+        MainWindow& window = f.make();
+        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(!f.find<QPushButton>("cmdsave")->isVisibleTo(&window));
+        f.find<QPushButton>("cmdSave2")->click();
+        QCOMPARE(f.dialogs.shownTexts(), QStringList{QStringLiteral("Please open or start a document.  ")});
+        QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Critical);
+    }
+
     void closeQuestion_data()
     {
         QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<int>("outcome");
+        QTest::addColumn<DialogAnswer>("answer");
+        QTest::addColumn<CloseQuestion::Outcome>("outcome");
         QTest::addColumn<bool>("asked");
-        QTest::newRow("no rows, no question") << 0 << int(DialogAnswer::Cancel) << int(CloseQuestion::Outcome::Close) << false;
-        QTest::newRow("yes saves") << 1 << int(DialogAnswer::Yes) << int(CloseQuestion::Outcome::SaveThenClose) << true;
-        QTest::newRow("no closes") << 3 << int(DialogAnswer::No) << int(CloseQuestion::Outcome::Close) << true;
-        QTest::newRow("cancel stays") << 3 << int(DialogAnswer::Cancel) << int(CloseQuestion::Outcome::StayOpen) << true;
+        using Outcome = CloseQuestion::Outcome;
+        QTest::newRow("no rows, no question") << 0 << DialogAnswer::Cancel << Outcome::Close << false;
+        QTest::newRow("yes saves") << 1 << DialogAnswer::Yes << Outcome::SaveThenClose << true;
+        QTest::newRow("no closes") << 3 << DialogAnswer::No << Outcome::Close << true;
+        QTest::newRow("cancel stays") << 3 << DialogAnswer::Cancel << Outcome::StayOpen << true;
     }
 
     void closeQuestion()
     {
         QFETCH(int, rows);
-        QFETCH(int, answer);
-        QFETCH(int, outcome);
+        QFETCH(DialogAnswer, answer);
+        QFETCH(CloseQuestion::Outcome, outcome);
         QFETCH(bool, asked);
         ScriptedDialogs dialogs;
-        dialogs.setNextAnswer(DialogAnswer(answer));
-        QCOMPARE(int(CloseQuestion::ask(dialogs, rows)), outcome);
+        dialogs.setNextAnswer(answer);
+        QCOMPARE(CloseQuestion::ask(dialogs, rows), outcome);
         QCOMPARE(dialogs.shown().size(), asked ? 1 : 0);
         if (asked) {
             const DialogRequest& shown = dialogs.shown().first();
@@ -54,33 +101,44 @@ private slots:
         }
     }
 
-    void pickLists_data()
+    void settingsSurviveAReopen_data()
     {
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::newRow("bill-to") << PickLists::billToTerms() << 11 << "To:" << "";
-        QTest::newRow("ship-to") << PickLists::shipToTerms() << 11 << "Ship To:" << "";
-        QTest::newRow("types") << PickLists::documentTypes() << 13 << "Invoice" << "Return Goods";
-        QTest::newRow("charges") << PickLists::chargeNames() << 5 << "Delivery" << "Discount";
-        QTest::newRow("currency") << PickLists::currencySymbols() << 4 << "$" << QStringLiteral("\u00a5");
-        QTest::newRow("terms") << PickLists::paymentTerms() << 7 << "C.O.D." << "See Note below";
-        QTest::newRow("tax") << PickLists::taxPercents() << 21 << "0" << "20";
-        QTest::newRow("row counts") << PickLists::rowCounts() << 65 << "1" << "65";
-        QTest::newRow("page rows") << PickLists::pageRows() << 99 << "2" << "100";
-        QTest::newRow("discounts") << PickLists::discounts() << 10 << "5" << "50";
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << QStringLiteral("To:");
+        QTest::newRow("empty clears") << QString();
+        QTest::newRow("path with blanks") << QStringLiteral("/home/a b/logo.jpg");
+        QTest::newRow("unicode") << QStringLiteral("Kunde: Müller €");
+        QTest::newRow("comma list stays one text") << QStringLiteral("a,b,c");
     }
 
-    void pickLists()
+    void settingsSurviveAReopen()
     {
-        QFETCH(QStringList, list);
-        QFETCH(int, size);
-        QFETCH(QString, first);
-        QFETCH(QString, last);
-        QCOMPARE(list.size(), size);
-        QCOMPARE(list.first(), first);
-        QCOMPARE(list.last(), last);
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("s.ini"));
+        {
+            SettingsStore settings(file);
+            settings.save(SettingsStore::BillToTerm, QStringLiteral("old"));
+            settings.save(SettingsStore::BillToTerm, value);
+            settings.save(SettingsStore::HtmlLines, QStringLiteral("7"));
+        }
+        SettingsStore again(file);
+        QCOMPARE(again.get(SettingsStore::BillToTerm), value);
+        QCOMPARE(again.get(SettingsStore::Layout), QString());  // never written
+        // The keys live in the Settings group of the file.
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Settings/HtmlLines")).toString(),
+                 QStringLiteral("7"));
+    }
+
+    void damagedSettingReadsAsText()
+    {
+        QTemporaryDir dir;
+        const QString file = TestSupport::writeFile(
+            dir.filePath(QStringLiteral("s.ini")),
+            "[Settings]\nLayout=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x12junk)\nHtmlLines=\n\x01\x02garbage\n");
+        SettingsStore settings(file);
+        settings.get(SettingsStore::Layout);  // must not crash
+        QCOMPARE(settings.get(SettingsStore::HtmlLines), QString());
     }
 };
 
