@@ -66,6 +66,18 @@ private slots:
         QTRY_COMPARE(window.grid()->rowCount(), 3);
     }
 
+    void ctrlOPutsTheCursorIntoTheSavedList()
+    {
+        WindowFixture f;
+        MainWindow& window = f.make();
+        QVERIFY(window.load(f.defaultDatabase()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        QWidget* list = f.find<QWidget>("cboDocNumber");
+        QTRY_VERIFY(list->hasFocus());
+    }
+
     // Every shortcut belongs to one command only (a clash would make Qt run neither), and the tooltip
     // names it.
     void shortcutsAreUniqueAndNamed()

@@ -26,6 +26,8 @@ SavedDocsPanel::SavedDocsPanel(QWidget* parent)
 {
     setObjectName(QStringLiteral("FrameSavedDoc"));
     buildLayout();
+    // Focusing the panel (Ctrl+O) puts the cursor into the list, ready to type a number.
+    setFocusProxy(m_list);
     connect(m_orders, &QButtonGroup::idClicked, this, &SavedDocsPanel::orderChanged);
     connect(m_list, &QComboBox::activated, this, [this](int index) { emit openRequested(m_list->itemText(index)); });
     connect(m_open, &QPushButton::clicked, this, [this] { emit openRequested(listText()); });
