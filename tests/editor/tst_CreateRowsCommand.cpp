@@ -31,14 +31,27 @@ Document filledDocument(int rows)
     return doc;
 }
 
-EditorState currentState()
+// A document, its editor state and scripted message boxes. With rows, a current document of that many
+// filled rows is being edited; without, nothing is open yet.
+struct Create
 {
+    Document doc;
     EditorState state;
-    state.currentEnabled = true;
-    state.currentSelected = true;
-    state.newSelected = false;
-    return state;
-}
+    ScriptedDialogs dialogs;
+
+    explicit Create(int rows = 0)
+    {
+        if (rows == 0)
+            return;
+        doc = filledDocument(rows);
+        state.currentEnabled = state.currentSelected = true;
+        state.newSelected = false;
+    }
+    CreateRowsCommand::Outcome run(const QString& count)
+    {
+        return CreateRowsCommand(doc, state, english, dialogs).run(count, morning);
+    }
+};
 
 } // namespace
 
@@ -80,35 +93,26 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         QFETCH(int, rows);
-        Document doc;
-        EditorState state;
-        state.multiLine = multiLine;
-        ScriptedDialogs dialogs;
-        const auto outcome = CreateRowsCommand(doc, state, english, dialogs).run(count, morning);
+        Create c;
+        c.state.multiLine = multiLine;
+        QCOMPARE(c.run(count), rows ? CreateRowsCommand::Outcome::Created : CreateRowsCommand::Outcome::Refused);
+        QCOMPARE(c.doc.rowCount(), rows);
+        QCOMPARE(c.dialogs.shownTexts(), message.isEmpty() ? QStringList() : QStringList{message});
         if (rows == 0) {
-            QCOMPARE(outcome, CreateRowsCommand::Outcome::Refused);
-            QCOMPARE(dialogs.shownTexts(), QStringList{message});
-            QCOMPARE(int(dialogs.shown().first().icon), icon);
-            QCOMPARE(doc.rowCount(), 0);
-            QVERIFY(!state.currentEnabled);
-        } else {
-            QCOMPARE(outcome, CreateRowsCommand::Outcome::Created);
-            QCOMPARE(doc.rowCount(), rows);
-            QVERIFY(dialogs.shown().isEmpty());
+            QCOMPARE(int(c.dialogs.shown().first().icon), icon);
+            QVERIFY(!c.state.currentEnabled);
         }
     }
 
     void freshNewDocument()
     {
-        Document doc;
+        Create c;
+        Document& doc = c.doc;
         doc.chargesTaxable = false;
         doc.options.hideTax = true;
         doc.options.noDiscount = true;
-        EditorState state;
-        ScriptedDialogs dialogs;
-        QCOMPARE(CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("3"), morning),
-                 CreateRowsCommand::Outcome::Created);
-        QVERIFY(dialogs.shown().isEmpty());
+        QCOMPARE(c.run(QStringLiteral("3")), CreateRowsCommand::Outcome::Created);
+        QVERIFY(c.dialogs.shown().isEmpty());
         QCOMPARE(doc.rowCount(), 3);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(doc.rows[i].serial, QString::number(i + 1));
@@ -118,12 +122,10 @@ private slots:
         }
         QCOMPARE(doc.docNumber, QStringLiteral("202703010905"));
         QCOMPARE(doc.docDate, QDate(2027, 3, 1));
-        QVERIFY(doc.chargesTaxable);
-        QVERIFY(!doc.options.hideTax);
-        QVERIFY(!doc.options.noDiscount);
+        QVERIFY(doc.chargesTaxable && !doc.options.hideTax && !doc.options.noDiscount);
         QCOMPARE(doc.total, QStringLiteral("0.00"));
         QCOMPARE(doc.paid, QStringLiteral("0.00"));
-        QVERIFY(state.currentEnabled && state.currentSelected && !state.newSelected);
+        QVERIFY(c.state.currentEnabled && c.state.currentSelected && !c.state.newSelected);
     }
 
     void newOverCurrentAsks_data()
@@ -141,22 +143,18 @@ private slots:
         QFETCH(bool, quiet);
         QFETCH(int, answer);
         QFETCH(bool, created);
-        Document doc = filledDocument(3);
-        const Document before = doc;
-        EditorState state = currentState();
-        state.newSelected = true;
-        state.currentSelected = false;
-        state.quietCreate = quiet;
-        state.justOpened = true;
-        ScriptedDialogs dialogs;
+        Create c(3);
+        const Document before = c.doc;
+        c.state.newSelected = true;
+        c.state.currentSelected = false;
+        c.state.quietCreate = quiet;
+        c.state.justOpened = true;
         if (answer >= 0)
-            dialogs.setNextAnswer(DialogAnswer(answer));
-        const auto outcome = CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("1"), morning);
-        if (quiet) {
-            QVERIFY(dialogs.shown().isEmpty());
-        } else {
-            QCOMPARE(dialogs.shown().size(), 1);
-            const DialogRequest& question = dialogs.shown().first();
+            c.dialogs.setNextAnswer(DialogAnswer(answer));
+        const auto outcome = c.run(QStringLiteral("1"));
+        QCOMPARE(c.dialogs.shown().size(), quiet ? 0 : 1);
+        if (!quiet) {
+            const DialogRequest& question = c.dialogs.shown().first();
             QCOMPARE(question.title, QStringLiteral("Any unsaved information will be lost."));
             QCOMPARE(question.text, QStringLiteral("You are creating a new document. Do you wish to close the current "
                                                    "document?\r\n\r\nAny unsaved information will be lost. Continue?  "));
@@ -165,13 +163,13 @@ private slots:
         }
         if (!created) {
             QCOMPARE(outcome, CreateRowsCommand::Outcome::Cancelled);
-            QCOMPARE(doc, before);
+            QCOMPARE(c.doc, before);
             return;
         }
-        QCOMPARE(doc.rowCount(), 1);
-        QCOMPARE(doc.rows[0].productId, QStringLiteral("1"));
-        QVERIFY(doc.billToName.isEmpty());
-        QVERIFY(!state.justOpened);
+        QCOMPARE(c.doc.rowCount(), 1);
+        QCOMPARE(c.doc.rows[0].productId, QStringLiteral("1"));
+        QVERIFY(c.doc.billToName.isEmpty());
+        QVERIFY(!c.state.justOpened);
     }
 
     void currentRebuild_data()
@@ -192,20 +190,18 @@ private slots:
         QFETCH(int, newRows);
         QFETCH(bool, asks);
         QFETCH(bool, ok);
-        Document doc = filledDocument(oldRows);
+        Create c(oldRows);
+        Document& doc = c.doc;
         const Document before = doc;
-        EditorState state = currentState();
-        ScriptedDialogs dialogs;
         if (ok)
-            dialogs.setNextAnswer(DialogAnswer::Ok);
-        const auto outcome = CreateRowsCommand(doc, state, english, dialogs).run(QString::number(newRows), morning);
+            c.dialogs.setNextAnswer(DialogAnswer::Ok);
+        const auto outcome = c.run(QString::number(newRows));
+        QCOMPARE(c.dialogs.shown().size(), asks ? 1 : 0);
         if (asks) {
-            QCOMPARE(dialogs.shown().first().title, QStringLiteral("Rows will be truncated."));
-            QCOMPARE(dialogs.shown().first().text,
+            QCOMPARE(c.dialogs.shown().first().title, QStringLiteral("Rows will be truncated."));
+            QCOMPARE(c.dialogs.shown().first().text,
                      QStringLiteral("You are editing the current document.\r\n\r\nThe number of rows you are creating "
                                     "is less than current rows. Current document will be truncated.\r\n\r\nContinue?"));
-        } else {
-            QVERIFY(dialogs.shown().isEmpty());
         }
         if (!ok) {
             QCOMPARE(outcome, CreateRowsCommand::Outcome::Cancelled);
@@ -232,33 +228,23 @@ private slots:
         }
     }
 
-    void clearPaidOnlyWhenOpening()
+    // A rebuild keeps Paid (only opening a document clears it) and follows "no discount".
+    void rebuildKeepsPaidAndFollowsNoDiscount()
     {
-        Document doc = filledDocument(2);
-        doc.paid = QStringLiteral("5.00");
-        EditorState state = currentState();
-        state.clearPaidOnCreate = true;
-        ScriptedDialogs dialogs;
-        CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("2"), morning);
-        QVERIFY(!state.clearPaidOnCreate);
-        QCOMPARE(doc.paid, QStringLiteral("5.00"));
-
-        state.clearPaidOnCreate = true;
-        CreateRowsCommand::CreateFields(doc, state, 2, english);
-        QVERIFY(doc.paid.isEmpty());
-    }
-
-    void noDiscountStateFollowsRebuild()
-    {
-        Document doc = filledDocument(2);
-        doc.options.noDiscount = true;
-        EditorState state = currentState();
-        ScriptedDialogs dialogs;
-        CreateRowsCommand(doc, state, english, dialogs).run(QStringLiteral("3"), morning);
-        for (const DocumentRow& row : doc.rows) {
+        Create c(2);
+        c.doc.paid = QStringLiteral("5.00");
+        c.doc.options.noDiscount = true;
+        c.state.clearPaidOnCreate = true;
+        c.run(QStringLiteral("3"));
+        QVERIFY(!c.state.clearPaidOnCreate);
+        QCOMPARE(c.doc.paid, QStringLiteral("5.00"));
+        for (const DocumentRow& row : c.doc.rows) {
             QVERIFY(!row.discountEnabled);
             QCOMPARE(row.discount, QStringLiteral("0.00"));
         }
+        c.state.clearPaidOnCreate = true;
+        CreateRowsCommand::CreateFields(c.doc, c.state, 2, english);
+        QVERIFY(c.doc.paid.isEmpty());
     }
 };
 

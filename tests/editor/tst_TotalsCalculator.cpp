@@ -14,14 +14,8 @@ using Texts = std::vector<const char*>;
 QString localised(const char* english, const QLocale& locale)
 {
     QString out = QLatin1String(english);
-    if (locale.decimalPoint() == QLatin1String("."))
-        return out;
-    for (QChar& c : out) {
-        if (c == QLatin1Char('.'))
-            c = QLatin1Char(',');
-        else if (c == QLatin1Char(','))
-            c = QLatin1Char('.');
-    }
+    if (locale.decimalPoint() != QLatin1String("."))
+        out.replace(u'.', u'\1').replace(u',', u'.').replace(u'\1', u',');
     return out;
 }
 
@@ -39,11 +33,10 @@ QList<DocumentRow> rowsFrom(const Texts& lines, const QLocale& locale)
     QList<DocumentRow> rows;
     for (const QString& line : localised(lines, locale)) {
         const QStringList parts = line.split(QLatin1Char('|'));
-        DocumentRow row;
-        row.qty = parts.value(0);
-        row.price = parts.value(1);
-        row.discount = parts.value(2);
-        rows.append(row);
+        rows.append(DocumentRow{});
+        rows.last().qty = parts.value(0);
+        rows.last().price = parts.value(1);
+        rows.last().discount = parts.value(2);
     }
     return rows;
 }
@@ -84,7 +77,6 @@ private slots:
             {"discount 10%", {"3|9.99|10"}, e, true, e, e, false, false, {"26.97"}, {"26.97", "0.00", "26.97", "0.00", "26.97"}},
             {"discount 12.5% unrounded parts", {"4|9.99|12.5"}, e, true, e, e, false, false, {"34.97"}, {"34.97", "0.00", "34.97", "0.00", "34.97"}},
             {"sum of shown amounts", {"1|0.126|", "1|0.126|"}, e, true, e, e, false, false, {"0.13", "0.13"}, {"0.26", "0.00", "0.26", "0.00", "0.26"}},
-            {"quantity half to even", {"2.5|1|"}, e, true, e, e, false, false, {"2.00"}, {"2.00", "0.00", "2.00", "0.00", "2.00"}},
             {"taxable charges", {"1|100|"}, "10", true, "7", e, false, false, {"100.00"}, {"110.00", "7.70", "117.70", "0.00", "117.70"}},
             {"untaxed charges", {"1|100|"}, "10", false, "7", e, false, false, {"100.00"}, {"100.00", "7.00", "117.00", "0.00", "117.00"}},
             {"tax halves away from zero", {"1|1.15|"}, e, true, "10", e, false, false, {"1.15"}, {"1.15", "0.12", "1.27", "0.00", "1.27"}},
@@ -127,11 +119,10 @@ private slots:
         const QStringList totals{doc.subtotal, doc.taxAmount, doc.total, doc.paid, doc.balance};
         QCOMPARE(totals, localised(c.totals, locale));
 
-        // A second run over its own output gives the same texts, unless a quantity was rounded.
+        // A second run over its own output gives the same texts (a rounded quantity is checked below).
         Document again = doc;
         QVERIFY(TotalsCalculator::DoSum(again, locale).ok);
-        if (QByteArray(c.name) != "quantity half to even")
-            QCOMPARE(again, doc);
+        QCOMPARE(again, doc);
     }
 
     void rewritesRowTexts_data()
@@ -141,36 +132,28 @@ private slots:
             QTest::newRow(qPrintable(name)) << name;
     }
 
+    // A half quantity counts rounded to even but shows rounded up; the next run counts the shown one.
     void rewritesRowTexts()
     {
         QFETCH(QString, localeName);
         const QLocale locale(localeName);
         Document doc;
-        doc.rows = rowsFrom({"||", "0|5|", "1234|1|"}, locale);
+        doc.rows = rowsFrom({"||", "0|5|", "1234|1|", "2.5|1|"}, locale);
         QVERIFY(TotalsCalculator::DoSum(doc, locale).ok);
         const QString zero = localised("0.00", locale);
         const DocumentRow& empty = doc.rows[0];
         QCOMPARE((QStringList{empty.qty, empty.price, empty.discount, empty.amount}),
                  (QStringList{QStringLiteral("0"), zero, zero, zero}));
-        QVERIFY(empty.qtyGrey);
-        QVERIFY(doc.rows[1].qtyGrey);
+        QVERIFY(empty.qtyGrey && doc.rows[1].qtyGrey && !doc.rows[2].qtyGrey);
         QCOMPARE(doc.rows[1].amount, zero);
-        QVERIFY(!doc.rows[2].qtyGrey);
         QCOMPARE(doc.rows[2].qty, localised("1,234", locale));
         QCOMPARE(doc.chargesAmount, zero);
-    }
-
-    void halfQuantityThenWholeOnSecondRun()
-    {
-        const QLocale locale(QStringLiteral("en_US"));
-        Document doc;
-        doc.rows = rowsFrom({"2.5|1|"}, locale);
+        QCOMPARE(doc.rows[3].qty, QStringLiteral("3"));
+        QCOMPARE(doc.rows[3].amount, localised("2.00", locale));
+        QCOMPARE(doc.total, localised("1,236.00", locale));
         QVERIFY(TotalsCalculator::DoSum(doc, locale).ok);
-        QCOMPARE(doc.rows[0].qty, QStringLiteral("3"));
-        QCOMPARE(doc.rows[0].amount, QStringLiteral("2.00"));
-        QVERIFY(TotalsCalculator::DoSum(doc, locale).ok);
-        QCOMPARE(doc.rows[0].amount, QStringLiteral("3.00"));
-        QCOMPARE(doc.total, QStringLiteral("3.00"));
+        QCOMPARE(doc.rows[3].amount, localised("3.00", locale));
+        QCOMPARE(doc.total, localised("1,237.00", locale));
     }
 
     void taxLabel_data()
