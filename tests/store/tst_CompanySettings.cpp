@@ -29,6 +29,14 @@ public:
     QStringList filters;
 };
 
+QString savedPicture(const QString& path)
+{
+    QImage logo(40, 20, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    logo.save(path);
+    return path;
+}
+
 // A database, a settings file, a logo picture and a text file named like one in one temporary folder.
 struct Fixture
 {
@@ -40,21 +48,39 @@ struct Fixture
     Fixture()
     {
         database.create(dir.filePath(QStringLiteral("tallywick.mdb")));
-        QImage logo(40, 20, QImage::Format_RGB32);
-        logo.fill(Qt::blue);
-        logo.save(picture());
-        TestSupport::writeFile(file(QStringLiteral("not a picture")), "plain text, no image");
+        savedPicture(file("picture"));
+        TestSupport::writeFile(file("not a picture"), "plain text, no image");
     }
     // "picture", "not a picture", "missing"; anything else is no file.
-    QString file(const QString& kind) const
+    QString file(const char* kind) const
     {
         static const QMap<QString, QString> names{{QStringLiteral("picture"), QStringLiteral("logo.jpg")},
                                                   {QStringLiteral("not a picture"), QStringLiteral("notes.jpg")},
                                                   {QStringLiteral("missing"), QStringLiteral("gone.gif")}};
-        return names.contains(kind) ? dir.filePath(names[kind]) : QString();
+        const QString name = names.value(QString::fromUtf8(kind));
+        return name.isEmpty() ? QString() : dir.filePath(name);
     }
-    QString picture() const { return file(QStringLiteral("picture")); }
+    void store(const QString& key, const char* value) { settings.save(key, QString::fromUtf8(value)); }
     CompanyProfile stored() { return CompanyRepository(database).loadDefault().value_or(CompanyProfile()); }
+};
+
+// What the user does after the panel opened with the stored `logo` and `layout`: browse (the file dialog
+// returns `chosen`), choose a layout, unselect the layout or remove the logo. Files are kinds of Fixture::file.
+struct LetterheadAction
+{
+    const char *name, *logo, *layout, *action, *chosen;
+    bool asked;  // for a file
+    const char *layoutAfter, *logoAfter, *message;
+    bool noFileNotice;
+};
+
+// The stored letterhead settings, and what the panel shows on opening.
+struct PanelOpening
+{
+    const char *name, *logo, *layout, *alignLeft, *addressRight;
+    int selected;
+    bool askedForLogo, noFileNotice;
+    const char* checked;
 };
 
 CompanyProfile profileOf(const QString& name, const QString& taxPercent)
@@ -71,18 +97,8 @@ CompanyProfile profileOf(const QString& name, const QString& taxPercent)
 // The main window over a fresh database, with a logo picture beside it.
 struct Window : WindowFixture
 {
-    Window()
-    {
-        QImage logo(30, 30, QImage::Format_RGB32);
-        logo.fill(Qt::red);
-        logo.save(logoFile());
-    }
-    void load()
-    {
-        make();
-        QVERIFY(window->load(defaultDatabase()));
-    }
-    QString logoFile() const { return dir.filePath(QStringLiteral("logo.jpg")); }
+    const QString logoFile = savedPicture(dir.filePath(QStringLiteral("logo.jpg")));
+    void load() { QVERIFY(make().load(defaultDatabase())); }
     SettingsPanel* panel() const { return window->settingsPanel(); }
     void openViaMenu() { window->findChild<QAction*>(QStringLiteral("mnusettings"))->trigger(); }
 };
@@ -96,6 +112,9 @@ QString checkedBox(const LetterheadSettings& letterhead)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(LetterheadAction)
+Q_DECLARE_METATYPE(PanelOpening)
 
 class TestCompanySettings : public QObject
 {
@@ -223,63 +242,42 @@ private slots:
         QCOMPARE(f.settings.get(SettingsStore::AddressRight), storedRight);
     }
 
-    // What the user does after the panel opened with the stored `logo` and `layout`: browse (the file
-    // dialog returns `chosen`), choose a layout, unselect the layout or remove the logo.
     void letterheadActions_data()
     {
-        QTest::addColumn<QString>("logo");
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<bool>("asked");  // for a file
-        QTest::addColumn<QString>("layoutAfter");
-        QTest::addColumn<QString>("logoAfter");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("noFileNotice");
-        const QStringList none;
-        const QStringList browseNow{QStringLiteral("You have selected a letterhead layout with your Company logo. "
-                                                   "\r\n\r\nPlease browse now for the image file.")};
-        QTest::newRow("layout without logo, cancelled")
-            << "" << "" << "layout 1" << "" << true << "1" << "" << browseNow << true;
-        QTest::newRow("layout without logo, picture")
-            << "" << "" << "layout 1" << "picture" << true << "1" << "picture" << browseNow << false;
-        QTest::newRow("layout without logo, not a picture")
-            << "" << "" << "layout 1" << "not a picture" << true << "1" << "not a picture" << browseNow << false;
-        QTest::newRow("layout with logo only stored")
-            << "picture" << "" << "layout 0" << "" << false << "0" << "picture" << none << false;
-        QTest::newRow("browse picture, no layout")
-            << "picture" << "" << "browse" << "picture" << true << "" << "picture"
-            << QStringList{QStringLiteral("Please select a Layout option now.")} << false;
-        QTest::newRow("browse picture, layout chosen")
-            << "picture" << "2" << "browse" << "picture" << true << "2" << "picture" << none << false;
-        QTest::newRow("browse not a picture")
-            << "picture" << "" << "browse" << "not a picture" << true << "" << "not a picture" << none << false;
-        QTest::newRow("browse cancelled keeps path")
-            << "picture" << "" << "browse" << "" << true << "" << "picture" << none << false;
-        QTest::newRow("unselect layout keeps logo")
-            << "picture" << "1" << "unselect" << "" << false << "" << "picture" << none << false;
-        QTest::newRow("remove logo empties both")
-            << "picture" << "1" << "remove" << "" << false << "" << "" << none << false;
+        QTest::addColumn<LetterheadAction>("c");
+        const char* e = "";
+        const char* browseNow = "You have selected a letterhead layout with your Company logo. \r\n\r\n"
+                                "Please browse now for the image file.";
+        const char* picture = "picture";
+        const char* text = "not a picture";
+        const QList<LetterheadAction> cases{
+            {"layout without logo, cancelled", e, e, "layout 1", e, true, "1", e, browseNow, true},
+            {"layout without logo, picture", e, e, "layout 1", picture, true, "1", picture, browseNow, false},
+            {"layout without logo, not a picture", e, e, "layout 1", text, true, "1", text, browseNow, false},
+            {"layout with logo only stored", picture, e, "layout 0", e, false, "0", picture, e, false},
+            {"browse picture, no layout", picture, e, "browse", picture, true, e, picture,
+             "Please select a Layout option now.", false},
+            {"browse picture, layout chosen", picture, "2", "browse", picture, true, "2", picture, e, false},
+            {"browse not a picture", picture, e, "browse", text, true, e, text, e, false},
+            {"browse cancelled keeps path", picture, e, "browse", e, true, e, picture, e, false},
+            {"unselect layout keeps logo", picture, "1", "unselect", e, false, e, picture, e, false},
+            {"remove logo empties both", picture, "1", "remove", e, false, e, e, e, false},
+        };
+        for (const LetterheadAction& c : cases)
+            QTest::newRow(c.name) << c;
     }
 
     void letterheadActions()
     {
-        QFETCH(QString, logo);
-        QFETCH(QString, layout);
-        QFETCH(QString, action);
-        QFETCH(QString, chosen);
-        QFETCH(bool, asked);
-        QFETCH(QString, layoutAfter);
-        QFETCH(QString, logoAfter);
-        QFETCH(QStringList, messages);
-        QFETCH(bool, noFileNotice);
+        QFETCH(LetterheadAction, c);
         Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.file(logo));
-        f.settings.save(SettingsStore::Layout, layout);
+        f.settings.save(SettingsStore::CompanyLogoPath, f.file(c.logo));
+        f.store(SettingsStore::Layout, c.layout);
         LetterheadSettings letterhead(f.settings, f.dialogs);
         letterhead.openLogoAndLayout();
         QVERIFY(f.dialogs.shown().isEmpty());
-        f.dialogs.setNextFile(f.file(chosen));
+        f.dialogs.setNextFile(f.file(c.chosen));
+        const QString action = QString::fromUtf8(c.action);
         if (action == QLatin1String("browse"))
             letterhead.browseLogo();
         else if (action.startsWith(QLatin1String("layout ")))
@@ -288,64 +286,56 @@ private slots:
             letterhead.unselectLayout();
         else
             letterhead.removeLogo();
-        const QStringList title{QStringLiteral("Please select the image file")};
-        const QStringList filter{QStringLiteral("Image Files (*.gif;*.jpg)|*.gif;*.jpg")};
-        QCOMPARE(f.dialogs.fileTitles(), asked ? title : QStringList());
-        QCOMPARE(f.dialogs.filters, asked ? filter : QStringList());
+        QCOMPARE(f.dialogs.fileTitles(), c.asked ? QStringList{QStringLiteral("Please select the image file")}
+                                                 : QStringList());
+        QCOMPARE(f.dialogs.filters, c.asked ? QStringList{QStringLiteral("Image Files (*.gif;*.jpg)|*.gif;*.jpg")}
+                                            : QStringList());
+        const QString layoutAfter = QString::fromUtf8(c.layoutAfter);
         QCOMPARE(f.settings.get(SettingsStore::Layout), layoutAfter);
         QCOMPARE(letterhead.layout(), layoutAfter.isEmpty() ? int(LetterheadSettings::NoLayout) : layoutAfter.toInt());
-        QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(logoAfter));
-        QCOMPARE(letterhead.logoPath(), f.file(logoAfter));
-        QCOMPARE(f.dialogs.shownTexts(), messages);
-        QCOMPARE(letterhead.logo().isNull(), logoAfter != QLatin1String("picture"));
-        QCOMPARE(letterhead.noFileNoticeVisible(), noFileNotice);
+        QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(c.logoAfter));
+        QCOMPARE(letterhead.logoPath(), f.file(c.logoAfter));
+        QCOMPARE(f.dialogs.shownTexts(), *c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList());
+        QCOMPARE(letterhead.logo().isNull(), qstrcmp(c.logoAfter, "picture") != 0);
+        QCOMPARE(letterhead.noFileNoticeVisible(), c.noFileNotice);
     }
 
     void openingThePanel_data()
     {
-        QTest::addColumn<QString>("logo");
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("alignLeft");
-        QTest::addColumn<QString>("addressRight");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<bool>("askedForLogo");
-        QTest::addColumn<bool>("noFileNotice");
-        QTest::addColumn<QString>("checked");
-        QTest::newRow("fresh user") << "" << "" << "" << "" << -1 << false << false << "";
-        QTest::newRow("third layout") << "picture" << "2" << "" << "" << 2 << false << false << "";
-        QTest::newRow("layout without logo asks") << "" << "1" << "" << "" << 1 << true << true << "";
-        QTest::newRow("missing logo file") << "missing" << "0" << "" << "" << 0 << false << true << "";
-        QTest::newRow("align left") << "" << "" << "1" << "0" << -1 << false << false << "left";
-        QTest::newRow("address right") << "" << "" << "0" << "1" << -1 << false << false << "right";
-        QTest::newRow("both stored, right wins") << "" << "" << "1" << "1" << -1 << false << false << "right";
-        QTest::newRow("layout out of range") << "picture" << "7" << "yes" << "" << -1 << false << false << "";
+        QTest::addColumn<PanelOpening>("c");
+        const char* e = "";
+        const QList<PanelOpening> cases{
+            {"fresh user", e, e, e, e, -1, false, false, e},
+            {"third layout", "picture", "2", e, e, 2, false, false, e},
+            {"layout without logo asks", e, "1", e, e, 1, true, true, e},
+            {"missing logo file", "missing", "0", e, e, 0, false, true, e},
+            {"align left", e, e, "1", "0", -1, false, false, "left"},
+            {"address right", e, e, "0", "1", -1, false, false, "right"},
+            {"both stored, right wins", e, e, "1", "1", -1, false, false, "right"},
+            {"layout out of range", "picture", "7", "yes", e, -1, false, false, e},
+        };
+        for (const PanelOpening& c : cases)
+            QTest::newRow(c.name) << c;
     }
 
     void openingThePanel()
     {
-        QFETCH(QString, logo);
-        QFETCH(QString, layout);
-        QFETCH(QString, alignLeft);
-        QFETCH(QString, addressRight);
-        QFETCH(int, selected);
-        QFETCH(bool, askedForLogo);
-        QFETCH(bool, noFileNotice);
-        QFETCH(QString, checked);
+        QFETCH(PanelOpening, c);
         Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.file(logo));
-        f.settings.save(SettingsStore::Layout, layout);
-        f.settings.save(SettingsStore::AlignLeft, alignLeft);
-        f.settings.save(SettingsStore::AddressRight, addressRight);
+        f.settings.save(SettingsStore::CompanyLogoPath, f.file(c.logo));
+        f.store(SettingsStore::Layout, c.layout);
+        f.store(SettingsStore::AlignLeft, c.alignLeft);
+        f.store(SettingsStore::AddressRight, c.addressRight);
         LetterheadSettings letterhead(f.settings, f.dialogs);
         letterhead.openLogoAndLayout();
         letterhead.applyStoredAlignment();
-        QCOMPARE(letterhead.layout(), selected);
-        QCOMPARE(f.dialogs.fileTitles().size(), askedForLogo ? 1 : 0);
-        QCOMPARE(letterhead.noFileNoticeVisible(), noFileNotice);
-        QCOMPARE(checkedBox(letterhead), checked);
-        QCOMPARE(letterhead.logo().isNull(), logo != QLatin1String("picture"));
-        if (selected >= 0)
-            QCOMPARE(f.settings.get(SettingsStore::Layout), QString::number(selected));
+        QCOMPARE(letterhead.layout(), c.selected);
+        QCOMPARE(f.dialogs.fileTitles().size(), c.askedForLogo ? 1 : 0);
+        QCOMPARE(letterhead.noFileNoticeVisible(), c.noFileNotice);
+        QCOMPARE(checkedBox(letterhead), QString::fromUtf8(c.checked));
+        QCOMPARE(letterhead.logo().isNull(), qstrcmp(c.logo, "picture") != 0);
+        if (c.selected >= 0)
+            QCOMPARE(f.settings.get(SettingsStore::Layout), QString::number(c.selected));
         letterhead.closePanel();
         QVERIFY(letterhead.logo().isNull());
     }
@@ -353,7 +343,7 @@ private slots:
     void logoThatVanishesWhileLoadingIsReported()
     {
         Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.picture());
+        f.settings.save(SettingsStore::CompanyLogoPath, f.file("picture"));
         f.settings.save(SettingsStore::Layout, QStringLiteral("2"));
         LetterheadSettings letterhead(f.settings, f.dialogs, [](const QString&) {
             LetterheadSettings::LogoPicture picture;
@@ -373,7 +363,7 @@ private slots:
     void panelShowsStoredChoicesAndDropsUnsavedEdits()
     {
         Window w;
-        w.settings.save(SettingsStore::CompanyLogoPath, w.logoFile());
+        w.settings.save(SettingsStore::CompanyLogoPath, w.logoFile);
         w.settings.save(SettingsStore::Layout, QStringLiteral("2"));
         w.settings.save(SettingsStore::AddressRight, QStringLiteral("1"));
         w.load();
@@ -385,7 +375,7 @@ private slots:
         QVERIFY(w.panel()->layoutOption(2)->isChecked());
         QVERIFY(w.find<QCheckBox>("chkAddressRight")->isChecked());
         QVERIFY(!w.find<QCheckBox>("chkAlignLeft")->isChecked());
-        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), w.logoFile());
+        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), w.logoFile);
         QVERIFY(!w.find<QLabel>("ImageLogo")->pixmap().isNull());
         QCOMPARE(w.find<QLineEdit>("txtCompanyName")->text(), QStringLiteral("Joe's Bakery"));
         QCOMPARE(w.find<QLineEdit>("txtDb")->text(), w.database.path());
@@ -403,11 +393,24 @@ private slots:
         QCOMPARE(w.window->document().company.name, QStringLiteral("Joe's Bakery"));
     }
 
+    // Each help button of the panel shows a text of its own (the company's names the Save button); the
+    // buttons write through to the database, the settings and the document.
     void panelButtonsWriteThrough()
     {
         Window w;
         w.load();
         w.openViaMenu();
+        for (const char* name : {"cmdcohelp", "cmdtaxhelp", "cmdAlignHelp", "cmdAddrRightHelp", "cmdbrowsehelp",
+                                 "cmdlogohelp", "cmdcreateDBhelp"}) {
+            const QStringList before = w.dialogs.shownTexts();
+            w.find<QPushButton>(name)->click();
+            QCOMPARE(w.dialogs.shown().size(), before.size() + 1);
+            QCOMPARE(w.dialogs.shown().last().icon, DialogIcon::Information);
+            QVERIFY2(!w.dialogs.shownTexts().last().isEmpty() && !before.contains(w.dialogs.shownTexts().last()), name);
+        }
+        QVERIFY(w.dialogs.shownTexts().first().contains(QLatin1String("click the 'Save' button")));
+        w.dialogs.clear();
+
         w.find<QLineEdit>("txtCompanyName")->setText(QStringLiteral("Joe's Bakery"));
         w.find<QComboBox>("cboTaxPercent")->setCurrentText(QStringLiteral(" 7 "));
         QTest::mouseClick(w.find<QPushButton>("cmdsaveCoName"), Qt::LeftButton);
@@ -416,33 +419,15 @@ private slots:
         QCOMPARE(CompanyRepository(w.database).loadDefault()->name, QStringLiteral("Joe's Bakery"));
         QCOMPARE(w.window->document().company.taxPercent, QStringLiteral("7"));
 
-        w.dialogs.setNextFile(w.logoFile());
+        w.dialogs.setNextFile(w.logoFile);
         w.panel()->layoutOption(1)->click();
         QCOMPARE(w.dialogs.fileTitles(), QStringList{QStringLiteral("Please select the image file")});
-        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), w.logoFile());
+        QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), w.logoFile);
         QCOMPARE(w.settings.get(SettingsStore::Layout), QStringLiteral("1"));
         QTest::mouseClick(w.find<QPushButton>("cmdremove"), Qt::LeftButton);
         QVERIFY(!w.panel()->layoutOption(1)->isChecked());
         QCOMPARE(w.find<QLineEdit>("txtlogopath")->text(), QString());
         QCOMPARE(w.settings.get(SettingsStore::CompanyLogoPath), QString());
-    }
-
-    // Each help button of the panel shows a text of its own; the company's names the Save button.
-    void panelHelpButtons()
-    {
-        Window w;
-        w.load();
-        for (const char* name : {"cmdcohelp", "cmdtaxhelp", "cmdAlignHelp", "cmdAddrRightHelp", "cmdbrowsehelp",
-                                 "cmdlogohelp", "cmdcreateDBhelp"}) {
-            auto* help = w.window->findChild<QPushButton*>(QLatin1String(name));
-            QVERIFY2(help, name);
-            const QStringList before = w.dialogs.shownTexts();
-            help->click();
-            QCOMPARE(w.dialogs.shown().size(), before.size() + 1);
-            QCOMPARE(w.dialogs.shown().last().icon, DialogIcon::Information);
-            QVERIFY2(!w.dialogs.shownTexts().last().isEmpty() && !before.contains(w.dialogs.shownTexts().last()), name);
-        }
-        QVERIFY(w.dialogs.shownTexts().first().contains(QLatin1String("click the 'Save' button")));
     }
 };
 
