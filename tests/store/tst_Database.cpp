@@ -46,10 +46,8 @@ private slots:
         QTemporaryDir dir;
         SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
         const QString other = dir.filePath(QStringLiteral("other.mdb"));
-        if (setting == QLatin1String("valid")) {
-            Database maker;
-            QVERIFY(maker.create(other));
-        }
+        if (setting == QLatin1String("valid"))
+            QVERIFY(Database().create(other));
         if (!setting.isEmpty())
             settings.save(SettingsStore::CompanyDatabase, other);
         const QString defaultPath = dir.filePath(QStringLiteral("tallywick.mdb"));
@@ -123,25 +121,19 @@ private slots:
         QCOMPARE(SqlText::ReadDate(read.records[0].value(QStringLiteral("DOCdate"))), QDate(2026, 12, 4));
     }
 
-    void textComparesWithoutCase()
+    // Texts compare without case; NULL stays apart from "".
+    void textColumns()
     {
         FreshDatabase fresh;
         Database& db = fresh.db;
-        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('INV-1')")).ok);
-        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('inv-1')")).ok);
+        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes) VALUES ('INV-1', NULL)")).ok);
+        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes) VALUES ('inv-1', '')")).ok);
         QCOMPARE(db.query(QStringLiteral("SELECT * FROM tbldoc WHERE DOCnumber='Inv-1'")).records.size(), 2);
         QCOMPARE(db.query(QStringLiteral("SELECT DISTINCT DocNumber FROM tbldoc")).records.size(), 1);
-    }
-
-    void nullStaysDistinctFromEmpty()
-    {
-        FreshDatabase fresh;
-        Database& db = fresh.db;
-        QVERIFY(db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Notes) VALUES ('', NULL)")).ok);
-        const QSqlRecord row = db.query(QStringLiteral("SELECT * FROM tbldoc")).records.first();
-        QVERIFY(row.isNull(QStringLiteral("Notes")));
-        QVERIFY(!row.isNull(QStringLiteral("Docnumber")));
-        QCOMPARE(SqlText::NullToText(row.value(QStringLiteral("Notes"))).toString(), QString());
+        const QList<QSqlRecord> rows = db.query(QStringLiteral("SELECT * FROM tbldoc ORDER BY ID")).records;
+        QVERIFY(rows[0].isNull(QStringLiteral("Notes")));
+        QVERIFY(!rows[1].isNull(QStringLiteral("Notes")));
+        QCOMPARE(SqlText::NullToText(rows[0].value(QStringLiteral("Notes"))).toString(), QString());
     }
 
     void createNewDatabaseTwice()
@@ -188,23 +180,21 @@ private slots:
     void dateText_data()
     {
         QTest::addColumn<QVariant>("value");
-        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("no leading zero") << QVariant(QDate(2026, 3, 1)) << "en_US" << "1-Mar-2026";
-        QTest::newRow("december") << QVariant(QDate(2026, 12, 4)) << "en_US" << "4-Dec-2026";
-        QTest::newRow("iso text") << QVariant(QStringLiteral("2004-02-29")) << "en_US" << "29-Feb-2004";
-        QTest::newRow("own form read back") << QVariant(QStringLiteral("4-Dec-2026")) << "en_US" << "4-Dec-2026";
-        QTest::newRow("short date text") << QVariant(QStringLiteral("12/4/26")) << "en_US" << "4-Dec-2026";
-        QTest::newRow("not a date") << QVariant(QStringLiteral("tomorrow")) << "en_US" << "";
-        QTest::newRow("null") << QVariant() << "en_US" << "";
+        QTest::newRow("no leading zero") << QVariant(QDate(2026, 3, 1)) << "1-Mar-2026";
+        QTest::newRow("december") << QVariant(QDate(2026, 12, 4)) << "4-Dec-2026";
+        QTest::newRow("iso text") << QVariant(QStringLiteral("2004-02-29")) << "29-Feb-2004";
+        QTest::newRow("own form read back") << QVariant(QStringLiteral("4-Dec-2026")) << "4-Dec-2026";
+        QTest::newRow("short date text") << QVariant(QStringLiteral("12/4/26")) << "4-Dec-2026";
+        QTest::newRow("not a date") << QVariant(QStringLiteral("tomorrow")) << "";
+        QTest::newRow("null") << QVariant() << "";
     }
 
     void dateText()
     {
         QFETCH(QVariant, value);
-        QFETCH(QString, locale);
         QFETCH(QString, text);
-        QCOMPARE(SqlText::DateText(value, QLocale(locale)), text);
+        QCOMPARE(SqlText::DateText(value, QLocale(QStringLiteral("en_US"))), text);
     }
 
     void translate_data()
@@ -224,20 +214,16 @@ private slots:
         QTest::newRow("alter column")
             << "ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL" << "SELECT Description FROM tbldoc LIMIT 0";
         QTest::newRow("memo type") << "CREATE TABLE x (a MEMO)" << "CREATE TABLE x (a TEXT)";
+        QTest::newRow("unreadable date is an error") << "SELECT #someday#" << "";
     }
 
     void translate()
     {
         QFETCH(QString, jet);
         QFETCH(QString, sqlite);
-        QCOMPARE(JetSqlTranslator(QLocale(QStringLiteral("en_US"))).translate(jet), sqlite);
-    }
-
-    void unreadableDateIsAnError()
-    {
         QString error;
-        QCOMPARE(JetSqlTranslator().translate(QStringLiteral("SELECT #someday#"), &error), QString());
-        QVERIFY(error.contains(QLatin1String("someday")));
+        QCOMPARE(JetSqlTranslator(QLocale(QStringLiteral("en_US"))).translate(jet, &error), sqlite);
+        QVERIFY2(sqlite.isEmpty() ? error.contains(QLatin1String("someday")) : error.isEmpty(), qPrintable(error));
     }
 };
 
