@@ -54,22 +54,16 @@ inline QString expandGolden(const QByteArray& golden)
     return out + text.mid(last);
 }
 
+// An invoice of `rows` rows of one item at 2.00, all on one page.
 inline Document plainDocument(int rows)
 {
     Document document;
-    document.docType = QStringLiteral("Invoice");
     document.docNumber = QStringLiteral("N-1");
     document.docDate = QDate(2026, 12, 4);
-    for (int i = 0; i < rows; ++i) {
-        DocumentRow row;
-        row.serial = QString::number(i + 1);
-        row.productId = QStringLiteral("P%1").arg(i + 1);
-        row.description = QStringLiteral("Item %1").arg(i + 1);
-        row.qty = QStringLiteral("1");
-        row.price = QStringLiteral("2.00");
-        row.amount = QStringLiteral("2.00");
-        document.rows.append(row);
-    }
+    for (int i = 1; i <= rows; ++i)
+        document.rows.append({QString::number(i), QStringLiteral("P%1").arg(i), QStringLiteral("Item %1").arg(i),
+                              QStringLiteral("1"), QStringLiteral("2.00"), QStringLiteral("0.00"),
+                              QStringLiteral("2.00")});
     document.pageRows = QString::number(rows);
     return document;
 }

@@ -63,33 +63,29 @@ private slots:
         QTest::addColumn<Letterhead>("lh");
         QTest::addColumn<QString>("marker");
         QTest::addColumn<bool>("hasLogo");
-        const QString centredName =
-            QStringLiteral("<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b>");
+        const char* centredName = "<tr><td valign=\"top\" align=center><font style=\"font-size:18pt;\"><b>Acme</b>";
         QTest::newRow("layout 1 without logo path is text-only") << letterhead("", "1") << centredName << false;
         QTest::newRow("logo path without layout is text-only") << letterhead("/l.png", "") << centredName << false;
-        QTest::newRow("layout 1") << letterhead("/l.png", "1")
-                                  << QStringLiteral("<td width=\"42%\" align=\"right\" VALIGN=\"TOP\">\r\n") << true;
-        QTest::newRow("layout 2") << letterhead("/l.png", "2")
-                                  << QStringLiteral("</b></font></td>      \r\n</tr>\r\n<tr>\r\n<td width=\"100%\" "
-                                                    "align=\"center\" colspan=\"2\">     \r\n")
-                                  << true;
+        QTest::newRow("layout 1")
+            << letterhead("/l.png", "1") << "<td width=\"42%\" align=\"right\" VALIGN=\"TOP\">\r\n" << true;
+        QTest::newRow("layout 2")
+            << letterhead("/l.png", "2")
+            << "</b></font></td>      \r\n</tr>\r\n<tr>\r\n<td width=\"100%\" align=\"center\" colspan=\"2\">     \r\n"
+            << true;
         QTest::newRow("unknown layout keeps only the badge")
-            << letterhead("/l.png", "7") << QStringLiteral("<tr><td valign=\"top\" align=center><br><br><font")
-            << false;
+            << letterhead("/l.png", "7") << "<tr><td valign=\"top\" align=center><br><br><font" << false;
         QTest::newRow("left-aligned text-only")
             << letterhead("", "", "1")
-            << QStringLiteral("Line 3</font></td>\r\n<td WIDTH=\"50%\" align=\"RIGHT\" "
-                              "style=\"padding-right:60px\">\r\n<br><font")
+            << "Line 3</font></td>\r\n<td WIDTH=\"50%\" align=\"RIGHT\" style=\"padding-right:60px\">\r\n<br><font"
             << false;
         QTest::newRow("left-aligned with logo")
             << letterhead("/l.png", "2", "1")
-            << QStringLiteral("Line 3</font></td>\r\n<td WIDTH=\"40%\" align=\"RIGHT\" "
-                              "style=\"padding-right:60px\">\r\n<br><font")
+            << "Line 3</font></td>\r\n<td WIDTH=\"40%\" align=\"RIGHT\" style=\"padding-right:60px\">\r\n<br><font"
             << true;
         QTest::newRow("address-right text-only")
             << letterhead("", "", "0", "1")
-            << QStringLiteral("<td WIDTH=\"50%\" align=\"left\" STYLE=\"PADDING-LEFT:0PX\">\r\n<font "
-                              "style=\"font-size:18pt;\"><b>Acme</b></font></td>\r\n")
+            << "<td WIDTH=\"50%\" align=\"left\" STYLE=\"PADDING-LEFT:0PX\">\r\n<font style=\"font-size:18pt;\"><b>"
+               "Acme</b></font></td>\r\n"
             << false;
     }
 

@@ -23,6 +23,17 @@ QString span(const char* size = "7", const char* colour = "000000")
 const QString kLeft = QStringLiteral("<P style='margin-top: 0px; margin-bottom: 0px;' Align='left'>");
 const QString kEnd = QStringLiteral("  </SPAN>");
 
+// A box's HTML: the opening span (and flags), the left paragraph, then `afterLeft` and the end.
+QString html(const QString& afterLeft, const QString& head = span())
+{
+    return head + kLeft + afterLeft + kEnd;
+}
+
+QString html(const char* afterLeft, const QString& head = span())
+{
+    return html(QString::fromUtf8(afterLeft), head);
+}
+
 // Builds a box paragraph by paragraph: text pieces with their formats.
 class Box
 {
@@ -43,7 +54,7 @@ public:
         m_rich.endParagraph(arial10());
         return *this;
     }
-    operator RichText() const { return m_rich; }
+    const RichText& rich() const { return m_rich; }
 
 private:
     RichText m_rich{arial10()};
@@ -51,7 +62,7 @@ private:
 
 } // namespace
 
-Q_DECLARE_METATYPE(RichText)
+Q_DECLARE_METATYPE(Box)
 
 class TestRichTextToHtml : public QObject
 {
@@ -60,72 +71,61 @@ class TestRichTextToHtml : public QObject
 private slots:
     void boxes_data()
     {
-        QTest::addColumn<RichText>("box");
+        QTest::addColumn<Box>("box");
         QTest::addColumn<QString>("html");
-        const QString start = span() + kLeft + QStringLiteral("</Font>");
         const QString quote = QStringLiteral("<blockquote style=\"margin-left:%1px;margin-right:0\">");
         const QString para = QStringLiteral("<P style='margin-top: 0px; margin-bottom: 0px;' Align='%1'>");
         const RichParagraphFormat bullet{RichParagraphFormat::Left, 0, 0, true};
 
-        QTest::newRow("empty box") << RichText(Box()) << start + kEnd;
+        QTest::newRow("empty box") << Box() << html("</Font>");
         QTest::newRow("red word")
-            << RichText(Box().text("a ").text("red", arial10([](RichCharFormat& f) { f.color = qRgb(255, 0, 0); }))
-                            .text(" b"))
-            << start + QStringLiteral("a </span>") + span("7", "FF0000") + QStringLiteral("red</span>") + span() +
-                   QStringLiteral(" b") + kEnd;
-        QTest::newRow("bold word")
-            << RichText(Box().text("a ").text("big", arial10([](RichCharFormat& f) { f.bold = true; })).text(" c"))
-            << start + QStringLiteral("a <B>big</B> c") + kEnd;
-        QTest::newRow("10.5 pt") << RichText(Box().text("x", arial10([](RichCharFormat& f) { f.halfPoints = 21; })))
-                                 << span("7.5") + kLeft + QStringLiteral("</Font>x") + kEnd;
+            << Box().text("a ").text("red", arial10([](RichCharFormat& f) { f.color = qRgb(255, 0, 0); })).text(" b")
+            << html(QStringLiteral("</Font>a </span>") + span("7", "FF0000") + QStringLiteral("red</span>") + span() +
+                    QStringLiteral(" b"));
+        QTest::newRow("bold word") << Box().text("a ").text("big", arial10([](RichCharFormat& f) { f.bold = true; }))
+                                          .text(" c")
+                                   << html("</Font>a <B>big</B> c");
+        QTest::newRow("10.5 pt") << Box().text("x", arial10([](RichCharFormat& f) { f.halfPoints = 21; }))
+                                 << html("</Font>x", span("7.5"));
         QTest::newRow("bulleted lines then plain")
-            << RichText(Box().paragraph(bullet).text("x").next().text("y").next().paragraph({}).text("z"))
-            << span() + kLeft + QStringLiteral("<UL><LI></Font>x<BR><LI>y</UL>z") + kEnd;
-        QTest::newRow("typed bullet") << RichText(Box().text("\u2022\tItem").next().text("plain"))
-                                      << start + QStringLiteral("<UL><LI>Item</UL>plain") + kEnd;
-        QTest::newRow("typed middle dot") << RichText(Box().text("\u00b7\ta"))
-                                          << start + QStringLiteral("<UL><LI>a") + kEnd;
-        QTest::newRow("indent 500 then none")
-            << RichText(Box().indent(500).text("a").next().paragraph({}).text("b"))
-            << span() + kLeft + quote.arg(33) + QStringLiteral("</Font>a</blockquote>b") + kEnd;
+            << Box().paragraph(bullet).text("x").next().text("y").next().paragraph({}).text("z")
+            << html("<UL><LI></Font>x<BR><LI>y</UL>z");
+        QTest::newRow("typed bullet") << Box().text("\u2022\tItem").next().text("plain")
+                                      << html("</Font><UL><LI>Item</UL>plain");
+        QTest::newRow("typed middle dot") << Box().text("\u00b7\ta") << html("</Font><UL><LI>a");
+        QTest::newRow("indent 500 then none") << Box().indent(500).text("a").next().paragraph({}).text("b")
+                                              << html(quote.arg(33) + QStringLiteral("</Font>a</blockquote>b"));
         QTest::newRow("indent halves to even")
-            << RichText(Box().indent(1500).text("a"))
-            << span() + kLeft + quote.arg(99) + QStringLiteral("</Font>a") + kEnd;
+            << Box().indent(1500).text("a") << html(quote.arg(99) + QStringLiteral("</Font>a"));
         QTest::newRow("indent twice")
-            << RichText(Box().indent(500).text("a").next().indent(1000).text("b"))
-            << span() + kLeft + quote.arg(33) + QStringLiteral("</Font>a</blockquote>") + quote.arg(66) +
-                   QStringLiteral("b") + kEnd;
+            << Box().indent(500).text("a").next().indent(1000).text("b")
+            << html(quote.arg(33) + QStringLiteral("</Font>a</blockquote>") + quote.arg(66) + QStringLiteral("b"));
         QTest::newRow("white is no highlight")
-            << RichText(Box().text("a", arial10([](RichCharFormat& f) { f.background = qRgb(255, 255, 255); })))
-            << start + QStringLiteral("a") + kEnd;
-        QTest::newRow("unescaped") << RichText(Box().text("a < b & c"))
-                                   << start + QStringLiteral("a < b & c") + kEnd;
+            << Box().text("a", arial10([](RichCharFormat& f) { f.background = qRgb(255, 255, 255); }))
+            << html("</Font>a");
+        QTest::newRow("unescaped") << Box().text("a < b & c") << html("</Font>a < b & c");
         QTest::newRow("right then centre")
-            << RichText(Box().paragraph({RichParagraphFormat::Right, 0, 0, false}).text("r").next()
-                            .paragraph({RichParagraphFormat::Center, 0, 0, false}).text("c"))
+            << Box().paragraph({RichParagraphFormat::Right, 0, 0, false}).text("r").next()
+                   .paragraph({RichParagraphFormat::Center, 0, 0, false}).text("c")
             << span() + para.arg(QStringLiteral("right")) + QStringLiteral("</Font>r</P>") +
                    para.arg(QStringLiteral("center")) + QStringLiteral("c") + kEnd;
         QTest::newRow("flags in order")
-            << RichText(Box().text("x", arial10([](RichCharFormat& f) {
-                   f.bold = f.italic = f.underline = f.strike = true;
-               })))
-            << span() + QStringLiteral("<B><U><I><strike>") + kLeft + QStringLiteral("</Font>x") + kEnd;
-        QTest::newRow("soft line break") << RichText(Box().text("a\u2028b"))
-                                         << start + QStringLiteral("a<BR>b") + kEnd;
+            << Box().text("x", arial10([](RichCharFormat& f) { f.bold = f.italic = f.underline = f.strike = true; }))
+            << html("</Font>x", span() + QStringLiteral("<B><U><I><strike>"));
+        QTest::newRow("soft line break") << Box().text("a\u2028b") << html("</Font>a<BR>b");
     }
 
     void boxes()
     {
-        QFETCH(RichText, box);
+        QFETCH(Box, box);
         QFETCH(QString, html);
-        QCOMPARE(RichTextToHtml::convert(box), html);
+        QCOMPARE(RichTextToHtml::convert(box.rich()), html);
     }
 
     void plainTextTakesTheDescriptionFont()
     {
         QCOMPARE(RichTextToHtml::convert(QStringLiteral("a\r\nb")),
-                 QStringLiteral("<span style='font-family: Arial; font-size: 8pt; color: #000000;'><B>") + kLeft +
-                     QStringLiteral("</Font>a<BR>b") + kEnd);
+                 html("</Font>a<BR>b", span("8") + QStringLiteral("<B>")));
     }
 
     // Hand written as the Windows control writes: bullets, a highlight and an accent.
