@@ -52,23 +52,15 @@ struct StoreFixture
 inline Document sampleDocument(const QString& number, int rows = 3)
 {
     Document doc;
-    doc.docType = QStringLiteral("Invoice");
     doc.docNumber = number;
     doc.docDate = QDate(2026, 12, 4);
     doc.company.taxPercent = QStringLiteral("0");
     doc.paid = QStringLiteral("0.00");
     doc.total = QStringLiteral("0.00");
     doc.chargesAmount = QStringLiteral("0.00");
-    for (int i = 0; i < rows; ++i) {
-        DocumentRow row;
-        row.serial = QString::number(i + 1);
-        row.productId = QStringLiteral("P-%1").arg(i + 1);
-        row.description = QStringLiteral("{\\rtf1 item %1}").arg(i + 1);
-        row.qty = QStringLiteral("1");
-        row.price = QStringLiteral("10.00");
-        row.discount = QStringLiteral("0.00");
-        row.amount = QStringLiteral("10.00");
-        doc.rows.append(row);
-    }
+    for (int i = 1; i <= rows; ++i)
+        doc.rows.append({QString::number(i), QStringLiteral("P-%1").arg(i),
+                         QStringLiteral("{\\rtf1 item %1}").arg(i), QStringLiteral("1"), QStringLiteral("10.00"),
+                         QStringLiteral("0.00"), QStringLiteral("10.00")});
     return doc;
 }

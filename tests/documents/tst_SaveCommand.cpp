@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString kNonNumeric = QStringLiteral("It appears you have pasted a non-number in a field meant only for numbers.  ");
-
 // Every field the record keeps, with texts that trouble SQL built as text.
 Document everyField()
 {
@@ -45,6 +43,11 @@ SaveCommand::Outcome save(StoreFixture& f, Document& doc)
     return SaveCommand(f.db, f.dialogs, f.locale).save(doc).outcome;
 }
 
+OpenCommand::Result open(StoreFixture& f, const QString& number, const Document& current = Document())
+{
+    return OpenCommand(f.db, f.dialogs, f.locale).open(number, current, false);
+}
+
 } // namespace
 
 class TestSaveCommand : public QObject
@@ -78,8 +81,8 @@ private slots:
 
         Document blank;
         blank.company = saved.company;
-        blank.total = saved.total;  // never read back: the recalculation on opening derives it
-        const OpenCommand::Result opened = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("INV-#1"), blank, false);
+        blank.total = saved.total; // never read back: the recalculation on opening derives it
+        const OpenCommand::Result opened = open(f, QStringLiteral("INV-#1"), blank);
         QCOMPARE(opened.outcome, OpenCommand::Outcome::Opened);
         // Line by line, so that a failure names the first field that differs.
         QCOMPARE(DocumentJson::write(opened.document).split('\n'), DocumentJson::write(saved).split('\n'));
@@ -88,22 +91,22 @@ private slots:
 
     void replaceQuestion_data()
     {
-        QTest::addColumn<QString>("label");      // current-document label before saving
-        QTest::addColumn<QString>("number");     // number being saved; "INV-1" is stored
-        QTest::addColumn<int>("answer");         // DialogAnswer for the question, if asked
+        QTest::addColumn<QString>("label");  // current-document label before saving
+        QTest::addColumn<QString>("number"); // number being saved; "INV-1" is stored
+        QTest::addColumn<int>("answer");     // DialogAnswer for the question, if asked
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("message");
         const QString again = QStringLiteral("Values updated and document successfully saved.");
         const QString fresh = QStringLiteral("Values updated and new document successfully saved.");
-        QTest::newRow("same open document") << "INV-1" << "INV-1" << int(DialogAnswer::No) << false << true << again;
-        QTest::newRow("blanks around the number") << "INV-1" << "  INV-1  " << int(DialogAnswer::No) << false << true
-                                                  << again;
-        QTest::newRow("number not stored") << "INV-1" << "INV-2" << int(DialogAnswer::No) << false << true << fresh;
-        QTest::newRow("other stored, yes") << "INV-2" << "INV-1" << int(DialogAnswer::Yes) << true << true << fresh;
-        QTest::newRow("nothing open, yes") << "" << "INV-1" << int(DialogAnswer::Yes) << true << true << fresh;
-        QTest::newRow("letter case differs") << "inv-1" << "INV-1" << int(DialogAnswer::Yes) << true << true << fresh;
-        QTest::newRow("refused") << "INV-2" << "INV-1" << int(DialogAnswer::No) << true << false << QString();
+        const int yes = int(DialogAnswer::Yes), no = int(DialogAnswer::No);
+        QTest::newRow("same open document") << "INV-1" << "INV-1" << no << false << true << again;
+        QTest::newRow("blanks around the number") << "INV-1" << "  INV-1  " << no << false << true << again;
+        QTest::newRow("number not stored") << "INV-1" << "INV-2" << no << false << true << fresh;
+        QTest::newRow("other stored, yes") << "INV-2" << "INV-1" << yes << true << true << fresh;
+        QTest::newRow("nothing open, yes") << "" << "INV-1" << yes << true << true << fresh;
+        QTest::newRow("letter case differs") << "inv-1" << "INV-1" << yes << true << true << fresh;
+        QTest::newRow("refused") << "INV-2" << "INV-1" << no << true << false << QString();
     }
 
     void replaceQuestion()
@@ -116,14 +119,14 @@ private slots:
         QFETCH(QString, message);
         StoreFixture f;
         f.store(sampleDocument(QStringLiteral("INV-1"), 2));
-
         Document doc = sampleDocument(number, 4);
         doc.currentDocNumber = label;
         f.dialogs.setNextAnswer(DialogAnswer(answer));
         const SaveCommand::Result result = SaveCommand(f.db, f.dialogs, f.locale).save(doc);
         QCOMPARE(result.outcome, saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
-        const QString question = QStringLiteral("The document  \"%1\"  has been used by a previous document . Do you wish to replace it?").arg(number);
-        QCOMPARE(f.dialogs.shownTexts().contains(question), asked);
+        const QString question =
+            QStringLiteral("The document  \"%1\"  has been used by a previous document . Do you wish to replace it?");
+        QCOMPARE(f.dialogs.shownTexts().contains(question.arg(number)), asked);
         if (asked) {
             const DialogRequest& request = f.dialogs.shown().first();
             QCOMPARE(request.title, QStringLiteral("Replace previous document %1 ?").arg(number));
@@ -139,29 +142,49 @@ private slots:
         QCOMPARE(f.rowsOf(QStringLiteral("INV-1")).size(), number.trimmed() == QLatin1String("INV-1") && saved ? 4 : 2);
     }
 
-    void numberChecks_data()
+    // Checks that refuse the save before anything is written: the number, then text in a number field.
+    void refusedBeforeWriting_data()
     {
         QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("pasted"); // the number field given a word, if any
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
         QTest::addColumn<int>("icon");
-        const QString illegal = QStringLiteral("The document number contains one of these illegal characters:  \u2022 ^  |\r\n\r\nPlease remove it.");
+        const QString illegal = QStringLiteral(
+            "The document number contains one of these illegal characters:  \u2022 ^  |\r\n\r\nPlease remove it.");
         const QString missing = QStringLiteral("Please complete the document number field.");
-        QTest::newRow("bar") << "A|1" << illegal << int(DialogIcon::Critical);
-        QTest::newRow("caret") << "^A1" << illegal << int(DialogIcon::Critical);
-        QTest::newRow("bullet") << "A1\u2022" << illegal << int(DialogIcon::Critical);
-        QTest::newRow("empty") << "" << missing << int(DialogIcon::Exclamation);
-        QTest::newRow("blanks only") << "   " << missing << int(DialogIcon::Exclamation);
+        const QString nonNumeric =
+            QStringLiteral("It appears you have pasted a non-number in a field meant only for numbers.  ");
+        const QString app = Dialogs::applicationTitle();
+        const int critical = int(DialogIcon::Critical), exclamation = int(DialogIcon::Exclamation);
+        QTest::newRow("bar") << "A|1" << "" << illegal << app << critical;
+        QTest::newRow("caret") << "^A1" << "" << illegal << app << critical;
+        QTest::newRow("bullet") << "A1\u2022" << "" << illegal << app << critical;
+        QTest::newRow("empty") << "" << "" << missing << app << exclamation;
+        QTest::newRow("blanks only") << "   " << "" << missing << app << exclamation;
+        for (const char* field : {"price", "qty", "paid", "charges"})
+            QTest::newRow(field) << "T-1" << field << nonNumeric << QStringLiteral("Non-numeric error") << critical;
     }
 
-    void numberChecks()
+    void refusedBeforeWriting()
     {
         QFETCH(QString, number);
+        QFETCH(QString, pasted);
         QFETCH(QString, message);
+        QFETCH(QString, title);
         QFETCH(int, icon);
         StoreFixture f;
         Document doc = sampleDocument(number);
+        QString* field = pasted == QLatin1String("price") ? &doc.rows[1].price
+                         : pasted == QLatin1String("qty") ? &doc.rows[2].qty
+                         : pasted == QLatin1String("paid") ? &doc.paid
+                         : pasted == QLatin1String("charges") ? &doc.chargesAmount
+                                                              : nullptr;
+        if (field)
+            *field = QStringLiteral("twelve");
         QCOMPARE(save(f, doc), SaveCommand::Outcome::Refused);
         QCOMPARE(f.dialogs.shownTexts(), QStringList{message});
+        QCOMPARE(f.dialogs.shown().first().title, title);
         QCOMPARE(int(f.dialogs.shown().first().icon), icon);
         QCOMPARE(f.allRows(), 0);
     }
@@ -177,34 +200,20 @@ private slots:
         QCOMPARE(rows.size(), 10);
         QCOMPARE(rows.last().value(QStringLiteral("Serial")).toInt(), 10);
         QCOMPARE(rows.last().value(QStringLiteral("Price")).toDouble(), 0.0);
-        const OpenCommand::Result opened = OpenCommand(f.db, f.dialogs, f.locale).open(QStringLiteral("B-10"), Document(), false);
-        QCOMPARE(opened.document.rowCount(), 10);
+        QCOMPARE(open(f, QStringLiteral("B-10")).document.rowCount(), 10);
     }
 
-    void numbersAreStoredWithoutGrouping_data()
+    // Grouped English amounts are in insertStatementIsWrittenExactly.
+    void germanNumbersAreStoredWithoutGrouping()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<double>("stored");
-        QTest::newRow("en_US grouped") << "en_US" << "1,250.00" << 1250.0;
-        QTest::newRow("de_DE grouped") << "de_DE" << "1.250,50" << 1250.5;
-    }
-
-    void numbersAreStoredWithoutGrouping()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, price);
-        QFETCH(double, stored);
-        StoreFixture f{QLocale(locale)};
+        StoreFixture f{QLocale(QLocale::German, QLocale::Germany)};
         Document doc = sampleDocument(QStringLiteral("N-1"), 1);
-        doc.rows[0].price = price;
-        doc.rows[0].amount = QString();
-        doc.paid = QString();
-        doc.total = QString();
+        doc.rows[0].price = QStringLiteral("1.250,50");
+        doc.rows[0].amount = doc.paid = doc.total = QString();
         f.store(doc);
         const QList<QSqlRecord> rows = f.rowsOf(QStringLiteral("N-1"));
         QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first().value(QStringLiteral("Price")).toDouble(), stored);
+        QCOMPARE(rows.first().value(QStringLiteral("Price")).toDouble(), 1250.5);
     }
 
     void paidAboveTotal_data()
@@ -226,41 +235,11 @@ private slots:
         doc.paid = QStringLiteral("100");
         doc.total = QStringLiteral("90.00");
         f.dialogs.setNextAnswer(DialogAnswer(answer));
-        QCOMPARE(save(f, doc),
-                 saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
+        QCOMPARE(save(f, doc), saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
         QCOMPARE(f.dialogs.shownTexts().first(),
                  QStringLiteral("The Paid value is higher than Total.\r\n\r\nDo you still wish to continue?"));
         QCOMPARE(f.dialogs.shown().first().defaultButton, DialogAnswer::No);
         QCOMPARE(f.rowsOf(QStringLiteral("P-1")).size(), saved ? 5 : 2);
-    }
-
-    void textInANumberField_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("price") << "price";
-        QTest::newRow("quantity") << "qty";
-        QTest::newRow("paid") << "paid";
-        QTest::newRow("charges") << "charges";
-    }
-
-    void textInANumberField()
-    {
-        QFETCH(QString, field);
-        StoreFixture f;
-        Document doc = sampleDocument(QStringLiteral("T-1"));
-        const QString pasted = QStringLiteral("twelve");
-        if (field == QLatin1String("price"))
-            doc.rows[1].price = pasted;
-        else if (field == QLatin1String("qty"))
-            doc.rows[2].qty = pasted;
-        else if (field == QLatin1String("paid"))
-            doc.paid = pasted;
-        else
-            doc.chargesAmount = pasted;
-        QCOMPARE(save(f, doc), SaveCommand::Outcome::Refused);
-        QCOMPARE(f.dialogs.shownTexts(), QStringList{kNonNumeric});
-        QCOMPARE(f.dialogs.shown().first().title, QStringLiteral("Non-numeric error"));
-        QCOMPARE(f.allRows(), 0);
     }
 
     void failureMidwayKeepsTheOldDocument()
@@ -272,14 +251,14 @@ private slots:
         Document doc = sampleDocument(QStringLiteral("F-1"), 8);
         doc.currentDocNumber = QStringLiteral("F-1");
         doc.billToName = QStringLiteral("Changed");
-        f.db.failStatementAfter(1 + 1 + 5);  // the lookup, the delete, then the fifth insert
+        f.db.failStatementAfter(1 + 1 + 5); // the lookup, the delete, then the fifth insert
         const SaveCommand::Result result = SaveCommand(f.db, f.dialogs, f.locale).save(doc);
         QCOMPARE(result.outcome, SaveCommand::Outcome::Failed);
         QVERIFY(f.dialogs.shown().isEmpty());
         const QList<QSqlRecord> after = f.rowsOf(QStringLiteral("F-1"));
         QCOMPARE(after.size(), 3);
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(after.at(i).value(QStringLiteral("CompanyName")), before.at(i).value(QStringLiteral("CompanyName")));
+            QCOMPARE(after[i].value(QStringLiteral("CompanyName")), before[i].value(QStringLiteral("CompanyName")));
         QCOMPARE(f.allRows(), 3);
         // The connection is left usable.
         QCOMPARE(save(f, doc), SaveCommand::Outcome::Saved);
@@ -322,10 +301,11 @@ private slots:
     {
         StoreFixture f;
         Document doc = sampleDocument(QStringLiteral("S-2"));
-        QCOMPARE(SaveCommand(f.db, f.dialogs, f.locale).saveFile(doc, false).outcome, SaveCommand::Outcome::Refused);
+        SaveCommand command(f.db, f.dialogs, f.locale);
+        QCOMPARE(command.saveFile(doc, false).outcome, SaveCommand::Outcome::Refused);
         QCOMPARE(f.dialogs.shownTexts(), QStringList{QStringLiteral("Please open or start a document.  ")});
         QCOMPARE(f.allRows(), 0);
-        QCOMPARE(SaveCommand(f.db, f.dialogs, f.locale).saveFile(doc, true).outcome, SaveCommand::Outcome::Saved);
+        QCOMPARE(command.saveFile(doc, true).outcome, SaveCommand::Outcome::Saved);
     }
 };
 
