@@ -12,25 +12,6 @@ const QString countMessage = QStringLiteral(
 const QLocale english(QStringLiteral("en_US"));
 const QDateTime morning(QDate(2027, 3, 1), QTime(9, 5));
 
-Document filledDocument(int rows)
-{
-    Document doc;
-    doc.docNumber = QStringLiteral("INV-7");
-    doc.billToName = QStringLiteral("O'Brien Ltd");
-    for (int i = 1; i <= rows; ++i) {
-        DocumentRow row;
-        row.serial = QString::number(i);
-        row.productId = QStringLiteral("P%1").arg(i);
-        row.description = QStringLiteral("{\\rtf1\\ansi {\\b Bold}\ttab %1\\par}").arg(i);
-        row.qty = QString::number(i);
-        row.price = QStringLiteral("%1.50").arg(i);
-        row.discount = QStringLiteral("5.00");
-        row.amount = QStringLiteral("stale");
-        doc.rows.append(row);
-    }
-    return doc;
-}
-
 // A document, its editor state and scripted message boxes. With rows, a current document of that many
 // filled rows is being edited; without, nothing is open yet.
 struct Create
@@ -43,7 +24,19 @@ struct Create
     {
         if (rows == 0)
             return;
-        doc = filledDocument(rows);
+        doc.docNumber = QStringLiteral("INV-7");
+        doc.billToName = QStringLiteral("O'Brien Ltd");
+        for (int i = 1; i <= rows; ++i) {
+            DocumentRow row;
+            row.serial = QString::number(i);
+            row.productId = QStringLiteral("P%1").arg(i);
+            row.description = QStringLiteral("{\\rtf1\\ansi {\\b Bold}\ttab %1\\par}").arg(i);
+            row.qty = QString::number(i);
+            row.price = QStringLiteral("%1.50").arg(i);
+            row.discount = QStringLiteral("5.00");
+            row.amount = QStringLiteral("stale");
+            doc.rows.append(row);
+        }
         state.currentEnabled = state.currentSelected = true;
         state.newSelected = false;
     }
@@ -128,64 +121,28 @@ private slots:
         QVERIFY(c.state.currentEnabled && c.state.currentSelected && !c.state.newSelected);
     }
 
-    void newOverCurrentAsks_data()
+    // Over a current document: a new one (asked unless quiet), or the current one rebuilt (asked when truncated).
+    void overCurrentDocument_data()
     {
+        QTest::addColumn<bool>("newDoc");
         QTest::addColumn<bool>("quiet");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("created");
-        QTest::newRow("cancel keeps everything") << false << int(DialogAnswer::Cancel) << false;
-        QTest::newRow("ok starts afresh") << false << int(DialogAnswer::Ok) << true;
-        QTest::newRow("quiet create asks nothing") << true << -1 << true;
-    }
-
-    void newOverCurrentAsks()
-    {
-        QFETCH(bool, quiet);
-        QFETCH(int, answer);
-        QFETCH(bool, created);
-        Create c(3);
-        const Document before = c.doc;
-        c.state.newSelected = true;
-        c.state.currentSelected = false;
-        c.state.quietCreate = quiet;
-        c.state.justOpened = true;
-        if (answer >= 0)
-            c.dialogs.setNextAnswer(DialogAnswer(answer));
-        const auto outcome = c.run(QStringLiteral("1"));
-        QCOMPARE(c.dialogs.shown().size(), quiet ? 0 : 1);
-        if (!quiet) {
-            const DialogRequest& question = c.dialogs.shown().first();
-            QCOMPARE(question.title, QStringLiteral("Any unsaved information will be lost."));
-            QCOMPARE(question.text, QStringLiteral("You are creating a new document. Do you wish to close the current "
-                                                   "document?\r\n\r\nAny unsaved information will be lost. Continue?  "));
-            QCOMPARE(question.defaultButton, DialogAnswer::Cancel);
-            QCOMPARE(question.icon, DialogIcon::Critical);
-        }
-        if (!created) {
-            QCOMPARE(outcome, CreateRowsCommand::Outcome::Cancelled);
-            QCOMPARE(c.doc, before);
-            return;
-        }
-        QCOMPARE(c.doc.rowCount(), 1);
-        QCOMPARE(c.doc.rows[0].productId, QStringLiteral("1"));
-        QVERIFY(c.doc.billToName.isEmpty());
-        QVERIFY(!c.state.justOpened);
-    }
-
-    void currentRebuild_data()
-    {
         QTest::addColumn<int>("oldRows");
         QTest::addColumn<int>("newRows");
         QTest::addColumn<bool>("asks");
         QTest::addColumn<bool>("ok");  // the answer to the question
-        QTest::newRow("truncate 10 to 4") << 10 << 4 << true << true;
-        QTest::newRow("truncation cancelled") << 10 << 4 << true << false;
-        QTest::newRow("grow 3 to 5") << 3 << 5 << false << true;
-        QTest::newRow("same count") << 3 << 3 << false << true;
+        QTest::newRow("new: cancel keeps everything") << true << false << 3 << 1 << true << false;
+        QTest::newRow("new: ok starts afresh") << true << false << 3 << 1 << true << true;
+        QTest::newRow("new: quiet create asks nothing") << true << true << 3 << 1 << false << true;
+        QTest::newRow("truncate 10 to 4") << false << false << 10 << 4 << true << true;
+        QTest::newRow("truncation cancelled") << false << false << 10 << 4 << true << false;
+        QTest::newRow("grow 3 to 5") << false << false << 3 << 5 << false << true;
+        QTest::newRow("same count") << false << false << 3 << 3 << false << true;
     }
 
-    void currentRebuild()
+    void overCurrentDocument()
     {
+        QFETCH(bool, newDoc);
+        QFETCH(bool, quiet);
         QFETCH(int, oldRows);
         QFETCH(int, newRows);
         QFETCH(bool, asks);
@@ -193,11 +150,22 @@ private slots:
         Create c(oldRows);
         Document& doc = c.doc;
         const Document before = doc;
+        c.state.newSelected = newDoc;
+        c.state.currentSelected = !newDoc;
+        c.state.quietCreate = quiet;
+        c.state.justOpened = newDoc;
         if (ok)
             c.dialogs.setNextAnswer(DialogAnswer::Ok);
         const auto outcome = c.run(QString::number(newRows));
         QCOMPARE(c.dialogs.shown().size(), asks ? 1 : 0);
-        if (asks) {
+        if (asks && newDoc) {
+            const DialogRequest& question = c.dialogs.shown().first();
+            QCOMPARE(question.title, QStringLiteral("Any unsaved information will be lost."));
+            QCOMPARE(question.text, QStringLiteral("You are creating a new document. Do you wish to close the current "
+                                                   "document?\r\n\r\nAny unsaved information will be lost. Continue?  "));
+            QCOMPARE(question.defaultButton, DialogAnswer::Cancel);
+            QCOMPARE(question.icon, DialogIcon::Critical);
+        } else if (asks) {
             QCOMPARE(c.dialogs.shown().first().title, QStringLiteral("Rows will be truncated."));
             QCOMPARE(c.dialogs.shown().first().text,
                      QStringLiteral("You are editing the current document.\r\n\r\nThe number of rows you are creating "
@@ -210,12 +178,13 @@ private slots:
         }
         QCOMPARE(outcome, CreateRowsCommand::Outcome::Created);
         QCOMPARE(doc.rowCount(), newRows);
-        QCOMPARE(doc.docNumber, before.docNumber);
-        QCOMPARE(doc.billToName, before.billToName);
+        QCOMPARE(doc.docNumber, newDoc ? QStringLiteral("202703010905") : before.docNumber);
+        QCOMPARE(doc.billToName, newDoc ? QString() : before.billToName);
+        QVERIFY(!c.state.justOpened);
         for (int i = 0; i < newRows; ++i) {
             const DocumentRow& row = doc.rows[i];
             QCOMPARE(row.serial, QString::number(i + 1));
-            if (i < oldRows) {
+            if (!newDoc && i < oldRows) {
                 QCOMPARE(row.productId, before.rows[i].productId);
                 QCOMPARE(row.description, before.rows[i].description);  // RTF back exactly, tab included
                 QCOMPARE(row.price, before.rows[i].price);

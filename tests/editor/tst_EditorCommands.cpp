@@ -46,10 +46,8 @@ private slots:
         const int digits = int(KeyFilter::Kind::Digits);
         const int nothing = int(KeyFilter::Kind::Nothing);
         QTest::newRow("price 1 2 a . 5") << point << QStringLiteral("12a.5") << QStringLiteral("12.5");
-        QTest::newRow("charges minus 5") << minus << QStringLiteral("-5") << QStringLiteral("-5");
-        QTest::newRow("charges 2 . 5 0") << minus << QStringLiteral("2.50") << QStringLiteral("250");
+        QTest::newRow("charges - 2 . 5 0") << minus << QStringLiteral("-2.50") << QStringLiteral("-250");
         QTest::newRow("quantity 3 . 5") << digits << QStringLiteral("3.5") << QStringLiteral("35");
-        QTest::newRow("row count 1.5") << point << QStringLiteral("1.5") << QStringLiteral("1.5");
         QTest::newRow("backspace passes") << point << QStringLiteral("12\b3") << QStringLiteral("13");
         QTest::newRow("enter and paste pass") << digits << QStringLiteral("4\r\x16") << QStringLiteral("4");
         QTest::newRow("page rows take nothing") << nothing << QStringLiteral("22x.") << QString();
@@ -83,8 +81,7 @@ private slots:
         QCOMPARE(doc.rows[0].productId + doc.rows[1].productId + doc.rows[2].productId, QStringLiteral("BAC"));
         QCOMPARE(doc.rows[1].description, before.rows[0].description);
         QCOMPARE(doc.rows[0].serial, QStringLiteral("1"));
-        QVERIFY(doc.rows[0].qtyGrey);  // colours stay with the place
-        QVERIFY(!doc.rows[1].qtyGrey);
+        QVERIFY(doc.rows[0].qtyGrey && !doc.rows[1].qtyGrey);  // colours stay with the place
         QVERIFY(RowMover::moveUp(doc, 2));
         QCOMPARE(doc, before);
     }

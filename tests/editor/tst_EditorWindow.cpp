@@ -230,46 +230,26 @@ private slots:
         QVERIFY(w.window->isVisible());
     }
 
-    // The notes hold the focus first: a right-click on a description must take the commands from them.
-    // Each command's effect is checked on the menu; here only which box it reaches.
-    void menuFormatsTheClickedBoxOnly_data()
-    {
-        QTest::addColumn<int>("row");  // 0: the notes, struck out; a description is set in italics
-        QTest::newRow("row 3") << 3;
-        QTest::newRow("notes") << 0;
-    }
-
+    // The notes hold the focus first: a right-click on a description, here one of the rows a Create Rows
+    // on the current document built again, must take the commands from them. Each command's effect is
+    // checked on the menu. Focus on a product ID makes its row the one formatted, until a document opens.
     void menuFormatsTheClickedBoxOnly()
-    {
-        QFETCH(int, row);
-        Window w;
-        w.createRows(3);
-        for (int n = 0; n <= 3; ++n)
-            fill(w.box(n), QStringLiteral("text %1").arg(n));
-        w.notes()->setFocus();
-        QTRY_VERIFY(w.window->editor()->state().richTextTarget.notesHasFocus());
-        QStringList before = w.allRtf();
-        w.chooseFromMenu(w.box(row), row ? "mnuitalic" : "mnustrike");
-        QVERIFY(row ? firstFormat(w.box(row)).italic : firstFormat(w.box(row)).strike);
-        QCOMPARE(w.window->editor()->state().richTextTarget.notesHasFocus(), row == 0);
-        QStringList after = w.allRtf();
-        QVERIFY(after.takeAt(row) != before.takeAt(row));
-        QCOMPARE(after, before);
-    }
-
-    // Rows added by a Create Rows on the current document get the menu too; focus on a product ID makes
-    // its row the one the menu formats, until a document is opened.
-    void addedRowsHaveTheMenuAndProductIdPicksTheRow()
     {
         Window w;
         w.createRows(2);
         w.createRows(4, true);
-        for (int row = 1; row <= 4; ++row)
-            fill(w.box(row), QStringLiteral("row %1").arg(row));
+        for (int n = 0; n <= 4; ++n)
+            fill(w.box(n), QStringLiteral("text %1").arg(n));
+        w.notes()->setFocus();
+        QTRY_VERIFY(w.window->editor()->state().richTextTarget.notesHasFocus());
+        QStringList before = w.allRtf();
         w.chooseFromMenu(w.box(4), "mnuitalic");
         QVERIFY(firstFormat(w.box(4)).italic);
-        for (int row = 1; row <= 3; ++row)
-            QVERIFY(!firstFormat(w.box(row)).italic);
+        QVERIFY(!w.window->editor()->state().richTextTarget.notesHasFocus());
+        QStringList after = w.allRtf();
+        QVERIFY(after.takeAt(4) != before.takeAt(4));
+        QCOMPARE(after, before);
+
         w.window->grid()->productId(3)->setFocus();
         QTRY_COMPARE(w.window->editor()->state().richTextTarget.currentDescRow(), 3);
         w.find<QMenu>("mnuEdit")->findChild<QAction*>(QStringLiteral("mnuitalic"))->trigger();
@@ -299,6 +279,7 @@ private slots:
         QVERIFY(w.dialogs.shown().isEmpty());
     }
 
+    // The notes' own menu is reached here.
     void formattingSurvivesSaveAndOpen()
     {
         Window w;
