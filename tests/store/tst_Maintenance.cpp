@@ -37,17 +37,6 @@ QStringList numbersIn(const QString& path)
     return numbers(other);
 }
 
-// Every locale with the regional short date and with day-month-year.
-void addLocaleAndSettingRows()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("setting");
-    for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ko_KR", "nl_NL", "bg_BG", "ar_EG", "C"}) {
-        QTest::addRow("%s regional", locale) << locale << QString();
-        QTest::addRow("%s day-month-year", locale) << locale << ShortDateFormat::DayMonthYear;
-    }
-}
-
 } // namespace
 
 class TestMaintenance : public QObject
@@ -134,7 +123,17 @@ private slots:
         QCOMPARE(f.db.open(path), Database::OpenStatus::Opened);
     }
 
-    void purgeDeletesExactlyTheChosenDays_data() { addLocaleAndSettingRows(); }
+    // Every locale with the regional short date and with day-month-year.
+    void purgeDeletesExactlyTheChosenDays_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("setting");
+        for (const char* locale :
+             {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ko_KR", "nl_NL", "bg_BG", "ar_EG", "C"}) {
+            QTest::addRow("%s regional", locale) << locale << QString();
+            QTest::addRow("%s day-month-year", locale) << locale << ShortDateFormat::DayMonthYear;
+        }
+    }
 
     void purgeDeletesExactlyTheChosenDays()
     {
@@ -170,6 +169,15 @@ private slots:
         run(6, 6);
         QCOMPARE(numbers(f.db), QStringList{QStringLiteral("D03")});
         QCOMPARE(listed, 3);
+
+        // The upper bound is written in the program's short date; the statement reader takes it back as the
+        // same day, far years and two-digit ones included.
+        for (const QDate day : {QDate(2026, 12, 4), QDate(2080, 1, 2), QDate(1999, 3, 31), QDate(2027, 5, 9)}) {
+            const QString text = ShortDateFormat::format(day, regional, setting);
+            QCOMPARE(SqlText::ReadDate(text, regional), day);
+            const QString statement = PurgeCommand::statement(QDate(2026, 1, 1), day, regional, setting);
+            QVERIFY2(statement.endsWith(QLatin1Char('#') + text + QStringLiteral("# ")), qPrintable(statement));
+        }
     }
 
     // Yes to the backup runs the compaction first; the deletion question defaults to Cancel.
@@ -196,23 +204,6 @@ private slots:
         QCOMPARE(shown[3].text, QStringLiteral("Are you sure you want to delete documents issued from:    "
                                                "\r\n\r\n\t12/4/2026\r\n\t        to\r\n\t12/4/2026\r\n\r\n"));
         QCOMPARE(shown[3].defaultButton, DialogAnswer::Cancel);
-    }
-
-    // The purge writes its upper bound in the program's short date and the statement reader must take
-    // it back as the same day, whichever short date the user chose.
-    void purgeStatementReadsBackTheSameDay_data() { addLocaleAndSettingRows(); }
-
-    void purgeStatementReadsBackTheSameDay()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, setting);
-        const QLocale regional(locale);
-        for (const QDate day : {QDate(2026, 12, 4), QDate(2080, 1, 2), QDate(1999, 3, 31), QDate(2027, 5, 9)}) {
-            const QString text = ShortDateFormat::format(day, regional, setting);
-            QCOMPARE(SqlText::ReadDate(text, regional), day);
-            const QString statement = PurgeCommand::statement(QDate(2026, 1, 1), day, regional, setting);
-            QVERIFY2(statement.endsWith(QLatin1Char('#') + text + QStringLiteral("# ")), qPrintable(statement));
-        }
     }
 
     void farYearKeepsItsFourDigits()
