@@ -56,23 +56,14 @@ qlonglong count(Database& db, const QString& sql)
     return result.ok && !result.records.isEmpty() ? result.records.first().value(0).toLongLong() : -1;
 }
 
-// The stored value in the form a saved document has it: dates as 'yyyy-MM-dd', numbers as numbers.
-QVariant storedForm(const QString& column, const QVariant& listed)
+// A listed or stored value in comparable form: dates as 'yyyy-MM-dd', numbers as numbers, NULL invalid.
+QVariant comparable(const QString& column, const QVariant& value)
 {
-    if (!listed.isValid())
+    if (value.isNull())
         return {};
     if (DateColumns.contains(column))
-        return listed.toString().left(10);
-    if (NumberColumns.contains(column))
-        return listed.toString().toDouble();
-    return listed;
-}
-
-QVariant readForm(const QString& column, const QVariant& stored)
-{
-    if (stored.isNull())
-        return {};
-    return NumberColumns.contains(column) ? QVariant(stored.toDouble()) : QVariant(stored.toString());
+        return value.toString().left(10);
+    return NumberColumns.contains(column) ? QVariant(value.toString().toDouble()) : QVariant(value.toString());
 }
 
 } // namespace
@@ -125,8 +116,8 @@ private slots:
             QVERIFY2(listed.contains(id), "the old IDs carry over into an empty database");
             for (auto it = listed[id].cbegin(); it != listed[id].cend(); ++it) {
                 QVERIFY2(record.indexOf(it.key()) >= 0, qPrintable(it.key()));
-                const QVariant expected = storedForm(it.key(), it.value());
-                const QVariant actual = readForm(it.key(), record.value(it.key()));
+                const QVariant expected = comparable(it.key(), it.value());
+                const QVariant actual = comparable(it.key(), record.value(it.key()));
                 QVERIFY2(actual == expected && actual.isValid() == expected.isValid(),
                          qPrintable(QStringLiteral("ID %1 %2: stored %3")
                                         .arg(id)
