@@ -55,12 +55,7 @@ private slots:
         for (const QString& key : keys.split(QLatin1Char(' '))) {
             QWidget* target = QApplication::focusWidget(); // the open list's view while it shows
             QVERIFY(target);
-            if (key == QLatin1String("Return"))
-                QTest::keyClick(target, Qt::Key_Return);
-            else if (key == QLatin1String("Escape"))
-                QTest::keyClick(target, Qt::Key_Escape);
-            else
-                QTest::keyClicks(target, key);
+            QTest::keySequence(target, QKeySequence(key));
             QApplication::processEvents();
         }
         QTRY_COMPARE(window.grid()->rowCount(), 3);
@@ -102,15 +97,15 @@ private slots:
         const QString database = dir.filePath(QStringLiteral("a <b> & c/tallywick.mdb"));
         const QString settingsFile = dir.filePath(QStringLiteral("Tallywick.conf"));
         AboutDialog about(database, settingsFile);
-        auto* title = about.findChild<QLabel*>(QStringLiteral("lblAboutTitle"));
-        QVERIFY(title && title->text().contains(QStringLiteral(TALLYWICK_VERSION)));
-        auto* shownDatabase = about.findChild<QLabel*>(QStringLiteral("lblDatabase"));
-        QVERIFY(shownDatabase);
+        const auto label = [&](const char* name) {
+            auto* shown = about.findChild<QLabel*>(QLatin1String(name));
+            return shown ? shown->text() : QString();
+        };
+        QVERIFY(label("lblAboutTitle").contains(QStringLiteral(TALLYWICK_VERSION)));
         // The path is shown as text, not interpreted as markup.
-        QVERIFY(shownDatabase->text().contains(database.toHtmlEscaped()));
-        QVERIFY(!shownDatabase->text().contains(QStringLiteral("<b>")));
-        auto* shownSettings = about.findChild<QLabel*>(QStringLiteral("lblSettingsFile"));
-        QVERIFY(shownSettings && shownSettings->text().contains(settingsFile.toHtmlEscaped()));
+        QVERIFY(label("lblDatabase").contains(database.toHtmlEscaped()));
+        QVERIFY(!label("lblDatabase").contains(QStringLiteral("<b>")));
+        QVERIFY(label("lblSettingsFile").contains(settingsFile.toHtmlEscaped()));
     }
 
     void pathLinkOpensTheFolder_data()

@@ -1,10 +1,6 @@
-#include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "WindowFixture.h"
 #include "app/ShortDateFormat.h"
-#include "app/widgets/MainWindow.h"
 #include "documents/StoreFixture.h"
-#include "store/Database.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,31 +29,26 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, toggle);
         QFETCH(bool, dayMonthYear);
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        settings.save(SettingsStore::DateFormat, stored);
-        const QDate day(2026, 12, 4);
-        Database database;
-        database.create(dir.filePath(QStringLiteral("docs.mdb")));
-        Document saved = sampleDocument(QStringLiteral("INV-1"), 1);
-        saved.docDate = day;
-        QVERIFY(database.execute(DocStatements::insertRow(saved, 0, day, database.locale()).sql).ok);
-        ScriptedDialogs dialogs;
-        MainWindow window(settings, database, dialogs);
-        QVERIFY(window.load(dir.filePath(QStringLiteral("docs.mdb"))));
+        WindowFixture f;
+        f.settings.save(SettingsStore::DateFormat, stored);
+        const QDate day(2026, 12, 4); // the sample document's date
+        f.database.create(f.defaultDatabase());
+        const Document saved = sampleDocument(QStringLiteral("INV-1"), 1);
+        QVERIFY(f.database.execute(DocStatements::insertRow(saved, 0, day, f.database.locale()).sql).ok);
+        QVERIFY(f.make().load(f.defaultDatabase()));
         if (toggle)
-            window.findChild<QCheckBox*>(QStringLiteral("chkDateFormat"))->toggle();
-        auto* list = window.findChild<QComboBox*>(QStringLiteral("cboDocNumber"));
+            f.find<QCheckBox>("chkDateFormat")->toggle();
+        auto* list = f.find<QComboBox>("cboDocNumber");
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->itemText(0).contains(QStringLiteral("04-Dec-2026")), dayMonthYear);
         for (const char* name : {"DTPicker1", "DTPfrom", "DTPto"}) {
-            auto* picker = window.findChild<QDateEdit*>(QString::fromLatin1(name));
+            auto* picker = f.find<QDateEdit>(name);
             QVERIFY2(picker, name);
             picker->setDate(day);
             const QString expected = dayMonthYear ? QStringLiteral("dd-MMM-yyyy")
                                                   : ShortDateFormat::pattern(picker->locale(), QString());
             QCOMPARE(picker->displayFormat(), expected);
-            QCOMPARE(picker->text(), ShortDateFormat::format(day, picker->locale(), settings));
+            QCOMPARE(picker->text(), ShortDateFormat::format(day, picker->locale(), f.settings));
             QCOMPARE(picker->date(), day);
         }
     }

@@ -1,20 +1,15 @@
-#include "TestSupport.h"
-#include "app/Dialogs.h"
+#include "WindowFixture.h"
 #include "app/HelpTexts.h"
-#include "app/SettingsStore.h"
 #include "app/widgets/HelpButton.h"
 #include "app/widgets/HelpPlacement.h"
-#include "app/widgets/MainWindow.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/CreateRowsPanel.h"
 #include "editor/widgets/HeaderPanel.h"
 #include "editor/widgets/TotalsPanel.h"
-#include "store/Database.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QSet>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -103,10 +98,10 @@ private slots:
         QFETCH(QString, panelName);
         QFETCH(QString, control);
         QFETCH(QString, key);
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        ScriptedDialogs dialogs;
-        const std::unique_ptr<QWidget> built = panel(panelName, settings, &dialogs);
+        WindowFixture f;
+        const std::unique_ptr<QWidget> built = panel(panelName, f.settings, &f.dialogs);
+        // The help buttons leave the panel's tab order as it is without them.
+        QCOMPARE(tabOrder(built.get()), tabOrder(panel(panelName, f.settings, nullptr).get()));
         showLaidOut(built.get());
         auto* field = built->findChild<QWidget*>(control);
         auto* button = built->findChild<HelpButton*>(key);
@@ -121,29 +116,10 @@ private slots:
         QVERIFY(qAbs(buttonBox.center().y() - fieldBox.center().y()) <= fieldBox.height() / 2 + 2);
 
         button->click();
-        QCOMPARE(dialogs.shown().size(), 1);
-        QCOMPARE(dialogs.shown().first().icon, DialogIcon::Information);
-        QCOMPARE(dialogs.shown().first().buttons, DialogButtons::Ok);
-        QCOMPARE(dialogs.shown().first().title, Dialogs::applicationTitle());
-        QCOMPARE(dialogs.shown().first().text, HelpTexts::text(key));
-    }
-
-    void helpLeavesTheTabOrder_data()
-    {
-        QTest::addColumn<QString>("panelName");
-        for (const char* name : {"header", "rows", "totals", "saved"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
-
-    void helpLeavesTheTabOrder()
-    {
-        QFETCH(QString, panelName);
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        ScriptedDialogs dialogs;
-        // The same panel once without and once with its help buttons.
-        QCOMPARE(tabOrder(panel(panelName, settings, &dialogs).get()),
-                 tabOrder(panel(panelName, settings, nullptr).get()));
+        QCOMPARE(f.dialogs.shownTexts(), QStringList{HelpTexts::text(key)});
+        QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Information);
+        QCOMPARE(f.dialogs.shown().first().buttons, DialogButtons::Ok);
+        QCOMPARE(f.dialogs.shown().first().title, Dialogs::applicationTitle());
     }
 
     void saveAndHtmlHaveTheirHelp_data()
@@ -160,15 +136,11 @@ private slots:
     {
         QFETCH(QString, command);
         QFETCH(QString, key);
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        Database database;
-        ScriptedDialogs dialogs;
-        MainWindow window(settings, database, dialogs);
+        WindowFixture f;
+        MainWindow& window = f.make();
         auto* commandButton = window.findChild<QWidget*>(command);
-        QVERIFY(commandButton);
         auto* help = window.findChild<HelpButton*>(key);
-        QVERIFY(help);
+        QVERIFY(commandButton && help);
         QCOMPARE(window.findChildren<HelpButton*>(key).size(), 1);
         QCOMPARE(help->parentWidget(), commandButton->parentWidget());
         // Each panel's help is there too, and exactly once.
@@ -176,7 +148,7 @@ private slots:
                                       HelpTexts::RowMoves, HelpTexts::Calculate, HelpTexts::SavedDocuments})
             QCOMPARE(window.findChildren<HelpButton*>(placed).size(), 1);
         help->click();
-        QCOMPARE(dialogs.shownTexts(), QStringList{HelpTexts::text(key)});
+        QCOMPARE(f.dialogs.shownTexts(), QStringList{HelpTexts::text(key)});
     }
 
     void placementKeepsTheControlsCell_data()
@@ -228,12 +200,6 @@ private slots:
             QVERIFY(top(before) < top(control) && top(after) > top(control));
     }
 
-    void keysAreUnique()
-    {
-        const QStringList keys = HelpTexts::keys();
-        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
-    }
-
     void everyTextIsShowable_data()
     {
         QTest::addColumn<QString>("key");
@@ -245,6 +211,7 @@ private slots:
     void everyTextIsShowable()
     {
         QFETCH(QString, key);
+        QCOMPARE(HelpTexts::keys().count(key), 1);
         const QString text = HelpTexts::text(key);
         QVERIFY(!text.trimmed().isEmpty());
         QString rest = text;
