@@ -226,81 +226,65 @@ private slots:
         QCOMPARE(CompanyRepository(*db).loadDefault()->name, QStringLiteral("Your Company Name"));
     }
 
+    // The first start over an old file imports it beside itself and tells so; from then on the setting leads
+    // straight to the new file.
     void startUpImportsBesideTheOldFile()
     {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        const QString jetPath = writeFile(dir.filePath(QStringLiteral("tallywick.mdb")), readFile(MdbPath));
+        WindowFixture f;
+        const QString jetPath = writeFile(f.defaultDatabase(), readFile(MdbPath));
         const QByteArray before = fileHash(jetPath);
-        const QString imported = dir.filePath(QStringLiteral("tallywick-imported.mdb"));
+        const QString imported = f.dir.filePath(QStringLiteral("tallywick-imported.mdb"));
         QCOMPARE(JetMigration::importedPathFor(jetPath), imported);
 
-        Database db;
-        QString message;
-        QString notice;
-        QVERIFY2(DatabaseOpener::open(db, settings, jetPath, &message, &notice), qPrintable(message));
-        QCOMPARE(db.path(), imported);
-        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), imported);
+        QVERIFY(f.make().load(jetPath));
+        QCOMPARE(f.database.path(), imported);
+        QCOMPARE(f.settings.get(SettingsStore::CompanyDatabase), imported);
         QCOMPARE(fileHash(jetPath), before);
-        QVERIFY(notice.contains(QDir::toNativeSeparators(imported)));
-        QVERIFY(notice.contains(QStringLiteral("Documents imported: 3 (6 rows)")));
-        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM tbldoc")), 6);
+        QCOMPARE(f.dialogs.shown().size(), 1);
+        QVERIFY(f.dialogs.shownTexts().first().contains(QDir::toNativeSeparators(imported)));
+        QVERIFY(f.dialogs.shownTexts().first().contains(QStringLiteral("Documents imported: 3 (6 rows)")));
+        QCOMPARE(count(f.database, QStringLiteral("SELECT count(*) FROM tbldoc")), 6);
         QVERIFY(!QFileInfo::exists(imported + QStringLiteral(".importing")));
+        QCOMPARE(f.window->document().company.name, QStringLiteral("Müller & Söhne GmbH"));
 
-        // From then on the setting leads straight to the new file.
         Database next;
-        QVERIFY(DatabaseOpener::open(next, settings, jetPath, &message, &notice));
+        QString message, notice;
+        QVERIFY(DatabaseOpener::open(next, f.settings, jetPath, &message, &notice));
         QCOMPARE(next.path(), imported);
         QVERIFY(notice.isEmpty());
     }
 
     void anEarlierImportIsOpenedNotRepeated()
     {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        const QString jetPath = writeFile(dir.filePath(QStringLiteral("old.mdb")), readFile(MdbPath));
-        settings.save(SettingsStore::CompanyDatabase, jetPath);
-        const QString imported = dir.filePath(QStringLiteral("old-imported.mdb"));
+        WindowFixture f;
+        const QString jetPath = writeFile(f.dir.filePath(QStringLiteral("old.mdb")), readFile(MdbPath));
+        f.settings.save(SettingsStore::CompanyDatabase, jetPath);
+        const QString imported = f.dir.filePath(QStringLiteral("old-imported.mdb"));
         {
             Database earlier;
             QVERIFY(earlier.create(imported));
             QVERIFY(earlier.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber) VALUES ('MARK')")).ok);
         }
-        Database db;
-        QString message;
-        QString notice;
-        QVERIFY(DatabaseOpener::open(db, settings, dir.filePath(QStringLiteral("tallywick.mdb")), &message,
-                                     &notice));
-        QCOMPARE(db.path(), imported);
-        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM tbldoc")), 1);
+        QString message, notice;
+        QVERIFY(DatabaseOpener::open(f.database, f.settings, f.defaultDatabase(), &message, &notice));
+        QCOMPARE(f.database.path(), imported);
+        QCOMPARE(count(f.database, QStringLiteral("SELECT count(*) FROM tbldoc")), 1);
         QVERIFY(notice.contains(QStringLiteral("imported earlier")));
-        QCOMPARE(settings.get(SettingsStore::CompanyDatabase), imported);
+        QCOMPARE(f.settings.get(SettingsStore::CompanyDatabase), imported);
     }
 
     void aDamagedOldFileStopsStartUpWritingNothing()
     {
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-        const QString jetPath = dir.filePath(QStringLiteral("tallywick.mdb"));
-        QVERIFY(!writeFile(jetPath, readFile(MdbPath).left(45 * 4096)).isEmpty());
-        Database db;
-        QString message;
-        QVERIFY(!DatabaseOpener::open(db, settings, jetPath, &message));
-        QVERIFY(message.contains(QStringLiteral("could not be imported")));
-        QVERIFY(!db.isOpen());
-        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.mdb*")}, QDir::Files),
-                 QStringList{QStringLiteral("tallywick.mdb")});
-        QVERIFY(settings.get(SettingsStore::CompanyDatabase).isEmpty());
-    }
-
-    void mainWindowTellsWhatWasImported()
-    {
         WindowFixture f;
-        const QString jetPath = writeFile(f.dir.filePath(QStringLiteral("tallywick.mdb")), readFile(MdbPath));
-        QVERIFY(f.make().load(jetPath));
-        QCOMPARE(f.dialogs.shown().size(), 1);
-        QVERIFY(f.dialogs.shownTexts().first().contains(QStringLiteral("tallywick-imported.mdb")));
-        QCOMPARE(f.window->document().company.name, QStringLiteral("Müller & Söhne GmbH"));
+        const QString jetPath = writeFile(f.defaultDatabase(), readFile(MdbPath).left(45 * 4096));
+        QVERIFY(!jetPath.isEmpty());
+        QString message;
+        QVERIFY(!DatabaseOpener::open(f.database, f.settings, jetPath, &message));
+        QVERIFY(message.contains(QStringLiteral("could not be imported")));
+        QVERIFY(!f.database.isOpen());
+        QCOMPARE(QDir(f.dir.path()).entryList({QStringLiteral("*.mdb*")}, QDir::Files),
+                 QStringList{QStringLiteral("tallywick.mdb")});
+        QVERIFY(f.settings.get(SettingsStore::CompanyDatabase).isEmpty());
     }
 };
 
