@@ -1,11 +1,14 @@
 #include "TestSupport.h"
 
 #include "app/Dialogs.h"
+#include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
 #include "richtext/FormatChooser.h"
 #include "richtext/ImageTag.h"
 #include "richtext/widgets/RichTextBox.h"
 #include "richtext/widgets/RichTextEditMenu.h"
+
+#include <QSignalSpy>
 
 Q_DECLARE_METATYPE(RichTextTargetRule::Target)
 
@@ -17,6 +20,11 @@ void select(RichTextBox& box, int from, int to)
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     box.setTextCursor(cursor);
+}
+
+RichRun runAt(const RichTextBox& box, int paragraph = 0, int run = 0)
+{
+    return box.richText().paragraphs().at(paragraph).runs.at(run);
 }
 
 // A notes box and three descriptions under one menu, as the main window assembles them.
@@ -42,11 +50,13 @@ struct Editor
 
     RichTextBox& row(int n) { return rows[n - 1]; }
 
-    void trigger(const QString& name)
+    void trigger(std::initializer_list<const char*> names)
     {
-        auto* action = menu.findChild<QAction*>(name);
-        QVERIFY2(action, qPrintable(name));
-        action->trigger();
+        for (const char* name : names) {
+            auto* action = menu.findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(action, name);
+            action->trigger();
+        }
     }
 };
 
@@ -77,37 +87,110 @@ private slots:
         QCOMPARE(RichTextTargetRule::pick(notesHasFocus, currentDescRow), target);
     }
 
+    void plainTextShowsInTheDefaultFormat()
+    {
+        RichTextBox box;
+        box.setTextRtf(QStringLiteral("first\r\nsecond"));
+        QCOMPARE(box.toPlainText(), QStringLiteral("first\nsecond"));
+        QCOMPARE(box.richText().plainText(), QStringLiteral("first\r\nsecond"));
+        QCOMPARE(runAt(box, 1).format, BoxFormats::description());
+        QVERIFY(box.textRtf().startsWith(QStringLiteral("{\\rtf1")));
+    }
+
+    void paragraphFormats()
+    {
+        RichTextBox box;
+        box.setTextRtf(QStringLiteral("one\r\ntwo\r\nthree"));
+        select(box, 0, 5);  // "one" and part of "two"
+        box.setSelectionBullet(true);
+        QCOMPARE(box.selectionBullet(), TriState::On);
+        box.setSelectionIndent(1000);
+        box.setSelectionAlignment(RichParagraphFormat::Center);
+        select(box, 0, box.toPlainText().size());
+        QCOMPARE(box.selectionBullet(), TriState::Mixed);
+        QCOMPARE(box.selectionIndent(), std::nullopt);
+        const RichText text = box.richText();
+        QCOMPARE(text.paragraphs().at(1).format, (RichParagraphFormat{RichParagraphFormat::Center, 1000, 0, true}));
+        QCOMPARE(text.paragraphs().at(2).format, RichParagraphFormat{});
+        select(box, 0, 1);
+        box.setSelectionBullet(false);
+        QVERIFY(!box.richText().paragraphs().at(0).format.bullet);
+        QVERIFY(box.richText().paragraphs().at(1).format.bullet);
+    }
+
+    void selectedTextAndReplace()
+    {
+        RichTextBox box;
+        box.setTextRtf(QStringLiteral("ab\r\ncd"));
+        select(box, 1, 4);
+        QCOMPARE(box.selectedText(), QStringLiteral("b\r\nc"));
+        box.replaceSelection(QStringLiteral("X\r\nY"));
+        QCOMPARE(box.richText().plainText(), QStringLiteral("aX\r\nYd"));
+    }
+
+    void onlyTheRightButtonOpensTheMenu()
+    {
+        RichTextBox box;
+        QSignalSpy spy(&box, &RichTextBox::editMenuRequested);
+        QContextMenuEvent keyboard(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
+        QApplication::sendEvent(box.viewport(), &keyboard);
+        QTest::mouseClick(box.viewport(), Qt::LeftButton);
+        QCOMPARE(spy.count(), 0);
+        QContextMenuEvent mouse(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(20, 30));
+        QApplication::sendEvent(box.viewport(), &mouse);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void typedTextKeepsHtmlStable()
+    {
+        RichTextBox box;
+        box.setTextRtf(QString());
+        QTest::keyClicks(&box, QStringLiteral("typed <b> & more"));
+        QCOMPARE(RichTextToHtml::convert(box.textRtf()), RichTextToHtml::convert(box.richText()));
+        QVERIFY(RichTextToHtml::convert(box.textRtf()).contains(QStringLiteral("typed <b> & more  </SPAN>")));
+    }
+
     void boldGoesToTheTargetOnly()
     {
         Editor editor;
         editor.rule.rowFocused(3);
         editor.rule.notesFocusReceived();
         editor.notes.selectAll();
-        editor.trigger(QStringLiteral("mnubold"));
-        QVERIFY(editor.notes.richText().paragraphs()[0].runs[0].format.bold);
+        editor.trigger({"mnubold"});
+        QVERIFY(runAt(editor.notes).format.bold);
         const QString row3 = editor.row(3).textRtf();
 
         editor.rule.notesFocusLost();
         editor.row(3).selectAll();
-        editor.trigger(QStringLiteral("mnuregular"));
-        QVERIFY(!editor.row(3).richText().paragraphs()[0].runs[0].format.bold);
-        QVERIFY(editor.row(2).richText().paragraphs()[0].runs[0].format.bold);
+        editor.trigger({"mnuregular"});
+        QVERIFY(!runAt(editor.row(3)).format.bold);
+        QVERIFY(runAt(editor.row(2)).format.bold);
         QVERIFY(row3 != editor.row(3).textRtf());
     }
 
-    void underlineOnAHalfUnderlinedSelection()
+    // Ctrl+Z takes formatting back, but never the loading of the text.
+    void underlineOnAHalfUnderlinedSelectionAndUndo()
     {
         Editor editor;
         editor.rule.rowFocused(1);
-        select(editor.row(1), 0, 3);
-        editor.row(1).setSelectionUnderline(true);
-        QCOMPARE(editor.row(1).selectionUnderline(), TriState::On);
-        editor.row(1).selectAll();
-        QCOMPARE(editor.row(1).selectionUnderline(), TriState::Mixed);
-        editor.trigger(QStringLiteral("mnuunderline"));
-        QCOMPARE(editor.row(1).selectionUnderline(), TriState::On);
-        editor.trigger(QStringLiteral("mnuunderline"));
-        QCOMPARE(editor.row(1).selectionUnderline(), TriState::Off);
+        RichTextBox& box = editor.row(1);
+        select(box, 0, 3);
+        box.setSelectionUnderline(true);
+        QCOMPARE(box.selectionUnderline(), TriState::On);
+        box.selectAll();
+        QCOMPARE(box.selectionUnderline(), TriState::Mixed);
+        editor.trigger({"mnuunderline"});
+        QCOMPARE(box.selectionUnderline(), TriState::On);
+        editor.trigger({"mnuunderline"});
+        QCOMPARE(box.selectionUnderline(), TriState::Off);
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        box.selectAll();
+        QCOMPARE(box.selectionUnderline(), TriState::On);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
+        box.selectAll();
+        QCOMPARE(box.selectionUnderline(), TriState::Off);
+        QCOMPARE(box.toPlainText(), QStringLiteral("row 1 text"));
     }
 
     void indentSizeFontAndHighlight()
@@ -116,57 +199,51 @@ private slots:
         editor.rule.rowFocused(1);
         RichTextBox& box = editor.row(1);
         box.selectAll();
-        editor.trigger(QStringLiteral("mnuIndent"));
-        editor.trigger(QStringLiteral("mnuIndent"));
+        editor.trigger({"mnuIndent", "mnuIndent"});
         QCOMPARE(box.selectionIndent(), std::optional<int>(1000));
-        editor.trigger(QStringLiteral("mnuRemoveIndent"));
+        editor.trigger({"mnuRemoveIndent"});
         QCOMPARE(box.selectionIndent(), std::optional<int>(0));
-        editor.trigger(QStringLiteral("mnusize13"));
-        QCOMPARE(box.richText().paragraphs()[0].runs[0].format.halfPoints, 26);
+        editor.trigger({"mnusize13"});
+        QCOMPARE(runAt(box).format.halfPoints, 26);
 
         const QString before = box.textRtf();
-        editor.trigger(QStringLiteral("mnuFont"));       // cancelled
-        editor.trigger(QStringLiteral("mnucolor"));      // cancelled
-        editor.trigger(QStringLiteral("mnuBackColor"));  // cancelled
+        editor.trigger({"mnuFont", "mnucolor", "mnuBackColor"});  // all cancelled
         QCOMPARE(editor.chooser.shownCount(), 3);
         QCOMPARE(box.textRtf(), before);
 
         editor.chooser.setNextFont(FontChoice{QStringLiteral("Liberation Serif"), 9.5, false, true});
-        editor.trigger(QStringLiteral("mnuFont"));
-        const RichCharFormat format = box.richText().paragraphs()[0].runs[0].format;
+        editor.trigger({"mnuFont"});
+        const RichCharFormat format = runAt(box).format;
         QCOMPARE(format.fontName, QStringLiteral("Liberation Serif"));
         QCOMPARE(format.halfPoints, 19);
         QVERIFY(format.italic && !format.bold);
 
         editor.chooser.setNextColor(qRgb(255, 255, 0));
-        editor.trigger(QStringLiteral("mnuBackColor"));
-        QCOMPARE(box.richText().paragraphs()[0].runs[0].format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
-        editor.trigger(QStringLiteral("mnuRemBackColor"));
-        QVERIFY(!box.richText().paragraphs()[0].runs[0].format.background);
+        editor.trigger({"mnuBackColor"});
+        QCOMPARE(runAt(box).format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
+        editor.trigger({"mnuRemBackColor"});
+        QVERIFY(!runAt(box).format.background);
     }
 
-    void mixedIndentFails()
+    // Without a target, or an indent over mixed indents: the command fails and changes nothing.
+    void refusedCommandsChangeNothing()
     {
         Editor editor;
+        QVERIFY(!editor.menu.commands().bold(true));
+        QVERIFY(!editor.menu.commands().color());
+        QCOMPARE(editor.chooser.shownCount(), 0);
         editor.rule.rowFocused(1);
         RichTextBox& box = editor.row(1);
         box.setTextRtf(QStringLiteral("a\r\nb"));
         select(box, 0, 1);
-        editor.trigger(QStringLiteral("mnuIndent"));
+        editor.trigger({"mnuIndent"});
         box.selectAll();
         const QString before = box.textRtf();
         QVERIFY(!editor.menu.commands().indent());
         QCOMPARE(box.textRtf(), before);
     }
 
-    void noTargetDoesNothing()
-    {
-        Editor editor;
-        QVERIFY(!editor.menu.commands().bold(true));
-        QVERIFY(!editor.menu.commands().color());
-        QCOMPARE(editor.chooser.shownCount(), 0);
-    }
-
+    // The image button's insertion into the notes is checked on the editor window.
     void imageInsertion()
     {
         QTemporaryDir dir;
@@ -176,24 +253,17 @@ private slots:
         QVERIFY(!tag.isEmpty());
 
         Editor editor;
+        const auto insertInto = [&](RichTextBox& box) {
+            box.setTextRtf(QStringLiteral("xabcx"));
+            select(box, 1, 4);
+            editor.dialogs.setNextFile(path);
+            editor.trigger({"mnuAddAnImage"});
+            return box.richText().plainText();
+        };
         editor.rule.rowFocused(2);
-        editor.row(2).setTextRtf(QStringLiteral("xabcx"));
-        select(editor.row(2), 1, 4);
-        editor.dialogs.setNextFile(path);
-        editor.trigger(QStringLiteral("mnuAddAnImage"));
-        QCOMPARE(editor.row(2).richText().plainText(), QStringLiteral("xabc\r\n") + tag + QStringLiteral("\r\nx"));
-
+        QCOMPARE(insertInto(editor.row(2)), QStringLiteral("xabc\r\n") + tag + QStringLiteral("\r\nx"));
         editor.rule.notesFocusReceived();
-        editor.notes.setTextRtf(QStringLiteral("xabcx"));
-        select(editor.notes, 1, 4);
-        editor.dialogs.setNextFile(path);
-        editor.trigger(QStringLiteral("mnuAddAnImage"));
-        QCOMPARE(editor.notes.richText().plainText(), QStringLiteral("x\r\n") + tag + QStringLiteral("x"));
-
-        editor.notes.setTextRtf(QStringLiteral("n"));
-        editor.dialogs.setNextFile(path);
-        QVERIFY(editor.menu.commands().addImageToNotes(editor.notes));
-        QCOMPARE(editor.notes.richText().plainText(), QStringLiteral("\r\n") + tag + QStringLiteral("n"));
+        QCOMPARE(insertInto(editor.notes), QStringLiteral("x\r\n") + tag + QStringLiteral("x"));
 
         const QString png = TestSupport::writeFile(dir.filePath(QStringLiteral("fake.jpg")), "\x89PNG\r\n\x1a\n");
         const QString before = editor.notes.textRtf();
@@ -212,21 +282,20 @@ private slots:
         box.setTextRtf(QStringLiteral("Oak table\r\nlegs: 4\r\ntop: 2 m\r\nend"));
         select(box, 0, 3);
         editor.chooser.setNextColor(qRgb(200, 0, 0));
-        editor.trigger(QStringLiteral("mnucolor"));
-        editor.trigger(QStringLiteral("mnuitalic"));
+        editor.trigger({"mnucolor", "mnuitalic"});
         select(box, 4, 9);
         editor.chooser.setNextColor(qRgb(0, 255, 255));
-        editor.trigger(QStringLiteral("mnuBackColor"));
-        editor.trigger(QStringLiteral("mnustrike"));
+        editor.trigger({"mnuBackColor", "mnustrike"});
         select(box, 12, 20);
-        editor.trigger(QStringLiteral("mnubullet"));
-        editor.trigger(QStringLiteral("mnusize8"));
+        editor.trigger({"mnubullet", "mnusize8"});
         select(box, 28, 30);
-        editor.trigger(QStringLiteral("mnuIndent"));
-        editor.trigger(QStringLiteral("mnuRight"));
+        editor.trigger({"mnuIndent", "mnuRight"});
         const QList<RichParagraph> paragraphs = box.richText().paragraphs();
+        QCOMPARE(paragraphs[0].runs.size(), 3);
         QCOMPARE(paragraphs[0].runs.first().format.color, std::optional<QRgb>(qRgb(200, 0, 0)));
-        QVERIFY(paragraphs[0].runs.last().format.strike && paragraphs[1].format.bullet && paragraphs[2].format.bullet);
+        QVERIFY(paragraphs[0].runs.first().format.italic && paragraphs[0].runs.last().format.strike);
+        QCOMPARE(paragraphs[0].runs[1].format, BoxFormats::description());  // the blank between is left alone
+        QVERIFY(paragraphs[1].format.bullet && paragraphs[2].format.bullet);
         QCOMPARE(paragraphs[3].format, (RichParagraphFormat{RichParagraphFormat::Right, 500, 0, false}));
 
         const QString stored = box.textRtf();
