@@ -18,21 +18,19 @@ Document listed(const char* number, const QDate& date, const char* type, const c
 // The list as groups: numbers of one group sorted and joined by ",", groups joined by ";".
 QString groups(const QStringList& entries)
 {
-    QStringList result;
-    QStringList group;
-    auto flush = [&] {
-        group.sort();
-        result << group.join(QLatin1Char(','));
-        group.clear();
-    };
+    QList<QStringList> groups(1);
     for (const QString& entry : entries) {
         if (entry == SavedDocsList::separatorLine())
-            flush();
+            groups.append(QStringList());
         else
-            group << SavedDocsList::numberOf(entry);
+            groups.last() << SavedDocsList::numberOf(entry);
     }
-    flush();
-    return result.join(QLatin1Char(';'));
+    QStringList joined;
+    for (QStringList& group : groups) {
+        group.sort();
+        joined << group.join(QLatin1Char(','));
+    }
+    return joined.join(QLatin1Char(';'));
 }
 
 } // namespace
