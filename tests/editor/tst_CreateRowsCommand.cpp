@@ -97,32 +97,8 @@ private slots:
         }
     }
 
-    void freshNewDocument()
-    {
-        Create c;
-        Document& doc = c.doc;
-        doc.chargesTaxable = false;
-        doc.options.hideTax = true;
-        doc.options.noDiscount = true;
-        QCOMPARE(c.run(QStringLiteral("3")), CreateRowsCommand::Outcome::Created);
-        QVERIFY(c.dialogs.shown().isEmpty());
-        QCOMPARE(doc.rowCount(), 3);
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(doc.rows[i].serial, QString::number(i + 1));
-            QCOMPARE(doc.rows[i].productId, QString::number(i + 1));
-            QCOMPARE(doc.rows[i].amount, QStringLiteral("0.00"));
-            QVERIFY(doc.rows[i].discountEnabled);
-        }
-        QCOMPARE(doc.docNumber, QStringLiteral("202703010905"));
-        QCOMPARE(doc.docDate, QDate(2027, 3, 1));
-        QVERIFY(doc.chargesTaxable && !doc.options.hideTax && !doc.options.noDiscount);
-        QCOMPARE(doc.total, QStringLiteral("0.00"));
-        QCOMPARE(doc.paid, QStringLiteral("0.00"));
-        QVERIFY(c.state.currentEnabled && c.state.currentSelected && !c.state.newSelected);
-    }
-
-    // Over a current document: a new one (asked unless quiet), or the current one rebuilt (asked when truncated).
-    void overCurrentDocument_data()
+    // A new document (asked over a current one unless quiet), or the current one rebuilt (asked when truncated).
+    void createRows_data()
     {
         QTest::addColumn<bool>("newDoc");
         QTest::addColumn<bool>("quiet");
@@ -130,6 +106,7 @@ private slots:
         QTest::addColumn<int>("newRows");
         QTest::addColumn<bool>("asks");
         QTest::addColumn<bool>("ok");  // the answer to the question
+        QTest::newRow("new: nothing open") << true << false << 0 << 3 << false << true;
         QTest::newRow("new: cancel keeps everything") << true << false << 3 << 1 << true << false;
         QTest::newRow("new: ok starts afresh") << true << false << 3 << 1 << true << true;
         QTest::newRow("new: quiet create asks nothing") << true << true << 3 << 1 << false << true;
@@ -139,7 +116,7 @@ private slots:
         QTest::newRow("same count") << false << false << 3 << 3 << false << true;
     }
 
-    void overCurrentDocument()
+    void createRows()
     {
         QFETCH(bool, newDoc);
         QFETCH(bool, quiet);
@@ -149,6 +126,10 @@ private slots:
         QFETCH(bool, ok);
         Create c(oldRows);
         Document& doc = c.doc;
+        if (newDoc) {  // all back to their defaults
+            doc.chargesTaxable = false;
+            doc.options.hideTax = doc.options.noDiscount = true;
+        }
         const Document before = doc;
         c.state.newSelected = newDoc;
         c.state.currentSelected = !newDoc;
@@ -181,6 +162,13 @@ private slots:
         QCOMPARE(doc.docNumber, newDoc ? QStringLiteral("202703010905") : before.docNumber);
         QCOMPARE(doc.billToName, newDoc ? QString() : before.billToName);
         QVERIFY(!c.state.justOpened);
+        QVERIFY(c.state.currentEnabled && c.state.currentSelected && !c.state.newSelected);
+        if (newDoc) {
+            QCOMPARE(doc.docDate, QDate(2027, 3, 1));
+            QVERIFY(doc.chargesTaxable && !doc.options.hideTax && !doc.options.noDiscount);
+            QCOMPARE(doc.total, QStringLiteral("0.00"));
+            QCOMPARE(doc.paid, QStringLiteral("0.00"));
+        }
         for (int i = 0; i < newRows; ++i) {
             const DocumentRow& row = doc.rows[i];
             QCOMPARE(row.serial, QString::number(i + 1));
@@ -193,6 +181,8 @@ private slots:
                 QCOMPARE(row.productId, QString::number(i + 1));
                 QVERIFY(row.description.isEmpty());
                 QCOMPARE(row.qty, QStringLiteral("0"));
+                QCOMPARE(row.amount, QStringLiteral("0.00"));
+                QVERIFY(row.discountEnabled);
             }
         }
     }

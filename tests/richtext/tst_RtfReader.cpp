@@ -39,7 +39,7 @@ private slots:
         QList<bool> bullets;
         for (const RichParagraph& paragraph : paragraphs)
             bullets << paragraph.format.bullet;
-        QCOMPARE(bullets, (QList<bool>{false, true, true, false}));  // the second carried over: no \pard between
+        QCOMPARE(bullets, (QList<bool>{false, true, true, false}));  // the third carried over: no \pard between
         QCOMPARE(paragraphs[1].format.indent, 0);
         QCOMPARE(paragraphs[1].format.hanging, 200);
         QCOMPARE(paragraphs[3].format.alignment, int(RichParagraphFormat::Center));
