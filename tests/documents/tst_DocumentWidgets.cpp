@@ -44,14 +44,9 @@ private slots:
         DocumentsController::Window window;
         window.document = [&] { return onScreen; };
         window.showDocument = [&](const Document& shown) { onScreen = shown; };
-        window.currentLabel = [&](const QString& caption, bool pink) {
-            labels << caption + (pink ? QStringLiteral("*") : QString());
-        };
+        window.currentLabel = [&](const QString& text, bool pink) { labels << text + QLatin1String(pink ? "*" : ""); };
         window.documentOpen = [] { return false; };
-        window.createQuietNewRow = [&] {
-            onScreen = Document();
-            onScreen.rows.append(DocumentRow());
-        };
+        window.createQuietNewRow = [&] { onScreen = Document(); onScreen.rows.append(DocumentRow()); };
         DocumentsController controller(f.db, f.dialogs, &panel, window);
 
         controller.save();

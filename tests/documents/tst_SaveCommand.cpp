@@ -278,9 +278,7 @@ private slots:
         doc.docType = docType;
         QStringList events;
         SaveCommand command(f.db, f.dialogs, f.locale);
-        command.setHooks({[&](const QString& caption, bool pink) {
-                              events << caption + QLatin1String(pink ? "*" : "");
-                          },
+        command.setHooks({[&](const QString& label, bool pink) { events << label + QLatin1String(pink ? "*" : ""); },
                           [&] { events << QStringLiteral("list %1").arg(f.dialogs.shown().size()); }});
         QCOMPARE(command.save(doc).outcome, SaveCommand::Outcome::Saved);
         QCOMPARE(events, (QStringList{QStringLiteral("Q-1*"), QStringLiteral("Q-1"), QStringLiteral("list 1")}));
