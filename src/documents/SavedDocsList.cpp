@@ -145,7 +145,8 @@ SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QL
             const QString folded = number.toLower();
             if (!listed.contains(folded)) {
                 listed.insert(folded);
-                listing.entries.append(entryText({row.number, value(1), value(2), value(3), value(4), value(5), value(6)}, locale, dateFormat));
+                const RowValues shown{row.number, value(1), value(2), value(3), value(4), value(5), value(6)};
+                listing.entries.append(entryText(shown, locale, dateFormat));
             }
         }
         previousKey = key;
