@@ -50,6 +50,9 @@ void MaintenancePanel::buildLayout()
     grid->addWidget(new QLabel(tr("to"), purgeFrame), 0, 2);
     grid->addWidget(m_to, 0, 3);
     grid->addWidget(m_purgeHelp, 0, 4);
+    // The row keeps its natural widths; the spare room stays empty at its end.
+    m_purgeHelp->setFixedWidth(m_purgeHelp->sizeHint().height() + 6);
+    grid->setColumnStretch(5, 1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
