@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #ifdef TALLYWICK_HAVE_VIEWER
+#include "store/FileReplace.h"
 #include "viewer/PagePdfPrinter.h"
 #endif
 
@@ -10,7 +11,7 @@ bool writePagePdf(const QString& htmlFile, const QString& pdfFile, QString* erro
 {
 #ifdef TALLYWICK_HAVE_VIEWER
     const auto pdf = PagePdfPrinter().printFile(htmlFile, error);
-    return pdf && PagePdfPrinter::writeFile(pdfFile, *pdf, error);
+    return pdf && FileReplace::writeWhole(pdfFile, *pdf, error);
 #else
     Q_UNUSED(htmlFile);
     Q_UNUSED(pdfFile);

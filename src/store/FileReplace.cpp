@@ -1,5 +1,6 @@
 #include "store/FileReplace.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -48,4 +49,13 @@ bool FileReplace::moveOver(const QString& from, const QString& to, QString* erro
         return false;
     QFile::remove(from);
     return true;
+}
+
+bool FileReplace::writeWhole(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    return fail(error,
+                QCoreApplication::translate("FileReplace", "Cannot write %1: %2").arg(path, file.errorString()));
 }

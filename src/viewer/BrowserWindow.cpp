@@ -1,6 +1,7 @@
 #include "viewer/BrowserWindow.h"
 
 #include "app/Dialogs.h"
+#include "store/FileReplace.h"
 #include "viewer/HtmlFileEncoder.h"
 #include "viewer/PagePdfPrinter.h"
 #include "viewer/PagePrintPreview.h"
@@ -17,7 +18,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -215,21 +215,13 @@ std::optional<QByteArray> BrowserWindow::shownPageBytes(QString* error)
 bool BrowserWindow::saveHtmlTo(const QString& file, QString* error)
 {
     const auto bytes = shownPageBytes(error);
-    if (!bytes)
-        return false;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(*bytes) != bytes->size() || !out.commit()) {
-        if (error)
-            *error = tr("Cannot write %1: %2").arg(file, out.errorString());
-        return false;
-    }
-    return true;
+    return bytes && FileReplace::writeWhole(file, *bytes, error);
 }
 
 bool BrowserWindow::savePdfTo(const QString& file, QString* error)
 {
     const auto pdf = PagePdfPrinter(m_layout).printLoaded(*m_view->page(), error);
-    return pdf && PagePdfPrinter::writeFile(file, *pdf, error);
+    return pdf && FileReplace::writeWhole(file, *pdf, error);
 }
 
 void BrowserWindow::saveHtml()

@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QMarginsF>
 #include <QPageSize>
-#include <QSaveFile>
 #include <QTimer>
 #include <QWebEnginePage>
 
@@ -112,14 +111,4 @@ std::optional<QByteArray> PagePdfPrinter::printLoaded(QWebEnginePage& page, QStr
         return std::nullopt;
     }
     return result->pdf;
-}
-
-bool PagePdfPrinter::writeFile(const QString& pdfFile, const QByteArray& pdf, QString* error)
-{
-    QSaveFile file(pdfFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        setError(error, tr("Cannot write %1: %2").arg(pdfFile, file.errorString()));
-        return false;
-    }
-    return true;
 }

@@ -30,8 +30,6 @@ public:
     // Prints a page that is already loaded (with whatever the user changed in it).
     std::optional<QByteArray> printLoaded(QWebEnginePage& page, QString* error) const;
 
-    static bool writeFile(const QString& pdfFile, const QByteArray& pdf, QString* error);
-
 private:
     std::optional<QByteArray> loadAndPrint(QWebEnginePage& page, const std::function<void()>& startLoad,
                                            QString* error) const;
