@@ -2,8 +2,9 @@
 
 #include "html/DocumentSnapshot.h"
 #include "html/PageText.h"
-#include "html/RichTextPlain.h"
 #include "html/RichTextToHtml.h"
+#include "richtext/BoxFormats.h"
+#include "richtext/RtfReader.h"
 
 namespace {
 
@@ -229,7 +230,8 @@ QString ItemsSection::goodsReceived()
 QString ItemsSection::notesBox(const DocumentSnapshot& snapshot, bool moneyFree)
 {
     const Document& d = snapshot.document;
-    if (RichTextPlain::text(d.notes).trimmed().isEmpty())
+    const RichText notes = RtfReader::readContent(d.notes, BoxFormats::description());
+    if (notes.plainText().trimmed().isEmpty())
         return {};
     const QString outer = QStringLiteral("<div align=\"left\" style=\"padding-left:30px\">");
     return (moneyFree ? QStringLiteral("<br><br>") + outer : outer) +
@@ -239,7 +241,7 @@ QString ItemsSection::notesBox(const DocumentSnapshot& snapshot, bool moneyFree)
                "<table style=\"background-color:white;width:100%;height:100%;border:solid 1px\" "
                "cellpadding=5><tr><td valign=top><b><font style=\"font-size:11pt\">") +
            snapshot.captions.notes + QStringLiteral("</font></b><div style=\"padding-left:20px\">") +
-           RichTextToHtml::convert(d.notes) + QStringLiteral("</td></tr></table>") +
+           RichTextToHtml::convert(notes) + QStringLiteral("</td></tr></table>") +
            QStringLiteral("</td></tr></table>") + (moneyFree ? QStringLiteral("<br>") : QString()) +
            QStringLiteral("</div>");
 }
