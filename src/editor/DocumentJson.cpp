@@ -1,25 +1,13 @@
 #include "editor/DocumentJson.h"
 
+#include "editor/LineBreaks.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSet>
 
-#include <functional>
-
 namespace {
-
-QString withCrLf(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('\n') && (i == 0 || text[i - 1] != QLatin1Char('\r')))
-            out += QLatin1Char('\r');
-        out += text[i];
-    }
-    return out;
-}
 
 // Reads the members of one JSON object into fields, refusing unknown keys and wrong types.
 class ObjectReader
@@ -37,7 +25,7 @@ public:
             return;
         if (!value.isString())
             return fail(key, QStringLiteral("a string"));
-        field = withCrLf(value.toString());
+        field = LineBreaks::toCrLf(value.toString());
     }
 
     void flag(const char* key, bool& field)
