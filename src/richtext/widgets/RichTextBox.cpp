@@ -9,6 +9,8 @@
 #include <QTextBlock>
 #include <QTextList>
 
+#include <algorithm>
+
 RichTextBox::RichTextBox(QWidget* parent) : RichTextBox(BoxFormats::description(), parent) {}
 
 RichTextBox::RichTextBox(const RichCharFormat& defaultFormat, QWidget* parent) : QTextEdit(parent)
@@ -93,16 +95,9 @@ void RichTextBox::setSelectionStrikeout(bool on)
 
 TriState RichTextBox::selectionBullet() const
 {
-    const QTextCursor cursor = textCursor();
-    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
-    int on = 0, count = 0;
-    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
-        ++count;
-        on += block.textList() ? 1 : 0;
-        if (block == last)
-            break;
-    }
-    return on == 0 ? TriState::Off : on == count ? TriState::On : TriState::Mixed;
+    const QList<QTextBlock> blocks = selectedBlocks();
+    const auto on = std::count_if(blocks.begin(), blocks.end(), [](const QTextBlock& block) { return block.textList(); });
+    return on == 0 ? TriState::Off : on == blocks.size() ? TriState::On : TriState::Mixed;
 }
 
 void RichTextBox::setSelectionBullet(bool on)
@@ -112,12 +107,12 @@ void RichTextBox::setSelectionBullet(bool on)
     if (on) {
         cursor.createList(RichTextDocument::bulletList());
     } else {
-        forEachSelectedBlock([](QTextCursor& blockCursor) {
-            QTextBlockFormat format = blockCursor.blockFormat();
+        for (const QTextBlock& block : selectedBlocks()) {
+            QTextBlockFormat format = block.blockFormat();
             format.setObjectIndex(-1);
             format.setIndent(0);
-            blockCursor.setBlockFormat(format);
-        });
+            QTextCursor(block).setBlockFormat(format);
+        }
     }
     cursor.endEditBlock();
 }
@@ -131,16 +126,12 @@ void RichTextBox::setSelectionAlignment(int alignment)
 
 std::optional<int> RichTextBox::selectionIndent() const
 {
-    const QTextCursor cursor = textCursor();
-    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
     std::optional<int> indent;
-    for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
+    for (const QTextBlock& block : selectedBlocks()) {
         const int twips = RichTextDocument::fromQt(block).indent;
         if (indent && *indent != twips)
             return std::nullopt;
         indent = twips;
-        if (block == last)
-            break;
     }
     return indent;
 }
@@ -149,13 +140,13 @@ void RichTextBox::setSelectionIndent(int twips)
 {
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    forEachSelectedBlock([twips](QTextCursor& blockCursor) {
-        QTextBlockFormat format = blockCursor.blockFormat();
+    for (const QTextBlock& block : selectedBlocks()) {
+        QTextBlockFormat format = block.blockFormat();
         const int hanging = format.intProperty(RichTextDocument::HangingTwips);
         format.setProperty(RichTextDocument::IndentTwips, twips);
         format.setLeftMargin(RichTextDocument::pixels(twips + hanging));
-        blockCursor.setBlockFormat(format);
-    });
+        QTextCursor(block).setBlockFormat(format);
+    }
     cursor.endEditBlock();
 }
 
@@ -274,14 +265,15 @@ TriState RichTextBox::selectionFlag(const std::function<bool(const QTextCharForm
     return anyOn && anyOff ? TriState::Mixed : anyOn ? TriState::On : TriState::Off;
 }
 
-void RichTextBox::forEachSelectedBlock(const std::function<void(QTextCursor&)>& change)
+QList<QTextBlock> RichTextBox::selectedBlocks() const
 {
     const QTextCursor cursor = textCursor();
     const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    QList<QTextBlock> blocks;
     for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid(); block = block.next()) {
-        QTextCursor blockCursor(block);
-        change(blockCursor);
+        blocks.append(block);
         if (block == last)
             break;
     }
+    return blocks;
 }

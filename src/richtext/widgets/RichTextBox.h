@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QTextBlock;
 class QTextCharFormat;
 
 // A rich-text box: a description of a line item or the notes. Its whole content reads and writes
@@ -60,7 +61,8 @@ protected:
 
 private:
     TriState selectionFlag(const std::function<bool(const QTextCharFormat&)>& test) const;
-    void forEachSelectedBlock(const std::function<void(QTextCursor&)>& change);
+    // The paragraphs the selection touches, or the one holding the insertion point.
+    QList<QTextBlock> selectedBlocks() const;
 
     RichCharFormat m_defaultFormat;
 };
