@@ -18,8 +18,6 @@ public:
     static QByteArray encode(const QString& page);
     // The text in Windows-1252, characters outside it as numeric references; no line end added.
     static QByteArray encodeText(const QString& text);
-    // The code page's byte for a character, or -1 when it has none.
-    static int windows1252Byte(char32_t code);
     // Replaces the file in one step: on failure the previous file stays as it was.
     static Result write(const QString& path, const QString& page);
 };

@@ -2,13 +2,6 @@
 
 #include "html/PageWriter.h"
 
-
-
-int HtmlFileEncoder::windows1252Byte(char32_t codePoint)
-{
-    return PageWriter::windows1252Byte(codePoint);
-}
-
 QByteArray HtmlFileEncoder::encode(const QString& text)
 {
     QString lines = text;

@@ -9,7 +9,4 @@ class HtmlFileEncoder
 {
 public:
     static QByteArray encode(const QString& text);
-
-private:
-    static int windows1252Byte(char32_t codePoint);
 };
