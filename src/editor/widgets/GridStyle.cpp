@@ -7,8 +7,20 @@
 namespace GridStyle {
 
 namespace {
+
 const QColor Grey(0xC0, 0xC0, 0xC0);
+
+// Typed text is never added to the list, and the box starts with nothing picked.
+QComboBox* editableAndEmpty(QComboBox* combo)
+{
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    return combo;
 }
+
+} // namespace
 
 int fieldHeight()
 {
@@ -28,23 +40,15 @@ QString heading()
 QComboBox* editableCombo(QWidget* parent, const QStringList& items)
 {
     auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-    return combo;
+    return editableAndEmpty(combo);
 }
 
 QComboBox* editableCombo(QWidget* parent, QAbstractItemModel* items)
 {
     auto* combo = new QComboBox(parent);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setModel(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-    return combo;
+    return editableAndEmpty(combo);
 }
 
 QToolButton* arrow(QWidget* parent, int arrowType, const QString& toolTip)

@@ -8,6 +8,7 @@
 #include "editor/LineBreaks.h"
 #include "app/widgets/HelpPlacement.h"
 #include "editor/widgets/DropDownOnFocus.h"
+#include "editor/widgets/GridStyle.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -21,15 +22,6 @@
 #include <algorithm>
 
 namespace {
-
-QComboBox* editableCombo(const QString& objectName, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(objectName);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
-}
 
 QLineEdit* lineEdit(const QString& objectName, QWidget* parent)
 {
@@ -66,21 +58,25 @@ QPlainTextEdit* addressEdit(const QString& objectName, QWidget* parent)
 HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
     : QWidget(parent),
       m_settings(settings),
-      m_docType(editableCombo(QStringLiteral("cboDoc"), this)),
+      m_docType(GridStyle::editableCombo(this, QStringList())),
       m_docNumber(lineEdit(QStringLiteral("txtDocNumber"), this)),
       m_autoNumber(new QPushButton(tr("Auto No."), this)),
       m_docDate(new QDateEdit(QDate::currentDate(), this)),
-      m_paymentTerm(editableCombo(QStringLiteral("cboPaymentTerm"), this)),
+      m_paymentTerm(GridStyle::editableCombo(this, QStringList())),
       m_salePerson(lineEdit(QStringLiteral("txtsaleperson"), this)),
-      m_billToTerm(editableCombo(QStringLiteral("cboCus"), this)),
+      m_billToTerm(GridStyle::editableCombo(this, QStringList())),
       m_billToName(lineEdit(QStringLiteral("txtcus"), this)),
       m_billToAddress(addressEdit(QStringLiteral("txtaddress"), this)),
-      m_shipToTerm(editableCombo(QStringLiteral("cboShip"), this)),
+      m_shipToTerm(GridStyle::editableCombo(this, QStringList())),
       m_shipToName(lineEdit(QStringLiteral("txtcusShip"), this)),
       m_shipToAddress(addressEdit(QStringLiteral("txtaddressShip"), this)),
       m_currentDocNum(new QLabel(this))
 {
     setObjectName(QStringLiteral("HeaderPanel"));
+    m_docType->setObjectName(QStringLiteral("cboDoc"));
+    m_paymentTerm->setObjectName(QStringLiteral("cboPaymentTerm"));
+    m_billToTerm->setObjectName(QStringLiteral("cboCus"));
+    m_shipToTerm->setObjectName(QStringLiteral("cboShip"));
     m_autoNumber->setObjectName(QStringLiteral("cmdauto"));
     m_docDate->setObjectName(QStringLiteral("DTPicker1"));
     m_docDate->setCalendarPopup(true);
