@@ -2,8 +2,8 @@
 
 #include "app/Dialogs.h"
 #include "documents/DocStatements.h"
-#include "documents/NumberText.h"
 #include "store/Database.h"
+#include "store/SqlText.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ DeleteCommand::DeleteCommand(Database& database, Dialogs& dialogs) : m_database(
 
 DeleteCommand::Result DeleteCommand::remove(const QString& currentDocNumber)
 {
-    if (NumberText::trimBlanks(currentDocNumber).isEmpty()) {
+    if (SqlText::TrimBlanks(currentDocNumber).isEmpty()) {
         m_dialogs.warn(tr("There is no opened document to delete."), tr("Need a document number to delete"));
         return {Outcome::Refused, QString()};
     }

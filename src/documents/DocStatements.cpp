@@ -1,33 +1,52 @@
 #include "documents/DocStatements.h"
 
 #include "editor/Document.h"
+#include "editor/EmptyToZero.h"
 #include "store/SqlText.h"
 
 namespace {
 
-// Number columns take the value as the regional format reads it; a failure is remembered once.
+// Plain decimal notation for a statement: "." and no grouping, trailing zeros dropped (1250, 9.99, -0.5).
+QString bare(Money value)
+{
+    QString text = NumberText::write(value, QLocale::c(), 4);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// Number columns take a field as the totals read it, a blank one as 0; the first failure is kept.
 class NumberWriter
 {
 public:
     explicit NumberWriter(const QLocale& locale) : m_locale(locale) {}
 
-    QString fixed(const QString& text) { return take(NumberText::readFixed(text, m_locale)); }
-    QString whole(const QString& text) { return take(NumberText::readShort(text, m_locale), true); }
-    NumberText::Status status() const { return m_status; }
+    QString fixed(const QString& text)
+    {
+        Money value;
+        return keep(NumberText::readMoney(field(text), m_locale, value)) ? bare(value) : QString();
+    }
+    QString whole(const QString& text)
+    {
+        qint16 value = 0;
+        return keep(NumberText::readQuantity(field(text), m_locale, value)) ? QString::number(value) : QString();
+    }
+    NumberError error() const { return m_error; }
 
 private:
-    QString take(const NumberText::Fixed& read, bool isWhole = false)
+    static QString field(const QString& text) { return EmptyToZero(text.trimmed()); }
+
+    bool keep(NumberError error)
     {
-        if (read.status != NumberText::Status::Ok) {
-            if (m_status == NumberText::Status::Ok)
-                m_status = read.status;
-            return QString();
-        }
-        return isWhole ? QString::number(read.value) : NumberText::bare(read.value);
+        if (m_error == NumberError::None)
+            m_error = error;
+        return error == NumberError::None;
     }
 
     QLocale m_locale;
-    NumberText::Status m_status = NumberText::Status::Ok;
+    NumberError m_error = NumberError::None;
 };
 
 } // namespace
@@ -93,8 +112,8 @@ DocStatements::Insert DocStatements::insertRow(const Document& document, int ind
     const QString paid = number.fixed(document.paid);
     const QString total = number.fixed(document.total);
     const QString delivery = number.fixed(document.chargesAmount);
-    if (number.status() != NumberText::Status::Ok)
-        return {number.status(), QString()};
+    if (number.error() != NumberError::None)
+        return {number.error(), QString()};
 
     const DocumentOptions& flags = document.options;
     QString sql = QStringLiteral(
@@ -103,7 +122,7 @@ DocStatements::Insert DocStatements::insertRow(const Document& document, int ind
         "Delivery,DeliveryName,DeliveryTaxable,PrintBarcode,ShipTo,ShipToCus,ShipToAddress,BillTo)");
     sql += QStringLiteral("VALUES ('") + quoted(document.billToName);
     sql += QStringLiteral("', '") + quoted(document.billToAddress);
-    sql += QStringLiteral("', '") + quoted(NumberText::trimBlanks(document.docNumber));
+    sql += QStringLiteral("', '") + quoted(SqlText::TrimBlanks(document.docNumber));
     sql += QStringLiteral("', #") + SqlText::DateText(document.docDate, locale);
     sql += QStringLiteral("#, '") + quoted(document.paymentTerm);
     sql += QStringLiteral("', ") + serial;
@@ -132,5 +151,5 @@ DocStatements::Insert DocStatements::insertRow(const Document& document, int ind
     sql += QStringLiteral("', '") + quoted(document.shipToAddress);
     sql += QStringLiteral("', '") + quoted(document.billToTerm);
     sql += QStringLiteral("') ");
-    return {NumberText::Status::Ok, sql};
+    return {NumberError::None, sql};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/NumberText.h"
+#include "editor/NumberText.h"
 
 #include <QDate>
 #include <QLocale>
@@ -13,10 +13,10 @@ class DocStatements
 {
 public:
     // One INSERT for row `index` (0-based) of the document, or the reason a number field cannot be
-    // written (NotANumber: text in a number field; OutOfRange: a 16-bit value out of range).
+    // written (TypeMismatch: text in a number field; Overflow: a value out of range).
     struct Insert
     {
-        NumberText::Status status = NumberText::Status::Ok;
+        NumberError status = NumberError::None;
         QString sql;
     };
 

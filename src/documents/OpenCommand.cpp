@@ -2,8 +2,8 @@
 
 #include "app/Dialogs.h"
 #include "documents/DocStatements.h"
-#include "documents/NumberText.h"
 #include "documents/SavedDocsList.h"
+#include "editor/NumberText.h"
 #include "editor/TotalsCalculator.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
@@ -19,6 +19,15 @@ QString text(const QSqlRecord& record, const char* column)
 {
     const QVariant value = record.value(QLatin1String(column));
     return value.isNull() ? QString() : value.toString();
+}
+
+// A stored amount as the fields show it; a null value leaves the field empty.
+QString money(const QSqlRecord& record, const char* column, const QLocale& locale)
+{
+    const QVariant value = record.value(QLatin1String(column));
+    if (value.isNull())
+        return QString();
+    return NumberText::write(Money::fromDouble(value.toDouble()).value_or(Money()), locale);
 }
 
 void readFlag(const QSqlRecord& record, const char* column, bool& box)
@@ -92,7 +101,7 @@ OpenCommand::Result OpenCommand::open(const QString& listText, const Document& c
     for (DocumentRow& row : document.rows) {
         row.discountEnabled = !document.options.noDiscount;
         if (document.options.noDiscount)
-            row.discount = NumberText::money(0, m_locale);
+            row.discount = NumberText::zero(m_locale);
     }
     result.outcome = Outcome::Opened;
     result.clearListText = true;
@@ -119,9 +128,9 @@ void OpenCommand::readHeader(const QSqlRecord& record, Document& document, const
     if (date.isValid())
         document.docDate = date;
     document.paymentTerm = text(record, "PaymentTerm");
-    document.paid = NumberText::storedMoney(record.value(QStringLiteral("Paid")), locale);
+    document.paid = money(record, "Paid", locale);
     document.salePerson = text(record, "saleperson");
-    document.chargesAmount = NumberText::storedMoney(record.value(QStringLiteral("Delivery")), locale);
+    document.chargesAmount = money(record, "Delivery", locale);
     document.chargesName = text(record, "DeliveryName");
     document.notes = text(record, "Notes");
 }
@@ -134,8 +143,8 @@ DocumentRow OpenCommand::readRow(const QSqlRecord& record, const QLocale& locale
     row.description = text(record, "Description");
     const QVariant qty = record.value(QStringLiteral("Qty"));
     row.qty = qty.isNull() ? QString() : QString::number(qty.toLongLong());
-    row.price = NumberText::storedMoney(record.value(QStringLiteral("Price")), locale);
-    row.discount = NumberText::storedMoney(record.value(QStringLiteral("Discount")), locale);
-    row.amount = NumberText::storedMoney(record.value(QStringLiteral("Amount")), locale);
+    row.price = money(record, "Price", locale);
+    row.discount = money(record, "Discount", locale);
+    row.amount = money(record, "Amount", locale);
     return row;
 }

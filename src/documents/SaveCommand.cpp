@@ -2,10 +2,12 @@
 
 #include "app/Dialogs.h"
 #include "documents/DocStatements.h"
-#include "documents/NumberText.h"
 #include "editor/Document.h"
+#include "editor/EmptyToZero.h"
+#include "editor/NumberText.h"
 #include "editor/TotalsCalculator.h"
 #include "store/Database.h"
+#include "store/SqlText.h"
 
 SaveCommand::SaveCommand(Database& database, Dialogs& dialogs, const QLocale& locale)
     : m_database(database), m_dialogs(dialogs), m_locale(locale)
@@ -47,16 +49,17 @@ SaveCommand::Result SaveCommand::save(Document& document)
     const QString reminder = document.docType.toLower() == QLatin1String("quotation")
                                  ? QStringLiteral("\r\n\r\n") + tr("Please ensure an Expiry Date for this Quotation. ")
                                  : QString();
-    const QString number = NumberText::trimBlanks(document.docNumber);
+    const QString number = SqlText::TrimBlanks(document.docNumber);
     Result result;
     if (!checkNumber(document.docNumber, number, result))
         return result;
 
-    const NumberText::Fixed paid = NumberText::readFixed(document.paid, m_locale);
-    const NumberText::Fixed total = NumberText::readFixed(document.total, m_locale);
-    if (paid.status != NumberText::Status::Ok || total.status != NumberText::Status::Ok)
+    Money paid;
+    Money total;
+    if (NumberText::readMoney(EmptyToZero(document.paid.trimmed()), m_locale, paid) != NumberError::None
+        || NumberText::readMoney(EmptyToZero(document.total.trimmed()), m_locale, total) != NumberError::None)
         return nonNumeric();
-    if (paid.value > total.value
+    if (paid.units() > total.units()
         && !m_dialogs.confirmYesNo(tr("The Paid value is higher than Total.") + QStringLiteral("\r\n\r\n")
                                        + tr("Do you still wish to continue?"),
                                    Dialogs::applicationTitle()))
@@ -73,9 +76,9 @@ SaveCommand::Result SaveCommand::save(Document& document)
     QStringList inserts;
     for (int i = 0; i < document.rowCount(); ++i) {
         DocStatements::Insert insert = DocStatements::insertRow(document, i, saveDate, m_locale);
-        if (insert.status == NumberText::Status::NotANumber)
+        if (insert.status == NumberError::TypeMismatch)
             return nonNumeric();
-        if (insert.status == NumberText::Status::OutOfRange)
+        if (insert.status == NumberError::Overflow)
             return failed(tr("A quantity or item number is out of range in row %1.").arg(i + 1));
         inserts.append(insert.sql);
     }

@@ -2,7 +2,7 @@
 
 #include "app/ShortDateFormat.h"
 #include "documents/DocStatements.h"
-#include "documents/NumberText.h"
+#include "editor/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -60,28 +60,29 @@ QString SavedDocsList::separatorLine()
 
 QString SavedDocsList::numberOf(const QString& listText)
 {
-    return NumberText::trimBlanks(listText.left(NumberWidth));
+    return SqlText::TrimBlanks(listText.left(NumberWidth));
 }
 
 QString SavedDocsList::firstAddressLine(const QString& address)
 {
-    const QString trimmed = NumberText::trimBlanks(address);
+    const QString trimmed = SqlText::TrimBlanks(address);
     const qsizetype lineBreak = trimmed.indexOf(QLatin1Char('\n'));
     if (lineBreak < 0)
         return trimmed;
     QString first = trimmed.left(lineBreak);
     if (first.endsWith(QLatin1Char('\r')))
         first.chop(1);
-    return NumberText::trimBlanks(first);
+    return SqlText::TrimBlanks(first);
 }
 
 QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
 {
-    const qint64 balance = NumberText::storedFixed(row.total) - NumberText::storedFixed(row.paid);
+    auto stored = [](const QVariant& value) { return Money::fromDouble(value.toDouble()).value_or(Money()); };
+    const Money balance = Money::subtract(stored(row.total), stored(row.paid)).value_or(Money());
     const QDate date = SqlText::ReadDate(row.docDate, locale);
     const QString dateText = date.isValid() ? ShortDateFormat::pageText(date, locale, dateFormat) : QString();
     return row.number.toString().leftJustified(NumberWidth) + QStringLiteral("  ") + fit(row.docType.toString(), 15)
-           + QStringLiteral("  ") + fit(NumberText::money(balance, locale), 10) + QStringLiteral("  ") + dateText
+           + QStringLiteral("  ") + fit(NumberText::write(balance, locale), 10) + QStringLiteral("  ") + dateText
            + QStringLiteral("  ") + fit(row.companyName.toString(), 20) + QLatin1Char(' ')
            + firstAddressLine(row.address.toString());
 }

@@ -13,6 +13,17 @@ QString EscapeQuotes(const QString& value)
     return escaped;
 }
 
+QString TrimBlanks(const QString& text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == QLatin1Char(' '))
+        ++start;
+    while (end > start && text[end - 1] == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
 QString DateText(const QDate& date, const QLocale& locale)
 {
     if (!date.isValid())

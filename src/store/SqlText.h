@@ -10,6 +10,8 @@ namespace SqlText {
 
 // The value ready to stand between single quotes: every ' doubled.
 QString EscapeQuotes(const QString& value);
+// Leading and trailing blanks removed, only blanks: tabs and line breaks stay, unlike trimmed().
+QString TrimBlanks(const QString& text);
 // "4-Dec-2026": day without leading zero, abbreviated month name of the locale, four-digit year.
 // Empty for anything that is not a date (or a text that reads as one).
 QString DateText(const QVariant& value, const QLocale& locale = QLocale());
