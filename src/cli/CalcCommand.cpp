@@ -1,15 +1,9 @@
 #include "cli/CalcCommand.h"
 
-#include "app/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "cli/CliDocumentFile.h"
 #include "editor/DocumentJson.h"
 #include "editor/TotalsCalculator.h"
-#include "store/CompanyRepository.h"
-#include "store/Database.h"
-
-#include <QFile>
-
 
 int runCalcCommand(CliContext& context)
 {

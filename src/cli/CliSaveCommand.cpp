@@ -3,12 +3,8 @@
 #include "cli/CliContext.h"
 #include "cli/CliDocumentFile.h"
 #include "documents/SaveCommand.h"
-#include "editor/DocumentJson.h"
 #include "editor/TotalsCalculator.h"
-#include "store/CompanyRepository.h"
 #include "store/Database.h"
-
-#include <QFile>
 
 int runSaveCommand(CliContext& context)
 {

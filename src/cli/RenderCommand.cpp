@@ -1,17 +1,12 @@
 #include "cli/RenderCommand.h"
 
-#include "app/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "cli/CliDocumentFile.h"
 #include "cli/RenderPdf.h"
-#include "editor/DocumentJson.h"
 #include "html/GenerateCommand.h"
 #include "html/PageWriter.h"
-#include "store/CompanyRepository.h"
-#include "store/Letterhead.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
