@@ -24,8 +24,8 @@ public:
     static RichCharFormat fromQt(const QTextCharFormat& format, const RichCharFormat& fallback);
     static QTextBlockFormat toQt(const RichParagraphFormat& format);
     static RichParagraphFormat fromQt(const QTextBlock& block);
-    // Twips to the editor's pixels at 96 dots per inch.
     // The one list format of a bulleted paragraph, for the document and the box alike.
     static QTextListFormat bulletList();
+    // Twips to the editor's pixels at 96 dots per inch.
     static double pixels(int twips) { return twips / 15.0; }
 };

@@ -29,7 +29,6 @@ public:
     void showFrom(const EditorState& state);
 
     QComboBox* countBox() const { return m_count; }
-    QPushButton* createButton() const { return m_create; }
 
 signals:
     void createRequested();

@@ -75,7 +75,6 @@ void GridPanel::buildHeadings()
         label->setAlignment(heading.align | Qt::AlignVCenter);
         label->setStyleSheet(GridStyle::heading());
         place(label, heading.column, 0, Twips::toPixels(HeadingHeight));
-        m_headings.push_back(label);
     }
 }
 
@@ -227,11 +226,6 @@ RichTextBox* GridPanel::description(int row) const
 QLineEdit* GridPanel::productId(int row) const
 {
     return row >= 1 && row <= rowCount() ? m_rows[size_t(row - 1)].productId : nullptr;
-}
-
-QComboBox* GridPanel::quantity(int row) const
-{
-    return row >= 1 && row <= rowCount() ? m_rows[size_t(row - 1)].qty : nullptr;
 }
 
 bool GridPanel::eventFilter(QObject* watched, QEvent* event)

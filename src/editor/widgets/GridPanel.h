@@ -6,7 +6,6 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QStringListModel;
 class QToolButton;
@@ -33,14 +32,12 @@ public:
     int rowCount() const;
     // Width of the grid with its arrows; the panels below line up with it.
     static int designWidth();
-    bool isMultiLine() const { return m_multiLine; }
     // The display mode of the next rebuild that does not name one.
     void setNextMultiLine(bool multiLine) { m_nextMultiLine = multiLine; }
     void setNumberLocale(const QLocale& locale) { m_locale = locale; }
 
     RichTextBox* description(int row) const;
     QLineEdit* productId(int row) const;
-    QComboBox* quantity(int row) const;
 
     void moveRowUp(int row);
     void moveRowDown(int row);
@@ -82,7 +79,6 @@ private:
     int rowTop(int index) const;
 
     std::vector<Row> m_rows;
-    std::vector<QLabel*> m_headings;
     bool m_multiLine = false;
     bool m_nextMultiLine = false;
     QLocale m_locale;

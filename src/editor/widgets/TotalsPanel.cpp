@@ -124,16 +124,16 @@ QWidget* TotalsPanel::buildCompanyFields()
     grid->addWidget(new QLabel(tr("Currency"), group), 2, 0);
     grid->addWidget(m_currency, 2, 1);
 
-    m_calculate = new QPushButton(tr(" Calculate"), group);
-    m_calculate->setObjectName(QStringLiteral("cmdcalculate"));
-    m_calculate->setDefault(false);
-    m_insertPaid = new QPushButton(tr("Insert Paid"), group);
-    m_insertPaid->setObjectName(QStringLiteral("cmdInsertPaid"));
-    grid->addWidget(m_calculate, 3, 0, 1, 2);
-    grid->addWidget(m_insertPaid, 4, 0, 1, 2);
+    auto* calculate = new QPushButton(tr(" Calculate"), group);
+    calculate->setObjectName(QStringLiteral("cmdcalculate"));
+    calculate->setDefault(false);
+    auto* insertPaid = new QPushButton(tr("Insert Paid"), group);
+    insertPaid->setObjectName(QStringLiteral("cmdInsertPaid"));
+    grid->addWidget(calculate, 3, 0, 1, 2);
+    grid->addWidget(insertPaid, 4, 0, 1, 2);
     grid->setRowStretch(5, 1);
-    connect(m_calculate, &QPushButton::clicked, this, &TotalsPanel::calculateRequested);
-    connect(m_insertPaid, &QPushButton::clicked, this, &TotalsPanel::insertPaidRequested);
+    connect(calculate, &QPushButton::clicked, this, &TotalsPanel::calculateRequested);
+    connect(insertPaid, &QPushButton::clicked, this, &TotalsPanel::insertPaidRequested);
     return group;
 }
 

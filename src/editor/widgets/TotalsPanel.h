@@ -7,7 +7,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QVBoxLayout;
 class SettingsStore;
 struct CompanyProfile;
@@ -29,8 +28,6 @@ public:
     void showFrom(const Document& document);
     // The company's tax name, rate and currency as the window's fields show them.
     void showCompany(const CompanyProfile& company);
-
-    QPushButton* calculateButton() const { return m_calculate; }
 
 signals:
     void calculateRequested();
@@ -84,6 +81,4 @@ private:
     QCheckBox* m_paidExcluded;
     QLabel* m_balanceLabel;
     QLineEdit* m_balance;
-    QPushButton* m_calculate;
-    QPushButton* m_insertPaid;
 };

@@ -13,20 +13,15 @@
 
 RichTextBox::RichTextBox(QWidget* parent) : RichTextBox(BoxFormats::description(), parent) {}
 
-RichTextBox::RichTextBox(const RichCharFormat& defaultFormat, QWidget* parent) : QTextEdit(parent)
+RichTextBox::RichTextBox(const RichCharFormat& defaultFormat, QWidget* parent)
+    : QTextEdit(parent), m_defaultFormat(defaultFormat)
 {
     setAcceptRichText(false);  // pasted text takes the box's formatting, as typed text does
-    setDefaultFormat(defaultFormat);
-    setRichText(RichText(defaultFormat));
-}
-
-void RichTextBox::setDefaultFormat(const RichCharFormat& format)
-{
-    m_defaultFormat = format;
-    QFont font(format.fontName);
-    font.setPointSizeF(format.pointSize());
-    font.setBold(format.bold);
+    QFont font(defaultFormat.fontName);
+    font.setPointSizeF(defaultFormat.pointSize());
+    font.setBold(defaultFormat.bold);
     document()->setDefaultFont(font);
+    setRichText(RichText(defaultFormat));
 }
 
 QString RichTextBox::textRtf() const

@@ -25,8 +25,6 @@ public:
     void setTextRtf(const QString& rtf);
     RichText richText() const;
     void setRichText(const RichText& text);
-    const RichCharFormat& defaultFormat() const { return m_defaultFormat; }
-    void setDefaultFormat(const RichCharFormat& format);
 
     void setSelectionBold(bool on) override;
     void setSelectionItalic(bool on) override;
