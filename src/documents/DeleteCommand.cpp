@@ -5,13 +5,6 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
-namespace {
-
-// Errors of the database engine have no number of their own; ADO reported them as this one.
-constexpr qint64 kDatabaseErrorNumber = -2147467259;
-
-} // namespace
-
 DeleteCommand::DeleteCommand(Database& database, Dialogs& dialogs) : m_database(database), m_dialogs(dialogs) {}
 
 DeleteCommand::Result DeleteCommand::remove(const QString& currentDocNumber)
@@ -25,7 +18,7 @@ DeleteCommand::Result DeleteCommand::remove(const QString& currentDocNumber)
         return {Outcome::Refused, QString()};
     const SqlResult done = m_database.execute(DocStatements::deleteByLabel(currentDocNumber));
     if (!done.ok) {
-        m_dialogs.plain(QString::number(kDatabaseErrorNumber) + QLatin1Char(' ') + done.error);
+        m_dialogs.plain(QString::number(Database::ErrorNumber) + QLatin1Char(' ') + done.error);
         return {Outcome::Failed, done.error};
     }
     if (m_hooks.createQuietNewRow)

@@ -12,9 +12,6 @@
 
 namespace {
 
-// Errors of the database engine have no number of their own; ADO reported them as this one.
-constexpr qint64 kDatabaseErrorNumber = -2147467259;
-
 QString text(const QSqlRecord& record, const char* column)
 {
     const QVariant value = record.value(QLatin1String(column));
@@ -48,7 +45,7 @@ OpenCommand::OpenCommand(Database& database, Dialogs& dialogs, const QLocale& lo
 
 OpenCommand::Result OpenCommand::failure(const QString& error)
 {
-    m_dialogs.plain(error + QStringLiteral(". Error No.: ") + QString::number(kDatabaseErrorNumber));
+    m_dialogs.plain(error + QStringLiteral(". Error No.: ") + QString::number(Database::ErrorNumber));
     Result result;
     result.outcome = Outcome::Failed;
     result.error = error;

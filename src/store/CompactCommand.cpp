@@ -9,9 +9,8 @@
 
 namespace {
 
-// The numbers the original engine gave these failures: a file held exclusively, anything else.
+// The number the original engine gave a file held exclusively.
 constexpr int kExclusiveLockError = 3356;
-constexpr qint64 kUnspecifiedError = -2147467259;
 
 } // namespace
 
@@ -100,7 +99,7 @@ void CompactCommand::reportFailure(const QString& error, bool locked)
                              "records and process your files again."));
         return;
     }
-    m_dialogs.plain(error + tr(" Error Number: ") + QString::number(kUnspecifiedError));
+    m_dialogs.plain(error + tr(" Error Number: ") + QString::number(Database::ErrorNumber));
 }
 
 bool CompactCommand::reopen(const QString& path, Result& result)

@@ -37,6 +37,8 @@ class Database
 
 public:
     enum class OpenStatus { Opened, Missing, NotADatabase, Locked, MissingTables };
+    // The engine's errors have no number of their own; the messages show the one ADO reported for them.
+    static constexpr qint64 ErrorNumber = -2147467259;
 
     explicit Database(const QLocale& locale = QLocale());
     ~Database();
