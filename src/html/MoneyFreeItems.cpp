@@ -15,14 +15,14 @@ QString MoneyFreeItems::build(const DocumentSnapshot& snapshot)
     const Document& d = snapshot.document;
     QString rows = header();
     for (const DocumentRow& row : d.rows) {
-        switch (ItemsSection::rowKind(snapshot, row)) {
+        const ItemsSection::RowKind kind = ItemsSection::rowKind(snapshot, row);
+        switch (kind) {
         case ItemsSection::RowKind::Normal:
-        case ItemsSection::RowKind::Struck: {
-            const bool struck = ItemsSection::rowKind(snapshot, row) == ItemsSection::RowKind::Struck;
-            rows += QStringLiteral("<tr>") + PageText::CrLf + ItemsSection::leadingCells(row, struck) +
+        case ItemsSection::RowKind::Struck:
+            rows += QStringLiteral("<tr>") + PageText::CrLf +
+                    ItemsSection::leadingCells(row, kind == ItemsSection::RowKind::Struck) +
                     QStringLiteral("</tr>") + PageText::CrLf;
             break;
-        }
         case ItemsSection::RowKind::DescriptionOnly:
             rows += ItemsSection::descriptionOnlyRow(row);
             break;
