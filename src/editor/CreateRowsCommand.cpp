@@ -30,7 +30,7 @@ void CreateRowsCommand::refuseEmptyCount()
 
 std::optional<int> CreateRowsCommand::validate(const QString& countText)
 {
-    if (countText.isEmpty() || countText == QLatin1String("0")) {
+    if (countText.isEmpty()) {
         refuseEmptyCount();
         return std::nullopt;
     }
@@ -48,7 +48,7 @@ std::optional<int> CreateRowsCommand::validate(const QString& countText)
         m_dialogs.critical(tr("Maximum of %1  rows allowed for multiline Description.").arg(MultiLineMaxRows));
         return std::nullopt;
     }
-    // A negative count or a fraction that rounds to nothing counts as no count at all.
+    // Zero, a negative count or a fraction that rounds to nothing counts as no count at all.
     if (whole < 1) {
         refuseEmptyCount();
         return std::nullopt;
@@ -89,11 +89,10 @@ void CreateRowsCommand::rebuild(int count, const QDateTime& now)
     m_state.keptRowTexts.clear();
     for (const DocumentRow& row : m_doc.rows)
         m_state.keptRowTexts.keep(row);
-    m_doc.rows.clear();
     CreateFields(m_doc, m_state, count, m_locale);
 
     if (m_state.newSelected)
-        finishNewDocument(now);
+        finishNewDocument(boxes, now);
     m_state.currentEnabled = true;
     m_state.currentSelected = true;
     m_state.newSelected = false;
@@ -102,9 +101,8 @@ void CreateRowsCommand::rebuild(int count, const QDateTime& now)
     boxes.NoDiscChecking();
 }
 
-void CreateRowsCommand::finishNewDocument(const QDateTime& now)
+void CreateRowsCommand::finishNewDocument(OptionBoxes& boxes, const QDateTime& now)
 {
-    OptionBoxes boxes(m_doc, m_locale, m_dialogs);
     if (m_doc.options.hideTax)
         boxes.setTaxExcluded(false);
     if (m_doc.options.hidePaid)

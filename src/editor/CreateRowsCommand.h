@@ -7,6 +7,7 @@
 #include <optional>
 
 class Dialogs;
+class OptionBoxes;
 struct Document;
 struct EditorState;
 
@@ -41,7 +42,7 @@ public:
 
 private:
     void refuseEmptyCount();
-    void finishNewDocument(const QDateTime& now);
+    void finishNewDocument(OptionBoxes& boxes, const QDateTime& now);
 
     Document& m_doc;
     EditorState& m_state;
