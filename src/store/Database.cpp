@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/DatabaseSchema.h"
+#include "store/SqlText.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -220,9 +221,7 @@ bool Database::compactInto(const QString& target, QString* error)
         return false;
     }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
-    QString quoted = target;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
-    if (!statement.exec(QStringLiteral("VACUUM INTO '%1'").arg(quoted))) {
+    if (!statement.exec(QStringLiteral("VACUUM INTO '%1'").arg(SqlText::EscapeQuotes(target)))) {
         if (error)
             *error = errorText(statement.lastError());
         return false;
