@@ -12,16 +12,17 @@ namespace {
 // The number the original engine gave a file held exclusively.
 constexpr int kExclusiveLockError = 3356;
 
+// Appended to the file's name for the backup, and named in the message.
+QString backupSuffix(const QDate& date)
+{
+    return QLatin1Char('_') + date.toString(QStringLiteral("yyyyMMdd"));
+}
+
 } // namespace
 
 CompactCommand::CompactCommand(Database& database, Dialogs& dialogs, const QString& tempFolder)
     : m_database(database), m_dialogs(dialogs), m_tempFolder(tempFolder)
 {
-}
-
-QString CompactCommand::backupPath(const QString& source, const QDate& date)
-{
-    return source + QLatin1Char('_') + date.toString(QStringLiteral("yyyyMMdd"));
 }
 
 QString CompactCommand::progressText()
@@ -49,10 +50,11 @@ CompactCommand::Result CompactCommand::run(const QString& sourcePath)
 
     const QString source = sourcePath.isEmpty() ? databasePath : sourcePath;
     const QString temp = QDir(m_tempFolder).filePath(tempFileName());
+    const QString suffix = backupSuffix(today());
     Result result;
     QString error;
     bool locked = false;
-    bool done = FileReplace::copyOver(source, backupPath(source, today()), &error);
+    bool done = FileReplace::copyOver(source, source + suffix, &error);
     if (done && QFileInfo::exists(temp) && !QFile::remove(temp)) {
         error = tr("The temporary file %1 cannot be removed.").arg(temp);
         done = false;
@@ -74,8 +76,7 @@ CompactCommand::Result CompactCommand::run(const QString& sourcePath)
         return result;
     m_dialogs.inform(databasePath + tr(" has been successfully compacted.") + QStringLiteral("\r\n\r\n")
                      + tr("There is now also a backup copy of the old database suffixed with ") + QLatin1Char('"')
-                     + QLatin1Char('_') + today().toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('"')
-                     + tr(" in the same directory. "));
+                     + suffix + QLatin1Char('"') + tr(" in the same directory. "));
     return result;
 }
 

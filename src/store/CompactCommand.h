@@ -39,7 +39,6 @@ public:
     Result run(const QString& sourcePath = QString());
 
     static QString tempFileName() { return QStringLiteral("~temp3xcxx83826.mdb"); }
-    static QString backupPath(const QString& source, const QDate& date);
     static QString progressText();
 
 private:
