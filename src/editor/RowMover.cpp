@@ -16,10 +16,7 @@ void RowMover::swapContents(DocumentRow& a, DocumentRow& b)
 
 bool RowMover::moveUp(Document& document, int row)
 {
-    if (row < 2 || row > document.rowCount())
-        return false;
-    swapContents(document.rows[row - 1], document.rows[row - 2]);
-    return true;
+    return moveDown(document, row - 1);
 }
 
 bool RowMover::moveDown(Document& document, int row)

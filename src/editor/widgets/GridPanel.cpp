@@ -202,8 +202,6 @@ void GridPanel::showState(int row, const DocumentRow& contents)
 
 void GridPanel::moveRowUp(int row)
 {
-    if (row < 2 || row > rowCount())
-        return;
     moveRowDown(row - 1);
 }
 
