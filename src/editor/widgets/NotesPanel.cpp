@@ -2,15 +2,12 @@
 
 #include "editor/Document.h"
 #include "editor/widgets/GridPanel.h"
-#include "editor/LineBreaks.h"
 #include "richtext/BoxFormats.h"
 #include "richtext/widgets/RichTextBox.h"
 
 #include <QHBoxLayout>
-
 #include <QLabel>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 NotesPanel::NotesPanel(QWidget* parent)
@@ -47,6 +44,6 @@ void NotesPanel::showFrom(const Document& document)
 
 void NotesPanel::insertAtCursor(const QString& text)
 {
-    m_notes->setFocus(Qt::OtherFocusReason);
-    m_notes->textCursor().insertText(LineBreaks::toLf(text));
+    m_notes->takeFocus();
+    m_notes->replaceSelection(text);
 }
