@@ -54,6 +54,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
       m_notes(new NotesPanel(this)),
       m_createRows(new CreateRowsPanel(settings, this)),
       m_settingsPanel(new SettingsPanel(settings, database, dialogs, this)),
+      m_maintenance(new MaintenancePanel),
       m_savedDocs(new SavedDocsPanel(this)),
       m_showSettings(new QCheckBox(tr("Settings"), this)),
       m_page(new QScrollArea(this))
@@ -64,7 +65,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     m_showSettings->setObjectName(QStringLiteral("chkshowsettings"));
     buildMenus();
     buildPanels();
-    m_settingsPanel->setMaintenanceWidget(new MaintenancePanel);
+    m_settingsPanel->setMaintenanceWidget(m_maintenance);
     auto* clock = new ShortDateFormatBox(settings, dialogs);
     m_settingsPanel->setClockWidget(clock);
     connect(clock, &ShortDateFormatBox::formatChanged, this, &MainWindow::applyDateFormat);
@@ -116,7 +117,7 @@ void MainWindow::buildMenus()
     addCommand(tools, QStringLiteral("actSave"), tr("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
                &MainWindow::saveDocument);
     addCommand(tools, QStringLiteral("actGenerate"), tr("Generate and Preview"),
-               QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::generateDocument);
+               QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::generatePage);
     addCommand(tools, QStringLiteral("actCreateRows"), tr("Create Rows"), QKeySequence(Qt::CTRL | Qt::Key_N),
                &MainWindow::createNewRows);
     addCommand(tools, QStringLiteral("actOpenSaved"), tr("Open Saved File"),
@@ -198,24 +199,21 @@ void MainWindow::buildDocumentCommands()
     window.showDocument = [this](const Document& shown) { showDocument(shown); };
     window.currentLabel = [this](const QString& caption, bool highlighted) { showCurrentDocLabel(caption, highlighted); };
     window.documentOpen = [this] { return m_grid->rowCount() > 0; };
-    window.createQuietNewRow = [this] { createQuietNewRow(); };
+    window.createQuietNewRow = [this] { m_editor->createQuietNewDocument(); };
     window.focusDocNumber = [this] { m_header->docNumberEdit()->setFocus(); };
     m_documents = new DocumentsController(m_database, m_dialogs, m_savedDocs, std::move(window), this);
     m_documents->setDateFormat(m_settings.get(SettingsStore::DateFormat));
     // The settings page embeds the upkeep controls; a purge changes the saved-document list.
-    if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>()) {
-        maintenance->attach(m_database, m_dialogs);
-        maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
-        connect(maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
-    }
+    m_maintenance->attach(m_database, m_dialogs);
+    m_maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
+    connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
 }
 
 void MainWindow::applyDateFormat()
 {
     const QString setting = m_settings.get(SettingsStore::DateFormat);
     m_header->setDateFormat(setting);
-    if (auto* maintenance = m_settingsPanel->findChild<MaintenancePanel*>())
-        maintenance->setDateFormat(setting);
+    m_maintenance->setDateFormat(setting);
     m_documents->setDateFormat(setting);
     m_documents->loadDocs();
 }
@@ -229,11 +227,6 @@ void MainWindow::showCurrentDocLabel(const QString& caption, bool highlighted)
     palette.setColor(QPalette::Window, highlighted ? QColor(255, 149, 255) : QColor(224, 224, 224));
     label->setPalette(palette);
     label->repaint();
-}
-
-void MainWindow::createQuietNewRow()
-{
-    m_editor->createQuietNewDocument();
 }
 
 bool MainWindow::load(const QString& defaultDatabasePath)
@@ -309,11 +302,6 @@ void MainWindow::generatePage()
                                                                             : QString();
     if (auto* target = focusName.isEmpty() ? nullptr : findChild<QWidget*>(focusName))
         target->setFocus();
-}
-
-void MainWindow::generateDocument()
-{
-    generatePage();
 }
 
 void MainWindow::createNewRows()

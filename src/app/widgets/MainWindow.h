@@ -12,6 +12,7 @@ class EditorController;
 class DocumentsController;
 class GridPanel;
 class HeaderPanel;
+class MaintenancePanel;
 class NotesPanel;
 class QCheckBox;
 class QPushButton;
@@ -62,7 +63,6 @@ public slots:
     // "Html": checks, recalculates, writes and shows the printable page.
     void generatePage();
     // Hooks for the keyboard shortcuts; each runs the command of its panel.
-    void generateDocument();
     void createNewRows();
     void focusSavedDocuments();
     void assignAutoNumber();
@@ -85,7 +85,6 @@ private:
     // The short date chosen on the settings page, for the pickers that show dates.
     void applyDateFormat();
     void showCurrentDocLabel(const QString& caption, bool highlighted);
-    void createQuietNewRow();
 
     SettingsStore& m_settings;
     Database& m_database;
@@ -97,6 +96,7 @@ private:
     CreateRowsPanel* m_createRows;
     EditorController* m_editor = nullptr;
     SettingsPanel* m_settingsPanel;
+    MaintenancePanel* m_maintenance;
     SavedDocsPanel* m_savedDocs;
     QCheckBox* m_showSettings;
     QScrollArea* m_page;
