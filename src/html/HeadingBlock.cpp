@@ -79,8 +79,9 @@ QString HeadingBlock::build(const CompanyProfile& company, const Letterhead& let
         QStringLiteral("<br><br></td></tr>") + PageText::CrLf + QStringLiteral("</table></div>");
     switch (arrangement(letterhead)) {
     case Arrangement::Centred:
-        return Outer + PageText::CrLf + centredRow + centredCompany(company, letterhead) +
-               QStringLiteral("<br>") + badge + close;
+        return Outer + PageText::CrLf + centredRow +
+               centredCompany(company.name, address, url, logo, letterhead.layout) + QStringLiteral("<br>") +
+               badge + close;
     case Arrangement::LeftAligned:
         return Outer + PageText::CrLf + QStringLiteral("<tr><td valign=\"top\" align=LEFT>") +
                leftAligned(company.name, address, url, logo, badge) + close;
@@ -93,20 +94,19 @@ QString HeadingBlock::build(const CompanyProfile& company, const Letterhead& let
     return {};
 }
 
-QString HeadingBlock::centredCompany(const CompanyProfile& company, const Letterhead& letterhead)
+QString HeadingBlock::centredCompany(const QString& name, const QString& address, const QString& url,
+                                     bool logo, const QString& logoLayout)
 {
-    const QString address = PageText::brLines(company.address);
-    if (!usesLogo(letterhead))
-        return nameOverAddress(company.name, address);
-    const QString url = PageText::logoUrl(letterhead.logoPath);
-    if (letterhead.layout == QLatin1String("0"))
+    if (!logo)
+        return nameOverAddress(name, address);
+    if (logoLayout == QLatin1String("0"))
         return QStringLiteral("<div align=\"center\"><img src=\"") + url +
                QStringLiteral("\"  border=\"0\" vspace=\"2\" alt=\"Company Logo\"><br clear=\"all\">") +
-               Name18Open + company.name + NameToAddress + address + QStringLiteral("</font></div>");
-    if (letterhead.layout == QLatin1String("1"))
-        return layoutOne(company.name, address, url);
-    if (letterhead.layout == QLatin1String("2"))
-        return layoutTwo(company.name, address, url);
+               Name18Open + name + NameToAddress + address + QStringLiteral("</font></div>");
+    if (logoLayout == QLatin1String("1"))
+        return layoutOne(name, address, url);
+    if (logoLayout == QLatin1String("2"))
+        return layoutTwo(name, address, url);
     return {};
 }
 

@@ -26,7 +26,8 @@ public:
                          bool lowerCaseBlack = false);
 
 private:
-    static QString centredCompany(const CompanyProfile& company, const Letterhead& letterhead);
+    static QString centredCompany(const QString& name, const QString& address, const QString& url, bool logo,
+                                  const QString& logoLayout);
     static QString layoutOne(const QString& name, const QString& address, const QString& url);
     static QString layoutTwo(const QString& name, const QString& address, const QString& url);
     static QString leftAligned(const QString& name, const QString& address, const QString& url, bool logo,
