@@ -110,14 +110,24 @@ RichCharFormat RichTextDocument::fromQt(const QTextCharFormat& qt, const RichCha
 QTextBlockFormat RichTextDocument::toQt(const RichParagraphFormat& format)
 {
     QTextBlockFormat qt;
-    qt.setAlignment(format.alignment == RichParagraphFormat::Right    ? Qt::AlignRight
-                    : format.alignment == RichParagraphFormat::Center ? Qt::AlignHCenter
-                                                                      : Qt::AlignLeft);
-    qt.setProperty(IndentTwips, format.indent);
+    qt.setAlignment(alignment(format.alignment));
     qt.setProperty(HangingTwips, format.hanging);
-    qt.setLeftMargin(pixels(format.indent + format.hanging));
     qt.setTextIndent(-pixels(format.hanging));
+    setIndent(qt, format.indent);
     return qt;
+}
+
+Qt::Alignment RichTextDocument::alignment(int alignment)
+{
+    return alignment == RichParagraphFormat::Right    ? Qt::AlignRight
+           : alignment == RichParagraphFormat::Center ? Qt::AlignHCenter
+                                                      : Qt::AlignLeft;
+}
+
+void RichTextDocument::setIndent(QTextBlockFormat& format, int twips)
+{
+    format.setProperty(IndentTwips, twips);
+    format.setLeftMargin(pixels(twips + format.intProperty(HangingTwips)));
 }
 
 RichParagraphFormat RichTextDocument::fromQt(const QTextBlock& block)

@@ -14,8 +14,6 @@ class QTextDocument;
 class RichTextDocument
 {
 public:
-    enum Property { IndentTwips = QTextFormat::UserProperty + 1, HangingTwips };
-
     static void fill(QTextDocument& document, const RichText& text);
     // Properties missing from a format are those of `fallback`, the box's default format.
     static RichText read(const QTextDocument& document, const RichCharFormat& fallback);
@@ -26,6 +24,14 @@ public:
     static RichParagraphFormat fromQt(const QTextBlock& block);
     // The one list format of a bulleted paragraph, for the document and the box alike.
     static QTextListFormat bulletList();
+    // A RichParagraphFormat alignment as the editor's.
+    static Qt::Alignment alignment(int alignment);
+    // Where the first line starts, in twips; the paragraph's hanging indent stays.
+    static void setIndent(QTextBlockFormat& format, int twips);
+
+private:
+    enum Property { IndentTwips = QTextFormat::UserProperty + 1, HangingTwips };
+
     // Twips to the editor's pixels at 96 dots per inch.
     static double pixels(int twips) { return twips / 15.0; }
 };

@@ -114,9 +114,7 @@ void RichTextBox::setSelectionBullet(bool on)
 
 void RichTextBox::setSelectionAlignment(int alignment)
 {
-    setAlignment(alignment == RichParagraphFormat::Right    ? Qt::AlignRight
-                 : alignment == RichParagraphFormat::Center ? Qt::AlignHCenter
-                                                            : Qt::AlignLeft);
+    setAlignment(RichTextDocument::alignment(alignment));
 }
 
 std::optional<int> RichTextBox::selectionIndent() const
@@ -137,9 +135,7 @@ void RichTextBox::setSelectionIndent(int twips)
     cursor.beginEditBlock();
     for (const QTextBlock& block : selectedBlocks()) {
         QTextBlockFormat format = block.blockFormat();
-        const int hanging = format.intProperty(RichTextDocument::HangingTwips);
-        format.setProperty(RichTextDocument::IndentTwips, twips);
-        format.setLeftMargin(RichTextDocument::pixels(twips + hanging));
+        RichTextDocument::setIndent(format, twips);
         QTextCursor(block).setBlockFormat(format);
     }
     cursor.endEditBlock();
