@@ -10,6 +10,5 @@ public:
     static QString dataFolder();
     static QString inDataFolder(const QString& fileName);
     static QString defaultDatabase() { return inDataFolder(QStringLiteral("tallywick.mdb")); }
-    static QString companyDatabase() { return inDataFolder(QStringLiteral("Company.mdb")); }
     static QString generatedPage() { return inDataFolder(QStringLiteral("~document.htm")); }
 };

@@ -32,8 +32,7 @@ void CreateDatabaseCommand::run(const QString& databaseInUse, const QString& dat
         m_dialogs.plain(source.errorString() + QStringLiteral(" ") + QString::number(int(source.error())));
         return;
     }
-    const QString stored = m_settings.get(SettingsStore::CompanyDatabase);
-    if (stored.isEmpty() || stored != target)
+    if (m_settings.get(SettingsStore::CompanyDatabase) != target)
         m_settings.save(SettingsStore::CompanyDatabase, target);
     announce(target, tr("Success. Please relaunch this program to use  ") + target
                          + QStringLiteral("  automatically."));

@@ -29,7 +29,8 @@ bool DatabaseOpener::open(Database& database, SettingsStore& settings, const QSt
         notice->clear();
     QString detail;
     bool ok = false;
-    if (JetFile::hasSignature(path))
+    const bool oldFormat = JetFile::hasSignature(path);
+    if (oldFormat)
         ok = JetMigration::open(database, settings, path, notice, &detail);
     else if (path == defaultPath && !QFileInfo::exists(path))
         ok = database.create(path, &detail);
@@ -38,7 +39,7 @@ bool DatabaseOpener::open(Database& database, SettingsStore& settings, const QSt
     if (!ok) {
         // A failed import explains itself; any other failure gets the program's standing message.
         if (message)
-            *message = JetFile::hasSignature(path) ? detail : missingOrLockedMessage();
+            *message = oldFormat ? detail : missingOrLockedMessage();
         return false;
     }
     // Older files may have a narrow description column; a failure here is of no consequence.
