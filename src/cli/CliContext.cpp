@@ -37,7 +37,6 @@ Database* CliContext::database()
     if (m_database)
         return m_database.get();
     auto database = std::make_unique<Database>(locale);
-    QString detail;
     bool ok = false;
     if (databasePath.isEmpty()) {
         QString message;
@@ -48,7 +47,7 @@ Database* CliContext::database()
         if (!ok && !message.isEmpty() && message != DatabaseOpener::missingOrLockedMessage())
             err << message.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
     } else {
-        ok = database->open(databasePath, &detail) == Database::OpenStatus::Opened;
+        ok = database->open(databasePath) == Database::OpenStatus::Opened;
     }
     if (!ok) {
         err << DatabaseOpener::missingOrLockedMessage() << Qt::flush;
