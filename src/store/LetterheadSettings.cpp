@@ -144,14 +144,10 @@ void LetterheadSettings::browseLogo()
     m_logoPath = chosen;
     m_settings.save(SettingsStore::CompanyLogoPath, chosen);
     const LogoPicture picture = m_loader(chosen);
-    if (picture.status != LogoPicture::Status::Loaded) {
-        m_logo = QImage();
-        updateNoFileNotice();
-        return;
-    }
-    m_logo = picture.image;
+    const bool loaded = picture.status == LogoPicture::Status::Loaded;
+    m_logo = loaded ? picture.image : QImage();
     updateNoFileNotice();
-    if (m_layout == NoLayout)
+    if (loaded && m_layout == NoLayout)
         m_dialogs.inform(tr("Please select a Layout option now."));
 }
 
