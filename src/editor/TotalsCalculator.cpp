@@ -83,12 +83,8 @@ private:
         row.discount = money(discount);
         row.price = money(price);
         Money shown;
-        if (!read(row.amount, shown))
+        if (!read(row.amount, shown) || !addTo(m_subtotal, shown))
             return false;
-        const auto sum = Money::add(m_subtotal, shown);
-        if (!sum)
-            return fail(NumberError::Overflow);
-        m_subtotal = *sum;
         qint16 rewritten = 0;
         row.qtyGrey = NumberText::readQuantity(row.qty, m_locale, rewritten) == NumberError::None && rewritten == 0;
         return true;
