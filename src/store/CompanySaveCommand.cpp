@@ -1,6 +1,7 @@
 #include "store/CompanySaveCommand.h"
 
 #include "app/Dialogs.h"
+#include "editor/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -14,7 +15,8 @@ CompanySaveCommand::CompanySaveCommand(Database& database, Dialogs& dialogs, con
 CompanySaveCommand::Outcome CompanySaveCommand::run(CompanyProfile& profile)
 {
     profile.taxPercent = profile.taxPercent.trimmed();
-    if (profile.taxPercent.isEmpty() || !isNumeric(profile.taxPercent, m_locale)) {
+    double percent = 0;
+    if (!NumberText::readDouble(profile.taxPercent, m_locale, percent)) {
         m_dialogs.critical(tr("Tax percent should be a number."));
         return Outcome::TaxRefused;
     }
@@ -41,19 +43,6 @@ QString CompanySaveCommand::updateStatement(const CompanyProfile& profile)
            + QStringLiteral("', CurrencySymbol = '") + SqlText::EscapeQuotes(profile.currencySymbol)
            + QStringLiteral("', TaxName = '") + SqlText::EscapeQuotes(profile.taxName)
            + QStringLiteral("', TaxPercent = ") + profile.taxPercent + QStringLiteral(" WHERE Default = 'Yes' ");
-}
-
-bool CompanySaveCommand::isNumeric(const QString& text, const QLocale& locale)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return false;
-    bool ok = false;
-    QLocale::c().toDouble(trimmed, &ok);
-    if (ok)
-        return true;
-    locale.toDouble(trimmed, &ok);
-    return ok;
 }
 
 bool CompanySaveCommand::isPlainSqlNumber(const QString& text)

@@ -28,8 +28,6 @@ public:
 
     // The statement that writes `profile` over the default row; the tax percent goes in bare.
     static QString updateStatement(const CompanyProfile& profile);
-    // True for what a user would call a number here: plain, or written the locale's way.
-    static bool isNumeric(const QString& text, const QLocale& locale);
     // True when the text can stand bare in a statement as a number: digits, one '.', sign, exponent.
     static bool isPlainSqlNumber(const QString& text);
 
