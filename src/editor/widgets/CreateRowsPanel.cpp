@@ -89,6 +89,11 @@ void CreateRowsPanel::clearCount(bool focus)
         m_count->setFocus(Qt::OtherFocusReason);
 }
 
+void CreateRowsPanel::selectNew()
+{
+    m_new->setChecked(true);
+}
+
 void CreateRowsPanel::readInto(EditorState& state) const
 {
     state.newSelected = m_new->isChecked();

@@ -25,6 +25,8 @@ public:
     QString countText() const;
     // After a refused count: emptied and focused again.
     void clearCount(bool focus);
+    // Picks "New": the next "Create Rows" starts a new document.
+    void selectNew();
     void readInto(EditorState& state) const;
     void showFrom(const EditorState& state);
 

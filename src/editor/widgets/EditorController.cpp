@@ -14,8 +14,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRadioButton>
-#include <QPushButton>
 
 EditorController::EditorController(const Panels& panels, Dialogs& dialogs, Reader read, Shower show, QObject* parent)
     : QObject(parent), m_panels(panels), m_dialogs(dialogs), m_read(std::move(read)), m_show(std::move(show))
@@ -98,8 +96,7 @@ void EditorController::createRows()
 void EditorController::createQuietNewDocument()
 {
     m_panels.createRows->countBox()->setEditText(QStringLiteral("1"));
-    if (auto* newDocument = m_panels.createRows->findChild<QRadioButton*>(QStringLiteral("OptNew")))
-        newDocument->setChecked(true);
+    m_panels.createRows->selectNew();
     m_state.quietCreate = true;
     createRows();
     m_state.quietCreate = false;
