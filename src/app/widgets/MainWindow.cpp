@@ -37,7 +37,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -307,8 +306,7 @@ void MainWindow::generatePage()
 void MainWindow::createNewRows()
 {
     // Picks "New" and puts the cursor into the row count: the user types it and presses Enter.
-    if (auto* newDocument = m_createRows->findChild<QRadioButton*>(QStringLiteral("OptNew")))
-        newDocument->setChecked(true);
+    m_createRows->selectNew();
     m_createRows->countBox()->setFocus(Qt::ShortcutFocusReason);
 }
 
