@@ -1,6 +1,6 @@
 // Stored documents on a database of 10,000 documents of 10 rows each: the saved-document list in
 // "Date" order and saving a 65-row document over its stored rows.
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "documents/DocStatements.h"
 #include "documents/SaveCommand.h"
 #include "documents/SavedDocsList.h"

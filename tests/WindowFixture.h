@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
 #include "app/widgets/MainWindow.h"
 #include "store/Database.h"
 

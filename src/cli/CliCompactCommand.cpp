@@ -1,6 +1,6 @@
 #include "cli/CliCompactCommand.h"
 
-#include "app/AppPaths.h"
+#include "core/AppPaths.h"
 #include "cli/CliContext.h"
 #include "store/CompactCommand.h"
 #include "store/Database.h"

@@ -1,7 +1,7 @@
 #include "cli/CliContext.h"
 
-#include "app/AppPaths.h"
-#include "app/SettingsStore.h"
+#include "core/AppPaths.h"
+#include "core/SettingsStore.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
 

@@ -1,6 +1,6 @@
 #include "cli/CliDocumentFile.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "editor/DocumentJson.h"
 #include "store/CompanyRepository.h"

@@ -1,6 +1,6 @@
 #include "cli/CliListCommand.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "documents/SavedDocsList.h"
 #include "store/Database.h"

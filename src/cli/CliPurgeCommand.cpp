@@ -1,7 +1,7 @@
 #include "cli/CliPurgeCommand.h"
 
-#include "app/AppPaths.h"
-#include "app/SettingsStore.h"
+#include "core/AppPaths.h"
+#include "core/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "store/CompactCommand.h"
 #include "store/Database.h"

@@ -1,6 +1,6 @@
 #include "documents/DeleteCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "documents/DocStatements.h"
 #include "store/Database.h"
 #include "store/SqlText.h"

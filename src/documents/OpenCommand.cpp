@@ -1,6 +1,6 @@
 #include "documents/OpenCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "documents/DocStatements.h"
 #include "documents/SavedDocsList.h"
 #include "editor/NumberText.h"

@@ -1,6 +1,6 @@
 #include "documents/SaveCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "documents/DocStatements.h"
 #include "editor/Document.h"
 #include "editor/EmptyToZero.h"

@@ -1,6 +1,6 @@
 #include "documents/SavedDocsList.h"
 
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 #include "documents/DocStatements.h"
 #include "editor/NumberText.h"
 #include "store/Database.h"

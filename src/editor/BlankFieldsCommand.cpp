@@ -1,6 +1,6 @@
 #include "editor/BlankFieldsCommand.h"
 
-#include "app/PickLists.h"
+#include "core/PickLists.h"
 #include "editor/Document.h"
 #include "editor/OptionBoxes.h"
 

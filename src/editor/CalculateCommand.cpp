@@ -1,6 +1,6 @@
 #include "editor/CalculateCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "editor/TotalsCalculator.h"
 
 bool CalculateCommand::run(Document& document, const QLocale& locale, Dialogs& dialogs)

@@ -1,6 +1,6 @@
 #include "editor/CreateRowsCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "editor/AutoNumber.h"
 #include "editor/BlankFieldsCommand.h"
 #include "editor/CalculateCommand.h"

@@ -1,6 +1,6 @@
 #include "editor/OptionBoxes.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "editor/CalculateCommand.h"
 #include "editor/Document.h"
 #include "editor/EmptyToZero.h"

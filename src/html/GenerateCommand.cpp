@@ -1,6 +1,6 @@
 #include "html/GenerateCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "editor/TotalsCalculator.h"
 #include "html/PageBuilder.h"
 #include "html/PageShower.h"

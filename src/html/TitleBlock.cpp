@@ -1,6 +1,6 @@
 #include "html/TitleBlock.h"
 
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 #include "html/DocumentSnapshot.h"
 #include "html/PageText.h"
 

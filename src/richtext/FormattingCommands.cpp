@@ -1,6 +1,6 @@
 #include "richtext/FormattingCommands.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "richtext/FormatChooser.h"
 #include "richtext/ImageTag.h"
 #include "richtext/RichTextEditing.h"

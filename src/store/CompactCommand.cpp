@@ -1,6 +1,6 @@
 #include "store/CompactCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "store/Database.h"
 #include "store/FileReplace.h"
 

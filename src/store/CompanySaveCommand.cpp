@@ -1,6 +1,6 @@
 #include "store/CompanySaveCommand.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "editor/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"

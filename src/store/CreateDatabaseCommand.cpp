@@ -1,7 +1,7 @@
 #include "store/CreateDatabaseCommand.h"
 
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

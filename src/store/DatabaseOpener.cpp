@@ -1,6 +1,6 @@
 #include "store/DatabaseOpener.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "store/Database.h"
 #include "store/DatabaseSchema.h"
 #include "store/JetFile.h"

@@ -1,6 +1,6 @@
 #include "store/JetMigration.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "store/Database.h"
 #include "store/JetImporter.h"
 

@@ -1,6 +1,6 @@
 #include "store/Letterhead.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 Letterhead Letterhead::fromSettings(const SettingsStore& settings)
 {

@@ -1,7 +1,7 @@
 #include "store/LetterheadSettings.h"
 
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QImageReader>

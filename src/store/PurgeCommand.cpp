@@ -1,7 +1,7 @@
 #include "store/PurgeCommand.h"
 
-#include "app/Dialogs.h"
-#include "app/ShortDateFormat.h"
+#include "core/Dialogs.h"
+#include "core/ShortDateFormat.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 

@@ -1,6 +1,6 @@
 #include "store/SqlText.h"
 
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 
 namespace SqlText {
 

@@ -1,6 +1,6 @@
 #include "viewer/BrowserWindow.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "store/FileReplace.h"
 #include "viewer/HtmlFileEncoder.h"
 #include "viewer/PagePdfPrinter.h"

@@ -1,6 +1,6 @@
 #include "viewer/PageViewer.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "viewer/ViewerHost.h"
 
 PageViewer::PageViewer(ViewerHost& host, Dialogs& dialogs) : m_host(host), m_dialogs(dialogs) {}

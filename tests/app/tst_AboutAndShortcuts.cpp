@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "app/ShortcutHint.h"
+#include "core/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
 #include "editor/widgets/GridPanel.h"
 

@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 #include "documents/StoreFixture.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "app/CloseQuestion.h"
+#include "core/CloseQuestion.h"
 #include "app/SingleInstanceLock.h"
 #include "store/DatabaseOpener.h"
 

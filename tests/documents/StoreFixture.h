@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "documents/DocStatements.h"
 #include "documents/SaveCommand.h"
 #include "editor/Document.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "editor/AutoNumber.h"
 #include "editor/Document.h"
 #include "editor/KeyFilter.h"

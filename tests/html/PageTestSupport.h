@@ -10,7 +10,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-// Helpers shared by the page tests: documents from the JSON files of tests/data/pages, with the
+// Helpers shared by the page tests: documents from the JSON files of tests/fixtures/pages, with the
 // computed fields the recalculation would have left, and golden pages with rich-text placeholders.
 namespace PageTestSupport {
 

@@ -1,6 +1,6 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "html/GenerateCommand.h"
 #include "html/PageBuilder.h"
 #include "html/PageShower.h"

@@ -1,6 +1,6 @@
 #include "PageTestSupport.h"
 #include "TestSupport.h"
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 #include "html/PageBuilder.h"
 #include "html/PageText.h"
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 #include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
 #include "richtext/FormatChooser.h"

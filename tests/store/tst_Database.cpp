@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
 #include "store/CompanyRepository.h"
 #include "store/CreateDatabaseCommand.h"
 #include "store/Database.h"

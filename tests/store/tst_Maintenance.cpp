@@ -1,6 +1,6 @@
 #include "../documents/StoreFixture.h"
 #include "TestSupport.h"
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 #include "store/CompactCommand.h"
 #include "store/PurgeCommand.h"
 #include "store/SqlText.h"

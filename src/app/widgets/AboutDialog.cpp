@@ -1,7 +1,7 @@
 #include "app/widgets/AboutDialog.h"
 
-#include "app/AppPaths.h"
-#include "app/widgets/AppIcon.h"
+#include "core/AppPaths.h"
+#include "core/widgets/AppIcon.h"
 #include "app/widgets/UserGuide.h"
 
 #include <QDialogButtonBox>

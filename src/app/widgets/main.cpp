@@ -1,12 +1,12 @@
-#include "app/AppPaths.h"
-#include "app/SettingsStore.h"
+#include "core/AppPaths.h"
+#include "core/SettingsStore.h"
 #include "app/SingleInstanceLock.h"
 #include "app/widgets/MainWindow.h"
-#include "app/widgets/MessageBoxDialogs.h"
+#include "core/widgets/MessageBoxDialogs.h"
 #include "store/Database.h"
 
 #ifdef TALLYWICK_HAVE_VIEWER
-#include "viewer/MainWindowViewer.h"
+#include "app/widgets/MainWindowViewer.h"
 #endif
 
 #include <QApplication>

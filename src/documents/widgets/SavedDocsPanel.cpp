@@ -1,7 +1,7 @@
 #include "documents/widgets/SavedDocsPanel.h"
 
-#include "app/HelpTexts.h"
-#include "app/widgets/HelpPlacement.h"
+#include "core/HelpTexts.h"
+#include "core/widgets/HelpPlacement.h"
 #include "documents/SavedDocsList.h"
 
 #include <QAbstractItemView>

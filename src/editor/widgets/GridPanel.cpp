@@ -1,6 +1,6 @@
 #include "editor/widgets/GridPanel.h"
 
-#include "app/PickLists.h"
+#include "core/PickLists.h"
 #include "editor/Document.h"
 #include "editor/NumberText.h"
 #include "editor/RowMover.h"

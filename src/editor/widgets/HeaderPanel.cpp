@@ -1,12 +1,12 @@
 #include "editor/widgets/HeaderPanel.h"
 
-#include "app/HelpTexts.h"
-#include "app/PickLists.h"
-#include "app/SettingsStore.h"
-#include "app/ShortDateFormat.h"
+#include "core/HelpTexts.h"
+#include "core/PickLists.h"
+#include "core/SettingsStore.h"
+#include "core/ShortDateFormat.h"
 #include "editor/Document.h"
 #include "editor/LineBreaks.h"
-#include "app/widgets/HelpPlacement.h"
+#include "core/widgets/HelpPlacement.h"
 #include "editor/widgets/DropDownOnFocus.h"
 #include "editor/widgets/GridStyle.h"
 

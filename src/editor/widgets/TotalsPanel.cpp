@@ -1,9 +1,9 @@
 #include "editor/widgets/TotalsPanel.h"
 
-#include "app/HelpTexts.h"
-#include "app/PickLists.h"
-#include "app/SettingsStore.h"
-#include "app/widgets/HelpPlacement.h"
+#include "core/HelpTexts.h"
+#include "core/PickLists.h"
+#include "core/SettingsStore.h"
+#include "core/widgets/HelpPlacement.h"
 #include "editor/Document.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"

@@ -1,7 +1,7 @@
 #include "store/widgets/DatabaseFrame.h"
 
-#include "app/AppPaths.h"
-#include "app/Dialogs.h"
+#include "core/AppPaths.h"
+#include "core/Dialogs.h"
 #include "store/CreateDatabaseCommand.h"
 #include "store/Database.h"
 

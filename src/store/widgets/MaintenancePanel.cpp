@@ -1,8 +1,8 @@
 #include "store/widgets/MaintenancePanel.h"
 
-#include "app/AppPaths.h"
-#include "app/Dialogs.h"
-#include "app/ShortDateFormat.h"
+#include "core/AppPaths.h"
+#include "core/Dialogs.h"
+#include "core/ShortDateFormat.h"
 #include "store/CompactCommand.h"
 #include "store/PurgeCommand.h"
 

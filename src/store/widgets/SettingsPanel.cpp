@@ -1,7 +1,7 @@
 #include "store/widgets/SettingsPanel.h"
 
-#include "app/Dialogs.h"
-#include "app/PickLists.h"
+#include "core/Dialogs.h"
+#include "core/PickLists.h"
 #include "editor/LineBreaks.h"
 #include "store/CompanyRepository.h"
 #include "store/CompanySaveCommand.h"

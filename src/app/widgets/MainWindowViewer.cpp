@@ -1,4 +1,4 @@
-#include "viewer/MainWindowViewer.h"
+#include "app/widgets/MainWindowViewer.h"
 
 #include "app/widgets/MainWindow.h"
 #include "html/PageShower.h"

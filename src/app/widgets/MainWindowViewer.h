@@ -1,6 +1,6 @@
 #pragma once
 
-#include "viewer/MainWindowViewerHost.h"
+#include "app/widgets/MainWindowViewerHost.h"
 #include "viewer/PageViewer.h"
 
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "app/widgets/MessageBoxDialogs.h"
+#include "core/widgets/MessageBoxDialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "app/ShortDateFormat.h"
+#include "core/ShortDateFormat.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace {
 

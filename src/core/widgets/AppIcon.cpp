@@ -1,4 +1,4 @@
-#include "app/widgets/AppIcon.h"
+#include "core/widgets/AppIcon.h"
 
 static void initDesktopResources()
 {

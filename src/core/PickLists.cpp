@@ -1,4 +1,4 @@
-#include "app/PickLists.h"
+#include "core/PickLists.h"
 
 namespace PickLists {
 

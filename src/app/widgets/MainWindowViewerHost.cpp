@@ -1,4 +1,4 @@
-#include "viewer/MainWindowViewerHost.h"
+#include "app/widgets/MainWindowViewerHost.h"
 
 #include "app/widgets/MainWindow.h"
 #include "editor/widgets/GridPanel.h"

@@ -1,6 +1,6 @@
-#include "app/widgets/HelpPlacement.h"
+#include "core/widgets/HelpPlacement.h"
 
-#include "app/widgets/HelpButton.h"
+#include "core/widgets/HelpButton.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
-#include "app/Dialogs.h"
-#include "app/SettingsStore.h"
-#include "app/ShortDateFormat.h"
-#include "app/widgets/ShortDateFormatBox.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
+#include "core/ShortDateFormat.h"
+#include "core/widgets/ShortDateFormatBox.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
-#include "app/widgets/ShortDateFormatBox.h"
+#include "core/widgets/ShortDateFormatBox.h"
 
-#include "app/HelpTexts.h"
-#include "app/SettingsStore.h"
-#include "app/ShortDateFormat.h"
-#include "app/widgets/HelpButton.h"
+#include "core/HelpTexts.h"
+#include "core/SettingsStore.h"
+#include "core/ShortDateFormat.h"
+#include "core/widgets/HelpButton.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "app/CloseQuestion.h"
+#include "core/CloseQuestion.h"
 
-#include "app/Dialogs.h"
+#include "core/Dialogs.h"
 
 CloseQuestion::Outcome CloseQuestion::ask(Dialogs& dialogs, int rowCount)
 {

@@ -1,7 +1,7 @@
-#include "app/widgets/HelpButton.h"
+#include "core/widgets/HelpButton.h"
 
-#include "app/Dialogs.h"
-#include "app/HelpTexts.h"
+#include "core/Dialogs.h"
+#include "core/HelpTexts.h"
 
 HelpButton::HelpButton(const QString& helpKey, Dialogs& dialogs, QWidget* parent)
     : QToolButton(parent), m_dialogs(dialogs)

@@ -1,4 +1,4 @@
-#include "app/ShortcutHint.h"
+#include "core/ShortcutHint.h"
 
 #include <QAction>
 
