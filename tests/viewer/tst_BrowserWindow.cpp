@@ -41,6 +41,9 @@ struct Browser : ViewerHost
     void save() override { ++saves; }
     bool hasOpenDocument() const override { return true; }
     void bringToFront() override { ++broughtToFront; }
+    QString setting(const QString& key) const override { return settings.value(key); }
+    void saveSetting(const QString& key, const QString& value) override { settings[key] = value; }
+    QString companyName() const override { return QStringLiteral("Norvane Trading"); }
 
     void writePage() const
     {
@@ -72,6 +75,7 @@ struct Browser : ViewerHost
     int regenerations = 0;
     int saves = 0;
     int broughtToFront = 0;
+    QHash<QString, QString> settings;
     ScriptedDialogs dialogs;
     PageViewer viewer{*this, dialogs};
 };
