@@ -10,6 +10,7 @@
 #include "app/widgets/MainWindowViewer.h"
 #include "viewer/PageScript.h"
 #include "viewer/PageViewer.h"
+#include "viewer/PaperLayout.h"
 #include "viewer/PdfPages.h"
 #include "viewer/ViewerHost.h"
 
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QWebEngineView>
 
 namespace {
@@ -285,6 +287,71 @@ private slots:
         QVERIFY(b.showAndWait());
         QCOMPARE(b.js("document.body.isContentEditable").toBool(), false);
         QCOMPARE(b.js("document.getElementById('note').textContent").toString(), QStringLiteral("Thank you"));
+    }
+
+    // Save PDF starts in Documents (or home), proposes the document number as the name, says in the
+    // window where it wrote, and starts the next time where the last file went.
+    void savePdfRemembersTheFolderAndSaysWhereItWrote()
+    {
+        Browser b;
+        QVERIFY(b.showAndWait());
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("copy.pdf"));
+        b.dialogs.setNextFile(file);
+        b.control<QPushButton>("cmdSavePdf")->click();
+        QCOMPARE(b.dialogs.fileProposals(), QStringList{QDir(first).filePath(QStringLiteral("INV-7.pdf"))});
+        QVERIFY(b.dialogs.shown().isEmpty());
+        QVERIFY(b.window()->statusText().contains(QDir::toNativeSeparators(file)));
+        const QByteArray pdf = TestSupport::readFile(file);
+        QVERIFY(pdf.contains("/Author <FEFF004E006F007200760061006E0065002000540072006100640069006E0067>"));
+
+        const QString unwritable = folder.filePath(QStringLiteral("missing/other.pdf"));
+        b.dialogs.setNextFile(unwritable);
+        b.control<QPushButton>("cmdSavePdf")->click();
+        QCOMPARE(b.dialogs.fileProposals().last(), folder.filePath(QStringLiteral("INV-7.pdf")));
+        QCOMPARE(b.dialogs.shown().size(), 1);
+        QVERIFY(b.dialogs.shownTexts().first().contains(unwritable));
+        QVERIFY(b.window()->statusText().isEmpty());
+        QVERIFY(!QFileInfo::exists(unwritable));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("copy.pdf")});
+        QCOMPARE(QDir(b.dir.path()).entryList({QStringLiteral("~print-*")}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void pdfFileName_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("INV-7") << QStringLiteral("INV-7.pdf");
+        QTest::newRow("slashes and colon") << QStringLiteral("2026/12:A\\b") << QStringLiteral("2026_12_A_b.pdf");
+        QTest::newRow("reserved marks") << QStringLiteral("a*b?c\"d<e>f|g") << QStringLiteral("a_b_c_d_e_f_g.pdf");
+        QTest::newRow("control character") << QStringLiteral("a\tb") << QStringLiteral("a_b.pdf");
+        QTest::newRow("trailing dots") << QStringLiteral(" No. 5.. ") << QStringLiteral("No. 5.pdf");
+        QTest::newRow("nothing left") << QStringLiteral("..") << QStringLiteral("document.pdf");
+        QTest::newRow("accents kept") << QString::fromUtf8("Facture né 3") << QString::fromUtf8("Facture né 3.pdf");
+    }
+
+    void pdfFileName()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QCOMPARE(BrowserWindow::pdfFileName(title), name);
+    }
+
+    // Page Setup's choice is kept in the settings and is what the next window starts with.
+    void pageSetupIsRemembered()
+    {
+        Browser b;
+        QVERIFY(b.showAndWait());
+        QCOMPARE(b.window()->pageLayout().pageSize().id(), PaperLayout::regionalDefault().pageSize().id());
+        b.settings[SettingsStore::PageSetup] = QStringLiteral("Letter;Landscape;20;10;20;10");
+        b.control<QPushButton>("cmdExit")->click();
+        QTRY_VERIFY(!b.window());
+        QVERIFY(b.showAndWait());
+        QCOMPARE(b.window()->pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(b.window()->pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(b.window()->pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 10, 20, 10));
     }
 
     void saveDocBackAndExit()
