@@ -245,9 +245,10 @@ bool BrowserWindow::savePdfTo(const QString& file, QString* error)
 
 QString BrowserWindow::pdfFileName(const QString& title)
 {
+    static const QString reserved = QStringLiteral("\\/:*?\"<>|");
     QString name;
     for (const QChar c : title.trimmed())
-        name += (c.category() == QChar::Other_Control || QStringLiteral("\\/:*?\"<>|").contains(c)) ? QLatin1Char('_') : c;
+        name += c.category() == QChar::Other_Control || reserved.contains(c) ? QLatin1Char('_') : c;
     // Names of only dots, or ending in dots or spaces, are not portable either.
     while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
         name.chop(1);

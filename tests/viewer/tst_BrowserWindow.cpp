@@ -8,6 +8,7 @@
 #include "store/Database.h"
 #include "viewer/BrowserWindow.h"
 #include "app/widgets/MainWindowViewer.h"
+#include "app/widgets/UserGuide.h"
 #include "viewer/PageScript.h"
 #include "viewer/PageViewer.h"
 #include "viewer/PaperLayout.h"
@@ -455,6 +456,26 @@ private slots:
         w.generate();
         QCOMPARE(opener.opened, external ? 1 : 0);
         QCOMPARE(w.inBrowser<QCheckBox>("chkTableBorder")->isChecked(), hideMoney);
+    }
+
+    // F1 on a desktop without an opener shows the guide in the program's own browser window.
+    void helpFallsBackToTheOwnBrowserWindow()
+    {
+        const QString guide = UserGuide::location();
+        if (guide.isEmpty())
+            QSKIP("The guide is not built.");
+        const QByteArray path = qgetenv("PATH");
+        // No opener can be found without a search path or a named browser.
+        qputenv("PATH", "");
+        qunsetenv("BROWSER");
+        qunsetenv("DEFAULT_BROWSER");
+        Window w;
+        QApplication::setActiveWindow(&w.window);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w.window, Qt::Key_F1);
+        qputenv("PATH", path);
+        QVERIFY2(w.dialogs.shown().isEmpty(), qPrintable(w.dialogs.shownTexts().join(QLatin1Char('\n'))));
+        QVERIFY(w.browser() && w.browser()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(w.browser()->view()->url(), QUrl::fromLocalFile(guide), 20000);
     }
 };
 
