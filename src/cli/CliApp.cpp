@@ -62,7 +62,7 @@ QString CliApp::helpText()
         "\n"
         "Commands:\n"
         "  calc DOC.json                     recalculate and print the document\n"
-        "  render DOC.json [-o FILE] [--pdf FILE]\n"
+        "  render DOC.json [-o FILE] [--pdf FILE] [--paper a4|letter]\n"
         "                                    the printable page (standard output without -o)\n"
         "  rtf2html [FILE]                   HTML of one rich-text box\n"
         "  jpeg-size FILE                    width and height of a JPEG picture\n"

@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/CliDocumentFile.h"
 #include "cli/RenderPdf.h"
+#include "core/SettingsStore.h"
 #include "html/GenerateCommand.h"
 #include "html/PageWriter.h"
 
@@ -17,9 +18,10 @@ struct RenderArguments
     QString documentFile;
     QString outputFile;
     QString pdfFile;
+    QString paper;
 };
 
-// Reads "DOC.json [-o FILE] [--pdf FILE]"; an empty error means the arguments are fine.
+// Reads "DOC.json [-o FILE] [--pdf FILE] [--paper a4|letter]"; an empty error means the arguments are fine.
 QString parse(const QStringList& arguments, RenderArguments& parsed)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -28,6 +30,11 @@ QString parse(const QStringList& arguments, RenderArguments& parsed)
             if (i + 1 >= arguments.size())
                 return QStringLiteral("%1 needs a file name.").arg(argument);
             (argument == QLatin1String("-o") ? parsed.outputFile : parsed.pdfFile) = arguments[++i];
+        } else if (argument == QLatin1String("--paper")) {
+            const QString paper = i + 1 < arguments.size() ? arguments[++i].toLower() : QString();
+            if (paper != QLatin1String("a4") && paper != QLatin1String("letter"))
+                return QStringLiteral("--paper takes a4 or letter.");
+            parsed.paper = paper;
         } else if (parsed.documentFile.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             parsed.documentFile = argument;
         } else {
@@ -35,13 +42,13 @@ QString parse(const QStringList& arguments, RenderArguments& parsed)
         }
     }
     if (parsed.documentFile.isEmpty())
-        return QStringLiteral("Usage: tallywick-cli render DOC.json [-o FILE] [--pdf FILE]");
+        return QStringLiteral("Usage: tallywick-cli render DOC.json [-o FILE] [--pdf FILE] [--paper a4|letter]");
     return {};
 }
 
 // The page printed as the viewer prints it. The page goes through a file of its own, byte for byte
 // what -o writes, so the printout reads exactly what the window would show.
-int renderPdf(CliContext& context, const QString& page, const QString& pdfFile)
+int renderPdf(CliContext& context, const QString& page, const QString& pdfFile, const PagePdfOptions& options)
 {
     QTemporaryDir scratch;
     if (!scratch.isValid())
@@ -52,7 +59,7 @@ int renderPdf(CliContext& context, const QString& page, const QString& pdfFile)
     if (!written.ok)
         return context.failure(written.description);
     QString error;
-    if (!writePagePdf(htmlFile, pdfFile, &error))
+    if (!writePagePdf(htmlFile, pdfFile, options, &error))
         return context.failure(error);
     return ExitDone;
 }
@@ -90,5 +97,10 @@ int runRenderCommand(CliContext& context)
         if (!written.ok)
             return context.failure(written.description);
     }
-    return arguments.pdfFile.isEmpty() ? ExitDone : renderPdf(context, outcome.page, arguments.pdfFile);
+    if (arguments.pdfFile.isEmpty())
+        return ExitDone;
+    // Printed as Page Setup last left it, unless --paper says otherwise.
+    const PagePdfOptions options{arguments.paper, context.settings().get(SettingsStore::PageSetup),
+                                 document.company.name};
+    return renderPdf(context, outcome.page, arguments.pdfFile, options);
 }

@@ -66,9 +66,10 @@ QString ScriptedDialogs::chooseOpenFile(const QString& title, const QString&)
     return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }
 
-QString ScriptedDialogs::chooseSaveFile(const QString& title, const QString&, const QString&)
+QString ScriptedDialogs::chooseSaveFile(const QString& title, const QString&, const QString& proposed)
 {
     m_fileTitles.append(title);
+    m_fileProposals.append(proposed);
     return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }
 

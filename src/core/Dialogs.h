@@ -57,7 +57,16 @@ public:
     const QList<DialogRequest>& shown() const { return m_shown; }
     QStringList shownTexts() const;
     QStringList fileTitles() const { return m_fileTitles; }
-    void clear() { m_shown.clear(); m_answers.clear(); m_files.clear(); m_fileTitles.clear(); }
+    // The names the save choosers proposed, in order.
+    QStringList fileProposals() const { return m_fileProposals; }
+    void clear()
+    {
+        m_shown.clear();
+        m_answers.clear();
+        m_files.clear();
+        m_fileTitles.clear();
+        m_fileProposals.clear();
+    }
 
 private:
     DialogAnswer defaultAnswer(const DialogRequest& request) const;
@@ -67,4 +76,5 @@ private:
     QList<QString> m_files;
     QList<DialogRequest> m_shown;
     QStringList m_fileTitles;
+    QStringList m_fileProposals;
 };

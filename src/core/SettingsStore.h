@@ -21,6 +21,9 @@ public:
     static inline const QString MultiLine = QStringLiteral("MultiLine");
     static inline const QString HtmlLines = QStringLiteral("HtmlLines");
     static inline const QString DateFormat = QStringLiteral("DateFormat");
+    // Paper, orientation and margins chosen in Page Setup; the folder PDF files were last saved in.
+    static inline const QString PageSetup = QStringLiteral("PageSetup");
+    static inline const QString PdfFolder = QStringLiteral("PdfFolder");
 
     // The user's own settings.
     SettingsStore();

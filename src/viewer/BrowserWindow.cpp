@@ -1,15 +1,18 @@
 #include "viewer/BrowserWindow.h"
 
 #include "core/Dialogs.h"
+#include "core/SettingsStore.h"
 #include "store/FileReplace.h"
 #include "viewer/HtmlFileEncoder.h"
 #include "viewer/PagePdfPrinter.h"
 #include "viewer/PagePrintPreview.h"
 #include "viewer/PageScript.h"
+#include "viewer/PaperLayout.h"
 #include "viewer/ViewerHost.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,6 +22,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,7 +36,8 @@ BrowserWindow::BrowserWindow(ViewerHost& host, Dialogs& dialogs, QWidget* parent
       m_rowsLabel(new QLabel(tr("Rows"), this)),
       m_rows(new QComboBox(this)),
       m_borders(new QCheckBox(tr("Toggle Borders"), this)),
-      m_layout(PagePdfPrinter::defaultLayout())
+      m_status(new QLabel(this)),
+      m_layout(PaperLayout::fromSetting(host.setting(SettingsStore::PageSetup)))
 {
     setObjectName(QStringLiteral("frmbrowser"));
     setWindowTitle(tr("Browser"));
@@ -91,6 +96,10 @@ void BrowserWindow::buildControls()
     column->setSpacing(0);
     column->addLayout(bar);
     column->addWidget(m_view, 1);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setContentsMargins(6, 2, 6, 2);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(m_status);
 
     connect(m_rows, &QComboBox::activated, this, &BrowserWindow::chooseRows);
     connect(m_borders, &QCheckBox::clicked, this, &BrowserWindow::toggleBorders);
@@ -191,14 +200,22 @@ void BrowserWindow::print()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->resize(size() * 0.85);
     dialog->exec();
-    m_layout = printer().pageLayout();
+    rememberLayout(printer().pageLayout());
 }
 
 void BrowserWindow::pageSetup()
 {
     QPageSetupDialog dialog(&printer(), this);
     if (dialog.exec() == QDialog::Accepted)
-        m_layout = printer().pageLayout();
+        rememberLayout(printer().pageLayout());
+}
+
+void BrowserWindow::rememberLayout(const QPageLayout& layout)
+{
+    if (layout.isEquivalentTo(m_layout))
+        return;
+    m_layout = layout;
+    m_host.saveSetting(SettingsStore::PageSetup, PaperLayout::toText(layout));
 }
 
 std::optional<QByteArray> BrowserWindow::shownPageBytes(QString* error)
@@ -220,8 +237,43 @@ bool BrowserWindow::saveHtmlTo(const QString& file, QString* error)
 
 bool BrowserWindow::savePdfTo(const QString& file, QString* error)
 {
-    const auto pdf = PagePdfPrinter(m_layout).printLoaded(*m_view->page(), error);
+    PagePdfPrinter printer(m_layout);
+    printer.setAuthor(m_host.companyName());
+    const auto pdf = printer.printLoaded(*m_view->page(), error);
     return pdf && FileReplace::writeWhole(file, *pdf, error);
+}
+
+QString BrowserWindow::pdfFileName(const QString& title)
+{
+    static const QString reserved = QStringLiteral("\\/:*?\"<>|");
+    QString name;
+    for (const QChar c : title.trimmed())
+        name += c.category() == QChar::Other_Control || reserved.contains(c) ? QLatin1Char('_') : c;
+    // Names of only dots, or ending in dots or spaces, are not portable either.
+    while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    if (name.isEmpty())
+        name = tr("document");
+    return name + QStringLiteral(".pdf");
+}
+
+QString BrowserWindow::pdfFolder() const
+{
+    const QString remembered = m_host.setting(SettingsStore::PdfFolder);
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString BrowserWindow::statusText() const
+{
+    return m_status->text();
+}
+
+QString BrowserWindow::shownTitle()
+{
+    return PageScript::run(*m_view->page(), QStringLiteral("document.title")).value_or(QVariant()).toString();
 }
 
 void BrowserWindow::saveHtml()
@@ -235,11 +287,18 @@ void BrowserWindow::saveHtml()
 
 void BrowserWindow::savePdf()
 {
-    const QString file = m_dialogs.chooseSaveFile(tr("Save PDF"), tr("PDF Files|*.pdf"),
-                                                  m_view->title().trimmed() + QStringLiteral(".pdf"));
+    const QString proposed = QDir(pdfFolder()).filePath(pdfFileName(shownTitle()));
+    const QString file = m_dialogs.chooseSaveFile(tr("Save PDF"), tr("PDF Files|*.pdf"), proposed);
+    if (file.isEmpty())
+        return;
+    m_status->clear();
     QString error;
-    if (!file.isEmpty() && !savePdfTo(file, &error))
+    if (!savePdfTo(file, &error)) {
         reportFailure(error);
+        return;
+    }
+    m_host.saveSetting(SettingsStore::PdfFolder, QFileInfo(file).absolutePath());
+    m_status->setText(tr("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())));
 }
 
 void BrowserWindow::reportFailure(const QString& error)

@@ -22,7 +22,8 @@ class BrowserWindow : public QWidget
     Q_OBJECT
 
 public:
-    enum class PageKind { Priced, MoneyFree };
+    // Guide: a page that is not a document, such as the user guide.
+    enum class PageKind { Priced, MoneyFree, Guide };
 
     BrowserWindow(ViewerHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
     ~BrowserWindow() override;
@@ -42,6 +43,11 @@ public:
     std::optional<QByteArray> shownPageBytes(QString* error);
     bool saveHtmlTo(const QString& file, QString* error);
     bool savePdfTo(const QString& file, QString* error);
+    // "<title>.pdf" with the characters file names cannot hold replaced.
+    static QString pdfFileName(const QString& title);
+    // Where Save PDF starts: the folder last saved in, else Documents, else home.
+    QString pdfFolder() const;
+    QString statusText() const;
 
 public slots:
     void editForPrint();
@@ -63,6 +69,8 @@ private:
     void regenerateLater();
     QPrinter& printer();
     void reportFailure(const QString& error);
+    void rememberLayout(const QPageLayout& layout);
+    QString shownTitle();
 
     ViewerHost& m_host;
     Dialogs& m_dialogs;
@@ -70,6 +78,7 @@ private:
     QLabel* m_rowsLabel;
     QComboBox* m_rows;
     QCheckBox* m_borders;
+    QLabel* m_status;
     std::unique_ptr<QPrinter> m_printer;
     QPageLayout m_layout;
 };

@@ -20,6 +20,11 @@ void PageViewer::showPage(const QString& htmlFile, BrowserWindow::PageKind kind)
     m_window->showPage(htmlFile, kind);
 }
 
+void PageViewer::showGuide(const QString& htmlFile)
+{
+    showPage(htmlFile, BrowserWindow::PageKind::Guide);
+}
+
 void PageViewer::copyBordersFromHost()
 {
     if (m_window)

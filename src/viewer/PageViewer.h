@@ -22,6 +22,8 @@ public:
 
     // The Generate command's last step when the page is shown inside the program.
     void showPage(const QString& htmlFile, BrowserWindow::PageKind kind = BrowserWindow::PageKind::Priced);
+    // The user guide, in the same window, when the desktop has no opener for it.
+    void showGuide(const QString& htmlFile);
     // After a page went to the external browser: an open window still follows the borders box.
     void copyBordersFromHost();
     // The main window's "Generate Html in Internal Browser" button (`cmdShowBrowser`).

@@ -40,3 +40,18 @@ QImage PdfPages::render(int page, int dotsPerInch)
                        int(std::lround(points.height() * dotsPerInch / 72.0)));
     return m_document.render(page, pixels);
 }
+
+bool PdfPages::isBlank(int page)
+{
+    if (!text(page).trimmed().isEmpty())
+        return false;
+    const QImage image = render(page, 36).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) > 16 && qGray(line[x]) < 240)
+                return false;
+        }
+    }
+    return true;
+}

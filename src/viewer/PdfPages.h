@@ -21,6 +21,8 @@ public:
     QString text(int page);
     QRectF textBounds(int page);
     QImage render(int page, int dotsPerInch);
+    // No text and nothing drawn: a sheet the printer would feed through empty.
+    bool isBlank(int page);
 
 private:
     // The reader works best from a file: it loads at once and reports errors.

@@ -23,4 +23,9 @@ public:
     virtual bool hasOpenDocument() const = 0;
     // Brings the main window to the front.
     virtual void bringToFront() = 0;
+    // The user's remembered settings (SettingsStore keys); an absent key reads "".
+    virtual QString setting(const QString& key) const = 0;
+    virtual void saveSetting(const QString& key, const QString& value) = 0;
+    // The company issuing the document, named as the author of its PDF.
+    virtual QString companyName() const = 0;
 };

@@ -8,8 +8,10 @@
 #include "store/Database.h"
 #include "viewer/BrowserWindow.h"
 #include "app/widgets/MainWindowViewer.h"
+#include "app/widgets/UserGuide.h"
 #include "viewer/PageScript.h"
 #include "viewer/PageViewer.h"
+#include "viewer/PaperLayout.h"
 #include "viewer/PdfPages.h"
 #include "viewer/ViewerHost.h"
 
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QWebEngineView>
 
 namespace {
@@ -41,6 +44,9 @@ struct Browser : ViewerHost
     void save() override { ++saves; }
     bool hasOpenDocument() const override { return true; }
     void bringToFront() override { ++broughtToFront; }
+    QString setting(const QString& key) const override { return settings.value(key); }
+    void saveSetting(const QString& key, const QString& value) override { settings[key] = value; }
+    QString companyName() const override { return QStringLiteral("Norvane Trading"); }
 
     void writePage() const
     {
@@ -72,6 +78,7 @@ struct Browser : ViewerHost
     int regenerations = 0;
     int saves = 0;
     int broughtToFront = 0;
+    QHash<QString, QString> settings;
     ScriptedDialogs dialogs;
     PageViewer viewer{*this, dialogs};
 };
@@ -283,6 +290,71 @@ private slots:
         QCOMPARE(b.js("document.getElementById('note').textContent").toString(), QStringLiteral("Thank you"));
     }
 
+    // Save PDF starts in Documents (or home), proposes the document number as the name, says in the
+    // window where it wrote, and starts the next time where the last file went.
+    void savePdfRemembersTheFolderAndSaysWhereItWrote()
+    {
+        Browser b;
+        QVERIFY(b.showAndWait());
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("copy.pdf"));
+        b.dialogs.setNextFile(file);
+        b.control<QPushButton>("cmdSavePdf")->click();
+        QCOMPARE(b.dialogs.fileProposals(), QStringList{QDir(first).filePath(QStringLiteral("INV-7.pdf"))});
+        QVERIFY(b.dialogs.shown().isEmpty());
+        QVERIFY(b.window()->statusText().contains(QDir::toNativeSeparators(file)));
+        const QByteArray pdf = TestSupport::readFile(file);
+        QVERIFY(pdf.contains("/Author <FEFF004E006F007200760061006E0065002000540072006100640069006E0067>"));
+
+        const QString unwritable = folder.filePath(QStringLiteral("missing/other.pdf"));
+        b.dialogs.setNextFile(unwritable);
+        b.control<QPushButton>("cmdSavePdf")->click();
+        QCOMPARE(b.dialogs.fileProposals().last(), folder.filePath(QStringLiteral("INV-7.pdf")));
+        QCOMPARE(b.dialogs.shown().size(), 1);
+        QVERIFY(b.dialogs.shownTexts().first().contains(unwritable));
+        QVERIFY(b.window()->statusText().isEmpty());
+        QVERIFY(!QFileInfo::exists(unwritable));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("copy.pdf")});
+        QCOMPARE(QDir(b.dir.path()).entryList({QStringLiteral("~print-*")}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void pdfFileName_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("INV-7") << QStringLiteral("INV-7.pdf");
+        QTest::newRow("slashes and colon") << QStringLiteral("2026/12:A\\b") << QStringLiteral("2026_12_A_b.pdf");
+        QTest::newRow("reserved marks") << QStringLiteral("a*b?c\"d<e>f|g") << QStringLiteral("a_b_c_d_e_f_g.pdf");
+        QTest::newRow("control character") << QStringLiteral("a\tb") << QStringLiteral("a_b.pdf");
+        QTest::newRow("trailing dots") << QStringLiteral(" No. 5.. ") << QStringLiteral("No. 5.pdf");
+        QTest::newRow("nothing left") << QStringLiteral("..") << QStringLiteral("document.pdf");
+        QTest::newRow("accents kept") << QString::fromUtf8("Facture né 3") << QString::fromUtf8("Facture né 3.pdf");
+    }
+
+    void pdfFileName()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, name);
+        QCOMPARE(BrowserWindow::pdfFileName(title), name);
+    }
+
+    // Page Setup's choice is kept in the settings and is what the next window starts with.
+    void pageSetupIsRemembered()
+    {
+        Browser b;
+        QVERIFY(b.showAndWait());
+        QCOMPARE(b.window()->pageLayout().pageSize().id(), PaperLayout::regionalDefault().pageSize().id());
+        b.settings[SettingsStore::PageSetup] = QStringLiteral("Letter;Landscape;20;10;20;10");
+        b.control<QPushButton>("cmdExit")->click();
+        QTRY_VERIFY(!b.window());
+        QVERIFY(b.showAndWait());
+        QCOMPARE(b.window()->pageLayout().pageSize().id(), QPageSize::Letter);
+        QCOMPARE(b.window()->pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(b.window()->pageLayout().margins(QPageLayout::Millimeter), QMarginsF(20, 10, 20, 10));
+    }
+
     void saveDocBackAndExit()
     {
         Browser b;
@@ -384,6 +456,26 @@ private slots:
         w.generate();
         QCOMPARE(opener.opened, external ? 1 : 0);
         QCOMPARE(w.inBrowser<QCheckBox>("chkTableBorder")->isChecked(), hideMoney);
+    }
+
+    // F1 on a desktop without an opener shows the guide in the program's own browser window.
+    void helpFallsBackToTheOwnBrowserWindow()
+    {
+        const QString guide = UserGuide::location();
+        if (guide.isEmpty())
+            QSKIP("The guide is not built.");
+        const QByteArray path = qgetenv("PATH");
+        // No opener can be found without a search path or a named browser.
+        qputenv("PATH", "");
+        qunsetenv("BROWSER");
+        qunsetenv("DEFAULT_BROWSER");
+        Window w;
+        QApplication::setActiveWindow(&w.window);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w.window, Qt::Key_F1);
+        qputenv("PATH", path);
+        QVERIFY2(w.dialogs.shown().isEmpty(), qPrintable(w.dialogs.shownTexts().join(QLatin1Char('\n'))));
+        QVERIFY(w.browser() && w.browser()->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(w.browser()->view()->url(), QUrl::fromLocalFile(guide), 20000);
     }
 };
 

@@ -329,8 +329,9 @@ void MainWindow::showAbout()
 
 void MainWindow::openUserGuide()
 {
-    if (!UserGuide::open())
-        m_dialogs.warn(tr("The user guide could not be found or opened."));
+    QString problem;
+    if (!UserGuide::open(m_guideViewer, &problem))
+        m_dialogs.warn(problem);
 }
 
 void MainWindow::setSettingsPanelVisible(bool visible)

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class CreateRowsPanel;
 class Database;
 class Dialogs;
@@ -53,6 +55,9 @@ public:
     {
         m_pageShower = DesktopPageShower(std::move(viewer), std::move(afterExternal));
     }
+    // Where Help Online shows the guide when the desktop has no opener for it.
+    void setGuideViewer(std::function<void(const QString&)> viewer) { m_guideViewer = std::move(viewer); }
+    SettingsStore& settings() const { return m_settings; }
     CreateRowsPanel* createRowsPanel() const { return m_createRows; }
     EditorController* editor() const { return m_editor; }
 
@@ -103,6 +108,7 @@ private:
     QPushButton* m_saveButton = nullptr;
     bool m_activatedOnce = false;
     CompanyProfile m_company;
+    std::function<void(const QString&)> m_guideViewer;
     DesktopPageShower m_pageShower;
     DocumentsController* m_documents = nullptr;
 };

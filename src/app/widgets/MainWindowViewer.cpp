@@ -13,6 +13,7 @@ MainWindowViewer::MainWindowViewer(MainWindow& window, Dialogs& dialogs)
     setObjectName(QStringLiteral("mainWindowViewer"));
     window.setPageViewer([this](const PageShowRequest& request) { showInternally(request); },
                          [this](const PageShowRequest& request) { followExternal(request); });
+    window.setGuideViewer([this](const QString& guide) { m_viewer.showGuide(guide); });
     addShowBrowserButton();
     window.installEventFilter(this);
 }

@@ -1,6 +1,7 @@
 #include "app/widgets/MainWindowViewerHost.h"
 
 #include "app/widgets/MainWindow.h"
+#include "core/SettingsStore.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/TotalsPanel.h"
 
@@ -63,4 +64,19 @@ void MainWindowViewerHost::bringToFront()
         m_window.showNormal();
     m_window.raise();
     m_window.activateWindow();
+}
+
+QString MainWindowViewerHost::setting(const QString& key) const
+{
+    return m_window.settings().get(key);
+}
+
+void MainWindowViewerHost::saveSetting(const QString& key, const QString& value)
+{
+    m_window.settings().save(key, value);
+}
+
+QString MainWindowViewerHost::companyName() const
+{
+    return m_window.document().company.name;
 }

@@ -21,6 +21,9 @@ public:
     void save() override;
     bool hasOpenDocument() const override;
     void bringToFront() override;
+    QString setting(const QString& key) const override;
+    void saveSetting(const QString& key, const QString& value) override;
+    QString companyName() const override;
 
 private:
     QComboBox* pageRowsBox() const;

@@ -1,5 +1,6 @@
 #include "core/widgets/MessageBoxDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -69,9 +70,16 @@ DialogAnswer fromButton(int button, DialogButtons buttons)
 
 } // namespace
 
+QWidget* MessageBoxDialogs::owner() const
+{
+    // A box belongs to the window the user is working in, so that window stays in front.
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : m_parent;
+}
+
 DialogAnswer MessageBoxDialogs::ask(const DialogRequest& request)
 {
-    QMessageBox box(toIcon(request.icon), request.title, request.text, toButtons(request.buttons), m_parent);
+    QMessageBox box(toIcon(request.icon), request.title, request.text, toButtons(request.buttons), owner());
     box.setDefaultButton(toButton(request.defaultButton));
     return fromButton(box.exec(), request.buttons);
 }
@@ -94,10 +102,10 @@ QString MessageBoxDialogs::qtFilter(const QString& filter)
 
 QString MessageBoxDialogs::chooseOpenFile(const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, title, QString(), qtFilter(filter));
+    return QFileDialog::getOpenFileName(owner(), title, QString(), qtFilter(filter));
 }
 
 QString MessageBoxDialogs::chooseSaveFile(const QString& title, const QString& filter, const QString& proposed)
 {
-    return QFileDialog::getSaveFileName(m_parent, title, proposed, qtFilter(filter));
+    return QFileDialog::getSaveFileName(owner(), title, proposed, qtFilter(filter));
 }

@@ -19,5 +19,7 @@ public:
     static QString qtFilter(const QString& filter);
 
 private:
+    QWidget* owner() const;
+
     QWidget* m_parent;
 };
