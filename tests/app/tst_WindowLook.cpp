@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "app/widgets/PageColours.h"
+#include "documents/SavedDocsList.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/GridPanel.h"
 
@@ -260,6 +261,19 @@ private slots:
         // The closed box keeps the desktop's colours.
         QCOMPARE(window.savedDocs()->list()->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
+
+        // And the open list is drawn so: black below its entries.
+        SavedDocsListing listing;
+        listing.entries = QStringList{QStringLiteral("INV-1"), QStringLiteral("INV-2")};
+        window.savedDocs()->showListing(listing);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.savedDocs()->list()->showPopup();
+        QAbstractItemView* view = window.savedDocs()->list()->view();
+        QTRY_VERIFY(view->isVisible());
+        const QImage drawn = view->viewport()->grab().toImage();
+        QCOMPARE(QColor(drawn.pixel(drawn.width() / 2, drawn.height() - 3)), QColor(Qt::black));
+        window.savedDocs()->list()->hidePopup();
     }
 
     void logoShowsAbout()
