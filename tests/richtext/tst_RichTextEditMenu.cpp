@@ -211,6 +211,27 @@ private slots:
         editor.trigger({"mnubold"});  // a second command still finds the selection
         QVERIFY(runAt(box).format.bold && runAt(box).format.underline);
 
+        // As drawn: red text under the selection shows red once the highlight is hidden.
+        const auto showsRed = [&box] {
+            const QImage drawn = box.viewport()->grab().toImage();
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QColor pixel(drawn.pixel(x, y));
+                    if (pixel.red() > 180 && pixel.green() < 90 && pixel.blue() < 90)
+                        return true;
+                }
+            }
+            return false;
+        };
+        box.resize(300, 40);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        select(box, 0, 10);
+        box.setSelectionColor(qRgb(230, 0, 0));
+        QVERIFY(!showsRed());
+        box.hideSelectionHighlight();
+        QVERIFY(showsRed());
+
         select(box, 4, 6);
         QVERIFY(!box.selectionHighlightHidden());
         QCOMPARE(box.palette().color(QPalette::Active, QPalette::Highlight),
