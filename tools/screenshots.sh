@@ -2,13 +2,16 @@
 # Takes the screenshots of the user guide and the README from the real program on a virtual display,
 # with a fresh data folder and settings, so they show what a new user sees. Re-run it whenever the
 # windows change; a window that the build cannot show yet is skipped and its old picture kept.
+# It then shows the window with a short document at 1366x768 and 1920x1080, on a light and a dark
+# desktop palette, with the saved-document list dropped down and the edit menu open, into
+# BUILD_DIR/screenshots (for looking at, not for the guide).
 # Usage: tools/screenshots.sh [BUILD_DIR]       Needs xvfb-run, imagemagick (import), xdotool, pdftotext.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build}" && pwd)
 images=$here/docs/guide/images
 
-if [ "${SCREENSHOTS_INSIDE:-}" != 1 ]; then
+if [ -z "${SCREENSHOTS_INSIDE:-}" ]; then
     missing=""
     command -v xdotool >/dev/null || missing="$missing xdotool"
     command -v import >/dev/null || missing="$missing imagemagick"
@@ -24,6 +27,27 @@ if [ "${SCREENSHOTS_INSIDE:-}" != 1 ]; then
         SCREENSHOTS_INSIDE=1 QTWEBENGINE_DISABLE_SANDBOX=1 LANG=en_US.UTF-8 \
         env -u LC_ALL xvfb-run -a -s "-screen 0 1440x900x24" "$0" "$build"
     cmake --build "$build" --target guide >/dev/null
+    mkdir -p "$build/screenshots"
+    for size in 1366x768 1920x1080; do
+        for palette in light dark; do
+            home=$scratch/look-$size-$palette
+            mkdir -p "$home/config" && chmod 700 "$home"
+            desktop=()
+            if [ "$palette" = dark ]; then
+                # A dark colour scheme as a KDE desktop keeps it; Qt's desktop support reads it from here.
+                printf '%s\n' "[Colors:Window]" "BackgroundNormal=42,46,50" "ForegroundNormal=238,238,238" \
+                    "[Colors:View]" "BackgroundNormal=27,30,32" "ForegroundNormal=238,238,238" \
+                    "BackgroundAlternate=35,38,41" "[Colors:Button]" "BackgroundNormal=49,54,59" \
+                    "ForegroundNormal=238,238,238" "[Colors:Selection]" "BackgroundNormal=61,174,233" \
+                    "ForegroundNormal=255,255,255" "[Colors:Tooltip]" "BackgroundNormal=49,54,59" \
+                    "ForegroundNormal=238,238,238" >"$home/config/kdeglobals"
+                desktop=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5)
+            fi
+            env HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home \
+                SCREENSHOTS_INSIDE=look SCREENSHOTS_LOOK=$size-$palette LANG=en_US.UTF-8 "${desktop[@]}" \
+                env -u LC_ALL xvfb-run -a -s "-screen 0 ${size}x24" "$0" "$build"
+        done
+    done
     exit 0
 fi
 
@@ -83,12 +107,41 @@ click_menu() { # MENU_X ITEM_INDEX: opens a menu of the main window's bar and pi
     sleep 1
 }
 
+# --- the window's look at one screen size and palette (no clicks: keys only) -----------------------
+if [ "$SCREENSHOTS_INSIDE" = look ]; then
+    out=$build/screenshots/main-$SCREENSHOTS_LOOK
+    "$build/src/tallywick" >/dev/null 2>&1 &
+    app=$!
+    trap 'kill "$app" 2>/dev/null || true' EXIT
+    main=$(wait_for_window Tallywick) || { say "the main window did not appear"; exit 1; }
+    sleep 2
+    focus "$main"
+    xdotool key ctrl+n; sleep 0.5; xdotool type 3; xdotool key Return; sleep 0.3; xdotool key Return; sleep 1
+    # The cursor is in row 1's product ID now; Tab walks along a row and on to the next.
+    type_tab "P-100" "Oak writing desk, solid oak with two drawers" "2" "150.00" ""
+    type_tab "L-220" "Brass desk lamp" "4" "24.50" "10"
+    sleep 0.5
+    xdotool key ctrl+s
+    answer_box
+    shot_screen "$out.png"
+    xdotool key ctrl+o; sleep 1
+    shot_screen "$out-saved-list.png"
+    xdotool key Escape; sleep 0.3
+    # Row 1's description (the same height at every width), all of it selected, then its edit menu.
+    xdotool mousemove 400 431 click 1; sleep 0.3
+    xdotool key ctrl+a; sleep 0.2
+    xdotool mousemove 400 431 click 3; sleep 1
+    shot_screen "$out-edit-menu.png"
+    xdotool key Escape
+    exit 0
+fi
+
 # POSITIONS (x y) in the main window, 1440x900.
-company_name=(349 150); company_address=(349 223); tax_name=(332 322); tax_rate=(310 350)
-company_save=(261 378); settings_close=(928 88)
-bill_to_name=(373 253); bill_to_address=(385 307)
-row_product=(124 420); row_step=23
-calculate=(431 620)
+company_name=(349 159); company_address=(349 232); tax_name=(332 331); tax_rate=(321 359)
+company_save=(261 387); settings_close=(928 97)
+bill_to_name=(373 264); bill_to_address=(385 311)
+row_product=(124 431); row_step=23
+calculate=(472 631)
 save_pdf=(642 16) # in the Browser window
 pdf=$HOME/invoice.pdf
 status=0

@@ -68,6 +68,21 @@ private slots:
         QCOMPARE(panel.countLabel()->text(), QStringLiteral("0 files"));
     }
 
+    // "Please wait. Compacting..." has its room kept while hidden: nothing below it jumps.
+    void compactingLabelKeepsItsRoom()
+    {
+        MaintenancePanel panel;
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto* label = panel.findChild<QLabel*>(QStringLiteral("lblprocess"));
+        auto* from = panel.findChild<QWidget*>(QStringLiteral("DTPfrom"));
+        QVERIFY(label && from && label->isHidden());
+        const QPoint before = from->mapTo(&panel, QPoint(0, 0));
+        label->show();
+        QApplication::processEvents();
+        QCOMPARE(from->mapTo(&panel, QPoint(0, 0)), before);
+    }
+
     // The purge itself is tested in tests/store; this is the panel's wiring.
     void maintenancePanelPurges()
     {

@@ -168,6 +168,76 @@ private slots:
         QVERIFY(row3 != editor.row(3).textRtf());
     }
 
+    // Separators group the commands; the clipboard items close the menu with their usual keys.
+    void menuGroupsAndClipboardItems()
+    {
+        Editor editor;
+        QStringList shape;
+        for (QAction* action : editor.menu.actions())
+            shape << (action->isSeparator() ? QStringLiteral("|") : action->text());
+        QCOMPARE(shape.join(QLatin1Char(',')),
+                 QStringLiteral("Add An Image,|,Size,|,Bold,Regular,Italic,Normal,|,Font,Color,Highlight,Remove Highlight,"
+                                "|,Right Align,Centered,Left Align,|,Strikeout,Underline,|,Bullet,Indent,Remove Indent,"
+                                "|,Cut,Copy,Paste,Select All"));
+        const auto keys = [&](const char* name) { return editor.menu.findChild<QAction*>(QLatin1String(name))->shortcut(); };
+        QCOMPARE(keys("mnuCut"), QKeySequence(QKeySequence::Cut));
+        QCOMPARE(keys("mnuSelectAll"), QKeySequence(QKeySequence::SelectAll));
+
+        editor.rule.rowFocused(2);
+        editor.trigger({"mnuSelectAll"});
+        QCOMPARE(editor.row(2).textCursor().selectedText(), QStringLiteral("row 2 text"));
+        editor.trigger({"mnuCut"});
+        QVERIFY(editor.row(2).richText().plainText().isEmpty());
+        editor.trigger({"mnuPaste", "mnuPaste"});
+        QCOMPARE(editor.row(2).richText().plainText(), QStringLiteral("row 2 textrow 2 text"));
+        QVERIFY(editor.row(1).richText().plainText() == QStringLiteral("row 1 text"));
+    }
+
+    // After a command the selection stays but is drawn without its highlight, so the new formatting
+    // shows; choosing another selection brings the highlight back.
+    void formattingShowsThroughTheSelection()
+    {
+        Editor editor;
+        editor.rule.rowFocused(1);
+        select(editor.row(1), 0, 3);
+        editor.trigger({"mnuunderline"});
+        RichTextBox& box = editor.row(1);
+        QVERIFY(box.textCursor().hasSelection());
+        QVERIFY(box.selectionHighlightHidden());
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            QCOMPARE(box.palette().brush(group, QPalette::Highlight).style(), Qt::NoBrush);
+            QCOMPARE(box.palette().brush(group, QPalette::HighlightedText).style(), Qt::NoBrush);
+        }
+        editor.trigger({"mnubold"});  // a second command still finds the selection
+        QVERIFY(runAt(box).format.bold && runAt(box).format.underline);
+
+        // As drawn: red text under the selection shows red once the highlight is hidden.
+        const auto showsRed = [&box] {
+            const QImage drawn = box.viewport()->grab().toImage();
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const QColor pixel(drawn.pixel(x, y));
+                    if (pixel.red() > 180 && pixel.green() < 90 && pixel.blue() < 90)
+                        return true;
+                }
+            }
+            return false;
+        };
+        box.resize(300, 40);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        select(box, 0, 10);
+        box.setSelectionColor(qRgb(230, 0, 0));
+        QVERIFY(!showsRed());
+        box.hideSelectionHighlight();
+        QVERIFY(showsRed());
+
+        select(box, 4, 6);
+        QVERIFY(!box.selectionHighlightHidden());
+        QCOMPARE(box.palette().color(QPalette::Active, QPalette::Highlight),
+                 QApplication::palette(&box).color(QPalette::Active, QPalette::Highlight));
+    }
+
     // Ctrl+Z takes formatting back, but never the loading of the text.
     void underlineOnAHalfUnderlinedSelectionAndUndo()
     {

@@ -7,8 +7,10 @@
 #include "core/HelpTexts.h"
 #include "core/ShortcutHint.h"
 #include "app/widgets/AboutDialog.h"
+#include "app/widgets/PageColours.h"
 #include "core/widgets/ShortDateFormatBox.h"
 #include "core/widgets/AppIcon.h"
+#include "core/widgets/DesktopIcons.h"
 #include "core/widgets/HelpPlacement.h"
 #include "app/widgets/UserGuide.h"
 #include "documents/widgets/DocumentsController.h"
@@ -40,6 +42,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dialogs, QWidget* parent)
@@ -79,6 +82,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
                           {QStringLiteral("cmdHtml"), HelpTexts::Generate}});
     HelpPlacement::place(m_notes, dialogs, {{QStringLiteral("cmdaddImage"), HelpTexts::Notes}});
     buildDocumentCommands();
+    applyIcons();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
     connect(m_settingsPanel, &SettingsPanel::profileChanged, this,
@@ -158,7 +162,43 @@ QWidget* MainWindow::buildCommandBar()
     addButton(QStringLiteral("cmdHtml"), tr("Html"), &MainWindow::generatePage);
     layout->addStretch(1);
     layout->addWidget(m_showSettings);
+    layout->addWidget(buildLogo(bar));
     return bar;
+}
+
+QWidget* MainWindow::buildLogo(QWidget* parent)
+{
+    auto* logo = new QToolButton(parent);
+    logo->setObjectName(QStringLiteral("PicLogo"));
+    logo->setIcon(AppIcon::icon());
+    logo->setIconSize(QSize(24, 24));
+    logo->setAutoRaise(true);
+    logo->setFocusPolicy(Qt::NoFocus);
+    logo->setToolTip(tr("About"));
+    logo->setCursor(Qt::PointingHandCursor);
+    connect(logo, &QToolButton::clicked, this, &MainWindow::showAbout);
+    return logo;
+}
+
+// Theme icons for the common commands; the saved-document buttons are found by name.
+void MainWindow::applyIcons()
+{
+    using DesktopIcons::Kind;
+    const struct
+    {
+        const char* name;
+        Kind kind;
+    } icons[] = {{"cmdsave", Kind::Save},     {"cmdSave2", Kind::Save},       {"cmdHtml", Kind::Print},
+                 {"cmdgetDOC", Kind::Open},   {"cmddeletePO", Kind::Delete},  {"actSave", Kind::Save},
+                 {"actGenerate", Kind::Print}, {"actOpenSaved", Kind::Open}, {"mnuFeatureGuide", Kind::Help},
+                 {"mnuabout", Kind::About}};
+    for (const auto& entry : icons) {
+        const QString name = QLatin1String(entry.name);
+        if (auto* button = findChild<QAbstractButton*>(name))
+            button->setIcon(DesktopIcons::icon(entry.kind));
+        else if (auto* action = findChild<QAction*>(name))
+            action->setIcon(DesktopIcons::icon(entry.kind));
+    }
 }
 
 void MainWindow::buildPanels()
@@ -189,6 +229,10 @@ void MainWindow::buildPanels()
 
     m_settingsPanel->setParent(m_page);
     m_settingsPanel->hide();
+    new PageColours(m_page, inner,
+                    {m_savedDocs, m_header, m_createRows, m_grid, m_totals, m_notes, m_settingsPanel,
+                     m_page->verticalScrollBar(), m_page->horizontalScrollBar()},
+                    this);
 }
 
 void MainWindow::buildDocumentCommands()
@@ -221,9 +265,11 @@ void MainWindow::showCurrentDocLabel(const QString& caption, bool highlighted)
 {
     QLabel* label = m_header->currentDocLabel();
     label->setText(caption);
-    label->setAutoFillBackground(true);
+    label->setAutoFillBackground(!caption.isEmpty());
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, highlighted ? QColor(255, 149, 255) : QColor(224, 224, 224));
+    // The fixed light backgrounds need dark text on a dark desktop palette too.
+    palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     label->repaint();
 }

@@ -85,6 +85,9 @@ private:
                         void (MainWindow::*slot)());
     void buildPanels();
     QWidget* buildCommandBar();
+    // The product logo (PicLogo): a click shows About.
+    QWidget* buildLogo(QWidget* parent);
+    void applyIcons();
     void connectEditor();
     void buildDocumentCommands();
     // The short date chosen on the settings page, for the pickers that show dates.

@@ -34,6 +34,11 @@ SavedDocsPanel::SavedDocsPanel(QWidget* parent)
     connect(m_delete, &QPushButton::clicked, this, &SavedDocsPanel::deleteRequested);
 }
 
+QColor SavedDocsPanel::droppedTextColour()
+{
+    return QColor(192, 255, 255);
+}
+
 QString SavedDocsPanel::initialText()
 {
     return tr("Open Saved File Here");
@@ -68,6 +73,13 @@ void SavedDocsPanel::buildLayout()
         fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_list->setFont(fixed);
     m_list->view()->setFont(fixed);
+    // Dropped down, the list is black with light cyan text; the closed box keeps the desktop's colours.
+    QPalette dropped = m_list->view()->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::AlternateBase})
+        dropped.setColor(role, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+        dropped.setColor(role, droppedTextColour());
+    m_list->view()->setPalette(dropped);
     m_list->lineEdit()->installEventFilter(this);
 
     m_count->setObjectName(QStringLiteral("lbldocinfo"));

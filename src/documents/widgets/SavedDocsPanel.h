@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 class Dialogs;
@@ -32,6 +33,8 @@ public:
     QPushButton* deleteButton() const { return m_delete; }
 
     static QString initialText();
+    // Text colour of the list while it is dropped down (its background is black).
+    static QColor droppedTextColour();
 
 signals:
     void orderChanged(int order);

@@ -11,10 +11,14 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QResizeEvent>
 #include <QStringListModel>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,9 +39,17 @@ constexpr int ArrowWidth = 240;
 constexpr int HeadingHeight = 260;
 constexpr int DescriptionDesignHeight = 330;
 
-void place(QWidget* field, Column column, int top, int height)
+// The description takes whatever width the panel has beyond its design width; the columns to its
+// right move over by that much and keep their own widths.
+void place(QWidget* field, Column column, int top, int height, int extra)
 {
-    field->setGeometry(Twips::toPixels(column.left), top, Twips::toPixels(column.width), height);
+    int left = Twips::toPixels(column.left);
+    int width = Twips::toPixels(column.width);
+    if (column.left == DescriptionColumn.left)
+        width += extra;
+    else if (column.left > DescriptionColumn.left)
+        left += extra;
+    field->setGeometry(left, top, width, height);
 }
 
 } // namespace
@@ -48,8 +60,10 @@ GridPanel::GridPanel(QWidget* parent)
       m_discounts(new QStringListModel(PickLists::discounts(), this))
 {
     setObjectName(QStringLiteral("Frame1"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     buildHeadings();
     resizeToRows();
+    placeAll();
 }
 
 GridPanel::~GridPanel() = default;
@@ -73,9 +87,12 @@ void GridPanel::buildHeadings()
     for (const auto& heading : headings) {
         auto* label = new QLabel(tr(heading.caption), this);
         label->setAlignment(heading.align | Qt::AlignVCenter);
-        label->setStyleSheet(GridStyle::heading());
-        place(label, heading.column, 0, Twips::toPixels(HeadingHeight));
+        GridStyle::styleHeading(label);
+        m_headings.push_back({label, heading.column.left, heading.column.width});
     }
+    m_headingRule = new QFrame(this);
+    m_headingRule->setFrameShape(QFrame::HLine);
+    m_headingRule->setFrameShadow(QFrame::Sunken);
 }
 
 int GridPanel::rowCount() const
@@ -119,7 +136,6 @@ void GridPanel::rebuild(const Document& document, bool multiLine)
     m_rows.reserve(size_t(count));
     for (int i = 1; i <= count; ++i) {
         m_rows.push_back(createRow(i));
-        placeRow(m_rows.back(), i);
         showRow(m_rows.back(), i, count);
     }
     for (int i = 1; i <= count; ++i) {
@@ -127,6 +143,7 @@ void GridPanel::rebuild(const Document& document, bool multiLine)
         showState(i, document.rows[i - 1]);
     }
     resizeToRows();
+    placeAll();
     setUpdatesEnabled(true);
     emit rowsRebuilt();
 }
@@ -139,7 +156,32 @@ int GridPanel::designWidth()
 void GridPanel::resizeToRows()
 {
     const int bottom = m_rows.empty() ? Twips::toPixels(HeadingHeight) : rowTop(rowCount()) + rowHeight();
-    setFixedSize(designWidth(), bottom + Twips::toPixels(120));
+    setMinimumWidth(designWidth());
+    setFixedHeight(bottom + Twips::toPixels(120));
+}
+
+int GridPanel::extraWidth() const
+{
+    return std::max(0, width() - designWidth());
+}
+
+void GridPanel::placeAll()
+{
+    const int extra = extraWidth();
+    for (const Heading& heading : m_headings)
+        place(heading.label, {heading.left, heading.width}, 0, Twips::toPixels(HeadingHeight), extra);
+    const int ruleTop = Twips::toPixels(HeadingHeight);
+    m_headingRule->setGeometry(Twips::toPixels(SerialColumn.left), ruleTop,
+                               Twips::toPixels(AmountColumn.left + AmountColumn.width - SerialColumn.left) + extra,
+                               m_headingRule->sizeHint().height());
+    for (int i = 1; i <= rowCount(); ++i)
+        placeRow(m_rows[size_t(i - 1)], i);
+}
+
+void GridPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeAll();
 }
 
 void GridPanel::showFrom(const Document& document)
@@ -332,15 +374,16 @@ void GridPanel::placeRow(const Row& row, int index)
 {
     const int top = rowTop(index);
     const int height = GridStyle::fieldHeight();
-    place(row.serial, SerialColumn, top, height);
-    place(row.productId, ProductColumn, top, height);
-    place(row.description, DescriptionColumn, top, rowHeight());
-    place(row.qty, QtyColumn, top, height);
-    place(row.price, PriceColumn, top, height);
-    place(row.discount, DiscountColumn, top, height);
-    place(row.amount, AmountColumn, top, height);
+    const int extra = extraWidth();
+    place(row.serial, SerialColumn, top, height, extra);
+    place(row.productId, ProductColumn, top, height, extra);
+    place(row.description, DescriptionColumn, top, rowHeight(), extra);
+    place(row.qty, QtyColumn, top, height, extra);
+    place(row.price, PriceColumn, top, height, extra);
+    place(row.discount, DiscountColumn, top, height, extra);
+    place(row.amount, AmountColumn, top, height, extra);
     const int arrowLeft = AmountColumn.left + AmountColumn.width + 60;
     const int arrowTop = m_multiLine ? top + Twips::toPixels(60) : top;
-    place(row.up, {arrowLeft, ArrowWidth}, arrowTop, height);
-    place(row.down, {arrowLeft + ArrowWidth + 30, ArrowWidth}, arrowTop, height);
+    place(row.up, {arrowLeft, ArrowWidth}, arrowTop, height, extra);
+    place(row.down, {arrowLeft + ArrowWidth + 30, ArrowWidth}, arrowTop, height, extra);
 }

@@ -6,6 +6,8 @@
 #include <vector>
 
 class QComboBox;
+class QFrame;
+class QLabel;
 class QLineEdit;
 class QStringListModel;
 class QToolButton;
@@ -50,6 +52,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Row
@@ -65,7 +68,17 @@ private:
         QToolButton* down = nullptr;
     };
 
+    struct Heading
+    {
+        QLabel* label;
+        int left;
+        int width;
+    };
+
     void buildHeadings();
+    // Width beyond the design width, all of it given to the description column.
+    int extraWidth() const;
+    void placeAll();
     void clearRows();
     Row createRow(int index);
     void placeRow(const Row& row, int index);
@@ -78,6 +91,8 @@ private:
     int rowHeight() const;
     int rowTop(int index) const;
 
+    std::vector<Heading> m_headings;
+    QFrame* m_headingRule = nullptr;
     std::vector<Row> m_rows;
     bool m_multiLine = false;
     bool m_nextMultiLine = false;

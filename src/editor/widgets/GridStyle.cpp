@@ -1,6 +1,7 @@
 #include "editor/widgets/GridStyle.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -32,9 +33,13 @@ int fieldHeight()
     return height;
 }
 
-QString heading()
+void styleHeading(QLabel* label)
 {
-    return QStringLiteral("font-weight: bold; color: #1f3a5f; border-bottom: 1px solid #9aaabb;");
+    // The desktop's own text colour (no style sheet, which would keep the colours of the moment it
+    // was applied), so that headings read on a light and a dark palette alike.
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
 }
 
 QComboBox* editableCombo(QWidget* parent, const QStringList& items)
@@ -65,8 +70,12 @@ void setGrey(QWidget* field, bool grey)
 {
     if (isGrey(field) == grey && field->property("greySet").isValid())
         return;
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, grey ? Grey : QColor(Qt::white));
+    // Grey boxes carry their own dark text; white ones go back to the desktop's colours, dark or light.
+    QPalette palette;
+    if (grey) {
+        palette.setColor(QPalette::Base, Grey);
+        palette.setColor(QPalette::Text, Qt::black);
+    }
     field->setPalette(palette);
     field->setProperty("greySet", true);
     field->setProperty("grey", grey);

@@ -5,6 +5,7 @@
 
 class QAbstractItemModel;
 class QComboBox;
+class QLabel;
 class QToolButton;
 class QWidget;
 
@@ -12,12 +13,13 @@ class QWidget;
 namespace GridStyle {
 
 int fieldHeight();
-QString heading();
+// Bold caption in the desktop's text colour.
+void styleHeading(QLabel* label);
 QComboBox* editableCombo(QWidget* parent, const QStringList& items);
 // The same over a list model shared by many boxes (the grid's rows share theirs).
 QComboBox* editableCombo(QWidget* parent, QAbstractItemModel* items);
 QToolButton* arrow(QWidget* parent, int arrowType, const QString& toolTip);
-// Grey (C0C0C0) or white background.
+// Grey (C0C0C0) background with black text, or the desktop's own box colours.
 void setGrey(QWidget* field, bool grey);
 bool isGrey(const QWidget* field);
 

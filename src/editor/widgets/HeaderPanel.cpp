@@ -82,6 +82,9 @@ HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
     m_docDate->setCalendarPopup(true);
     setDateFormat(m_settings.get(SettingsStore::DateFormat));
     m_currentDocNum->setObjectName(QStringLiteral("lblcurrentDocNum"));
+    // Room for the longest document number is kept whether or not one is shown, so nothing moves.
+    m_currentDocNum->setFixedWidth(m_currentDocNum->fontMetrics().horizontalAdvance(QString(30, QLatin1Char('0'))) + 8);
+    m_currentDocNum->setIndent(4);
     m_docNumber->setMaxLength(30);
     m_docNumber->setToolTip(tr("Max 50 characters"));
     m_salePerson->setMaxLength(50);

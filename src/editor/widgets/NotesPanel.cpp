@@ -1,7 +1,7 @@
 #include "editor/widgets/NotesPanel.h"
 
 #include "editor/Document.h"
-#include "editor/widgets/GridPanel.h"
+#include "editor/widgets/GridStyle.h"
 #include "richtext/BoxFormats.h"
 #include "richtext/widgets/RichTextBox.h"
 
@@ -14,14 +14,13 @@ NotesPanel::NotesPanel(QWidget* parent)
     : QWidget(parent), m_notes(new RichTextBox(BoxFormats::notes(), this)), m_addImage(new QPushButton(tr("Add An Image"), this))
 {
     setObjectName(QStringLiteral("frameNote"));
-    setMaximumWidth(GridPanel::designWidth());
     m_notes->setObjectName(QStringLiteral("txtnotes"));
     m_notes->setTabChangesFocus(true);
     m_notes->setMinimumHeight(110);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     auto* caption = new QLabel(tr("Notes"), this);
-    caption->setStyleSheet(QStringLiteral("font-weight: bold; color: #1f3a5f;"));
+    GridStyle::styleHeading(caption);
     m_addImage->setObjectName(QStringLiteral("cmdaddImage"));
     auto* captionRow = new QHBoxLayout;
     captionRow->addWidget(caption);

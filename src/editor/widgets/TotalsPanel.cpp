@@ -5,7 +5,6 @@
 #include "core/SettingsStore.h"
 #include "core/widgets/HelpPlacement.h"
 #include "editor/Document.h"
-#include "editor/widgets/GridPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"
 #include "editor/widgets/GridStyle.h"
 #include "editor/widgets/TypedKeyFilter.h"
@@ -55,7 +54,6 @@ TotalsPanel::TotalsPanel(SettingsStore& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("FrameBottom"));
-    setMaximumWidth(GridPanel::designWidth());
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(buildOptions(), 0, Qt::AlignTop);

@@ -22,6 +22,28 @@ RichTextBox::RichTextBox(const RichCharFormat& defaultFormat, QWidget* parent)
     font.setBold(defaultFormat.bold);
     document()->setDefaultFont(font);
     setRichText(RichText(defaultFormat));
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::showSelectionHighlight);
+}
+
+void RichTextBox::hideSelectionHighlight()
+{
+    // Without a brush the selection draws neither a background nor its own text colour: the text
+    // and its highlight show as they are.
+    QPalette bare;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        bare.setBrush(group, QPalette::Highlight, QBrush(Qt::NoBrush));
+        bare.setBrush(group, QPalette::HighlightedText, QBrush(Qt::NoBrush));
+    }
+    setPalette(bare);
+    m_highlightHidden = true;
+}
+
+void RichTextBox::showSelectionHighlight()
+{
+    if (!m_highlightHidden)
+        return;
+    m_highlightHidden = false;
+    setPalette(QPalette());  // the desktop's selection colours again
 }
 
 QString RichTextBox::textRtf() const

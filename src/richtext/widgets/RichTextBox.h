@@ -44,6 +44,10 @@ public:
     QString selectedText() const override;
     void replaceSelection(const QString& text) override;
     void takeFocus() override;
+    // Draws the selection without its highlight, so that its formatting shows, until the selection
+    // changes; the selection itself stays.
+    void hideSelectionHighlight();
+    bool selectionHighlightHidden() const { return m_highlightHidden; }
 
 signals:
     // A right-button click: the edit menu opens at `globalPos`.
@@ -62,5 +66,8 @@ private:
     // The paragraphs the selection touches, or the one holding the insertion point.
     QList<QTextBlock> selectedBlocks() const;
 
+    void showSelectionHighlight();
+
     RichCharFormat m_defaultFormat;
+    bool m_highlightHidden = false;
 };

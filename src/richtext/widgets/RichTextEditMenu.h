@@ -28,6 +28,8 @@ public:
 
 private:
     void build();
+    void buildClipboardItems();
+    RichTextBox* targetBox() const;
     QAction* add(QMenu* menu, const char* name, const QString& caption, std::function<void()> run);
     void attachMenu(RichTextBox* box);
     RichTextEditing* find(const RichTextTargetRule::Target& target) const;

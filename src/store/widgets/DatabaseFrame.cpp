@@ -56,6 +56,7 @@ void DatabaseFrame::showPath(const QString& path, bool highlighted)
     m_createdPath = path;
     m_path->setText(path);
     // The new file stands out while the message about it is on screen.
-    m_path->setStyleSheet(highlighted ? QStringLiteral("QLineEdit { background: rgb(255, 149, 255); }")
-                                      : QStringLiteral("QLineEdit { background: white; }"));
+    // Dark text on both fixed backgrounds, or a dark desktop palette would leave it unreadable.
+    m_path->setStyleSheet(highlighted ? QStringLiteral("QLineEdit { background: rgb(255, 149, 255); color: black; }")
+                                      : QStringLiteral("QLineEdit { background: white; color: black; }"));
 }

@@ -38,6 +38,10 @@ void MaintenancePanel::buildLayout()
     m_from->setObjectName(QStringLiteral("DTPfrom"));
     m_to->setObjectName(QStringLiteral("DTPto"));
     m_progress->setObjectName(QStringLiteral("lblprocess"));
+    // Its room stays when it is hidden, so the page does not jump while compacting.
+    QSizePolicy keepRoom = m_progress->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keepRoom);
     m_progress->hide();
     for (QDateEdit* picker : {m_from, m_to})
         picker->setCalendarPopup(true);

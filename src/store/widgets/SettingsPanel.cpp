@@ -9,6 +9,7 @@
 #include "store/widgets/DatabaseFrame.h"
 #include "store/widgets/LayoutPreview.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -168,7 +169,10 @@ QWidget* SettingsPanel::buildLogoBox()
     m_noFile = new QLabel(LetterheadSettings::noFileNotice());
     m_noFile->setObjectName(QStringLiteral("lblNoFile"));
     m_noFile->setWordWrap(true);
-    m_noFile->setStyleSheet(QStringLiteral("QLabel { color: rgb(192, 0, 0); }"));
+    // Dark red on a light desktop palette, a light red on a dark one.
+    const bool darkDesktop = QApplication::palette().color(QPalette::Window).lightness() < 128;
+    m_noFile->setStyleSheet(darkDesktop ? QStringLiteral("QLabel { color: rgb(255, 120, 120); }")
+                                        : QStringLiteral("QLabel { color: rgb(192, 0, 0); }"));
     // The notice keeps its room when hidden, so showing it never squeezes the logo preview.
     QSizePolicy keepRoom = m_noFile->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
