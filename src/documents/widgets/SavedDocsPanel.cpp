@@ -68,6 +68,8 @@ void SavedDocsPanel::buildLayout()
         fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_list->setFont(fixed);
     m_list->view()->setFont(fixed);
+    // The box itself receives the keys typed into it and hands them to its line edit directly.
+    m_list->installEventFilter(this);
     m_list->lineEdit()->installEventFilter(this);
 
     m_count->setObjectName(QStringLiteral("lbldocinfo"));
@@ -97,7 +99,7 @@ void SavedDocsPanel::addHelpButtons(Dialogs& dialogs)
 
 bool SavedDocsPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == m_list || watched == m_list->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             emit openRequested(listText());
