@@ -90,7 +90,7 @@ struct UserWindow
         return nullptr;
     }
 
-    QScrollBar* pageBar() const { return find<QScrollBar>("VScroll1"); }
+    QScrollBar* pageBar() const { return find<QScrollArea>("PicOuter")->verticalScrollBar(); }
     QWidget* focus() const { return QApplication::focusWidget(); }
 
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
