@@ -9,6 +9,9 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
+#include <limits>
+#include <utility>
+
 SaveCommand::SaveCommand(Database& database, Dialogs& dialogs, const QLocale& locale)
     : m_database(database), m_dialogs(dialogs), m_locale(locale)
 {
@@ -51,7 +54,7 @@ SaveCommand::Result SaveCommand::save(Document& document)
                                  : QString();
     const QString number = SqlText::TrimBlanks(document.docNumber);
     Result result;
-    if (!checkNumber(document.docNumber, number, result))
+    if (!checkNumber(document.docNumber, number, result) || !checkRows(document, result))
         return result;
 
     Money paid;
@@ -102,6 +105,37 @@ bool SaveCommand::checkNumber(const QString& untrimmed, const QString& number, R
                            + QStringLiteral("\r\n\r\n") + tr("Please remove it."));
         result = refused();
         return false;
+    }
+    return true;
+}
+
+// A document without rows would replace a stored one with nothing; Qty and Item are stored as 16-bit
+// numbers, so a larger value is named here instead of being taken for text that is not a number.
+bool SaveCommand::checkRows(const Document& document, Result& result)
+{
+    if (document.rows.isEmpty()) {
+        m_dialogs.critical(tr("This document has no rows. Please create at least one row before saving."));
+        result = refused();
+        return false;
+    }
+    for (int i = 0; i < document.rowCount(); ++i) {
+        const DocumentRow& row = document.rows.at(i);
+        const std::pair<QString, QString> fields[] = {{tr("Qty"), row.qty}, {tr("Item"), row.serial}};
+        for (const auto& [field, text] : fields) {
+            qint16 value = 0;
+            if (NumberText::readQuantity(EmptyToZero(text.trimmed()), m_locale, value) != NumberError::Overflow)
+                continue;
+            m_dialogs.critical(tr("The %1 in row %2 (%3) is outside the range this field can hold: whole numbers "
+                                  "from %4 to %5.")
+                                   .arg(field)
+                                   .arg(i + 1)
+                                   .arg(text.trimmed())
+                                   .arg(std::numeric_limits<qint16>::min())
+                                   .arg(std::numeric_limits<qint16>::max()),
+                               tr("Number out of range"));
+            result = refused();
+            return false;
+        }
     }
     return true;
 }

@@ -53,6 +53,7 @@ private:
     Result nonNumeric();
     Result failed(const QString& error) const;
     bool checkNumber(const QString& untrimmed, const QString& number, Result& result);
+    bool checkRows(const Document& document, Result& result);
     bool confirmReplace(const QString& number, const QString& currentDocNumber, bool& replace, Result& result);
     Result write(const QString& number, bool replace, const QStringList& inserts);
     void finish(Document& document, const QString& number, const QString& reminder);

@@ -18,18 +18,3 @@ bool KeyFilter::accepts(Kind kind, int code)
         return true;
     return (kind == Kind::DigitsAndPoint && code == '.') || (kind == Kind::DigitsAndMinus && code == '-');
 }
-
-QString KeyFilter::typed(Kind kind, const QString& keys)
-{
-    QString text;
-    for (QChar key : keys) {
-        const int code = key.unicode();
-        if (!accepts(kind, code))
-            continue;
-        if (code == Backspace)
-            text.chop(1);
-        else if (code != Enter && code != Paste)
-            text += key;
-    }
-    return text;
-}

@@ -15,6 +15,4 @@ public:
     };
 
     static bool accepts(Kind kind, int code);
-    // The text a field holds after the characters have been typed one by one into it.
-    static QString typed(Kind kind, const QString& keys);
 };

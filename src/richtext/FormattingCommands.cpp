@@ -144,13 +144,15 @@ bool FormattingCommands::removeHighlight()
 
 bool FormattingCommands::addAnImage()
 {
+    // The target is the one the menu was opened for: the file dialog takes the focus from the notes.
+    const RichTextTargetRule::Target which = m_rule.target();
     RichTextEditing* box = target();
     if (!box)
         return false;
     const auto tag = chooseImageTag();
     if (!tag)
         return false;
-    if (m_rule.target().kind == RichTextTargetRule::Target::Notes) {
+    if (which.kind == RichTextTargetRule::Target::Notes) {
         insertIntoNotes(*box, *tag);
         return true;
     }

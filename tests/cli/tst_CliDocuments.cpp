@@ -76,6 +76,20 @@ private slots:
         QVERIFY(missing.errText().contains(QStringLiteral("There is no record of this document number.")));
     }
 
+    // A document without rows never replaces a stored one, even when every question is answered yes.
+    void documentWithoutRowsIsRefused()
+    {
+        Cli cli;
+        QCOMPARE(cli(QStringLiteral("save"), cli.writeDocument()).exitCode, 0);
+        const QString empty = writeFile(cli.home.filePath(QStringLiteral("empty.json")),
+                                        "{\"docType\":\"Invoice\",\"docNumber\":\"INV-7\",\"rows\":[]}");
+        const CliRun refused = cli(QStringLiteral("--yes save"), empty);
+        QVERIFY(refused.exitCode != 0);
+        QVERIFY2(refused.errText().contains(QStringLiteral("no rows")), refused.err.constData());
+        const CliRun shown = cli(QStringLiteral("show INV-7"));
+        QCOMPARE(QJsonDocument::fromJson(shown.out).object().value(QStringLiteral("rows")).toArray().size(), 2);
+    }
+
     void purgeAndCompact()
     {
         Cli cli;

@@ -6,7 +6,6 @@
 #include "editor/KeyFilter.h"
 #include "editor/OptionBoxes.h"
 #include "editor/PaidBlock.h"
-#include "editor/RowMover.h"
 
 namespace {
 
@@ -36,32 +35,6 @@ class TestEditorCommands : public QObject
     Q_OBJECT
 
 private slots:
-    void keyFilters_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        const int point = int(KeyFilter::Kind::DigitsAndPoint);
-        const int minus = int(KeyFilter::Kind::DigitsAndMinus);
-        const int digits = int(KeyFilter::Kind::Digits);
-        const int nothing = int(KeyFilter::Kind::Nothing);
-        QTest::newRow("price 1 2 a . 5") << point << QStringLiteral("12a.5") << QStringLiteral("12.5");
-        QTest::newRow("charges - 2 . 5 0") << minus << QStringLiteral("-2.50") << QStringLiteral("-250");
-        QTest::newRow("quantity 3 . 5") << digits << QStringLiteral("3.5") << QStringLiteral("35");
-        QTest::newRow("backspace passes") << point << QStringLiteral("12\b3") << QStringLiteral("13");
-        QTest::newRow("enter and paste pass") << digits << QStringLiteral("4\r\x16") << QStringLiteral("4");
-        QTest::newRow("page rows take nothing") << nothing << QStringLiteral("22x.") << QString();
-        QTest::newRow("no comma in price") << point << QStringLiteral("1,5") << QStringLiteral("15");
-    }
-
-    void keyFilters()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, keys);
-        QFETCH(QString, text);
-        QCOMPARE(KeyFilter::typed(KeyFilter::Kind(kind), keys), text);
-    }
-
     void controlCodesPassEveryFilter()
     {
         for (auto kind : {KeyFilter::Kind::Digits, KeyFilter::Kind::DigitsAndPoint, KeyFilter::Kind::DigitsAndMinus,
@@ -70,43 +43,6 @@ private slots:
                 QVERIFY(KeyFilter::accepts(kind, code));
             QVERIFY(!KeyFilter::accepts(kind, 3));  // Ctrl+C is a typed character like any other
         }
-    }
-
-    void rowMovesThereAndBack()
-    {
-        Document doc = rowsDocument(QStringLiteral("ABC"));
-        doc.rows[0].qtyGrey = true;
-        const Document before = doc;
-        QVERIFY(RowMover::moveDown(doc, 1));
-        QCOMPARE(doc.rows[0].productId + doc.rows[1].productId + doc.rows[2].productId, QStringLiteral("BAC"));
-        QCOMPARE(doc.rows[1].description, before.rows[0].description);
-        QCOMPARE(doc.rows[0].serial, QStringLiteral("1"));
-        QVERIFY(doc.rows[0].qtyGrey && !doc.rows[1].qtyGrey);  // colours stay with the place
-        QVERIFY(RowMover::moveUp(doc, 2));
-        QCOMPARE(doc, before);
-    }
-
-    void rowMovesWithoutNeighbour_data()
-    {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("up");
-        QTest::newRow("first row up") << 3 << 1 << true;
-        QTest::newRow("last row down") << 3 << 3 << false;
-        QTest::newRow("single row down") << 1 << 1 << false;
-        QTest::newRow("beyond rows") << 3 << 7 << true;
-        QTest::newRow("row zero") << 3 << 0 << false;
-    }
-
-    void rowMovesWithoutNeighbour()
-    {
-        QFETCH(int, rows);
-        QFETCH(int, row);
-        QFETCH(bool, up);
-        Document doc = rowsDocument(QStringLiteral("ABC").left(rows));
-        const Document before = doc;
-        QVERIFY(!(up ? RowMover::moveUp(doc, row) : RowMover::moveDown(doc, row)));
-        QCOMPARE(doc, before);
     }
 
     void paidExclusion_data()

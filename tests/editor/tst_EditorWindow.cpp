@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(w.field("cboqty", 2)->property("grey").toBool(), true);
     }
 
-    // Colours staying with their place are checked on the row mover.
+    // Colours staying with their place are checked through the arrows in the user-path tests.
     void rowMoveKeepsRichText()
     {
         Window w(3);

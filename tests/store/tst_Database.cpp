@@ -170,11 +170,19 @@ private slots:
 
     void createHelpText()
     {
-        const QString own = CreateDatabaseCommand::helpText(QStringLiteral("/d/COMPANY.MDB"), QStringLiteral("/d"));
-        QVERIFY(own.contains(QLatin1String("However you have already created it")));
+        const QString opening = QStringLiteral(
+            "By clicking the button on the left, you will create a new database 'Company.mdb' in this application "
+            "directory ->  /d. \r\n");
+        QCOMPARE(CreateDatabaseCommand::helpText(QStringLiteral("/d/COMPANY.MDB"), QStringLiteral("/d")),
+                 opening
+                     + QStringLiteral("\r\nHowever you have already created it and are now using 'Company.mdb' in the "
+                                      "application directory  ->  /d. "));
         const QString other = CreateDatabaseCommand::helpText(QStringLiteral("/x/tallywick.mdb"), QStringLiteral("/d"));
-        QVERIFY(other.contains(QLatin1String("This is a copy of your current database   -   /x/tallywick.mdb\r\n")));
-        QVERIFY(other.contains(QString(50, QLatin1Char('-'))));
+        QVERIFY(other.startsWith(opening
+                                 + QStringLiteral("\r\nThis is a copy of your current database   -   /x/tallywick.mdb\r\n\r\n"
+                                                  "The new 'Company.mdb' in this application directory -  /d  - will "
+                                                  "then be used automatically by this program on the next launch.\r\n\r\n")
+                                 + QString(50, QLatin1Char('-')) + QStringLiteral("\r\n\r\n")));
     }
 
     void dateText_data()

@@ -12,6 +12,7 @@
 #include "core/widgets/AppIcon.h"
 #include "core/widgets/DesktopIcons.h"
 #include "core/widgets/HelpPlacement.h"
+#include "core/widgets/WheelNeedsFocus.h"
 #include "app/widgets/UserGuide.h"
 #include "documents/widgets/DocumentsController.h"
 #include "documents/widgets/SavedDocsPanel.h"
@@ -92,6 +93,8 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
                 m_totals->showCompany(profile);
             });
     connectEditor();
+    // Scrolling the page over a field must never change what the field holds.
+    WheelNeedsFocus::guardAll(m_page);
 }
 
 void MainWindow::connectEditor()
@@ -103,6 +106,7 @@ void MainWindow::connectEditor()
     connect(m_header->autoNumberButton(), &QPushButton::clicked, this, &MainWindow::assignAutoNumber);
     new EditMenuBinder(m_grid, m_notes, m_editor->state().richTextTarget, m_dialogs, this);
     connect(m_savedDocs, &SavedDocsPanel::openRequested, m_editor, &EditorController::resetCurrentDescRow);
+    m_page->verticalScrollBar()->setObjectName(QStringLiteral("VScroll1"));
     PageScrollSteps::apply(m_page);
     if (auto* savedList = m_savedDocs->findChild<QComboBox*>(QStringLiteral("cboDocNumber")))
         DropDownOnFocus::install(savedList);
@@ -117,8 +121,9 @@ void MainWindow::buildMenus()
     QAction* settings = tools->addAction(tr("Settings"), this, [this] { m_showSettings->setChecked(true); });
     settings->setObjectName(QStringLiteral("mnusettings"));
     tools->addSeparator();
+    // The menu and its shortcut are "Save File": without a document they refuse as the button does.
     addCommand(tools, QStringLiteral("actSave"), tr("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-               &MainWindow::saveDocument);
+               &MainWindow::saveFile);
     addCommand(tools, QStringLiteral("actGenerate"), tr("Generate and Preview"),
                QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::generatePage);
     addCommand(tools, QStringLiteral("actCreateRows"), tr("Create Rows"), QKeySequence(Qt::CTRL | Qt::Key_N),
@@ -240,6 +245,7 @@ void MainWindow::buildDocumentCommands()
     DocumentsController::Window window;
     window.document = [this] { return document(); };
     window.showDocument = [this](const Document& shown) { showDocument(shown); };
+    window.showOpened = [this](const Document& opened) { showOpenedDocument(opened); };
     window.currentLabel = [this](const QString& caption, bool highlighted) { showCurrentDocLabel(caption, highlighted); };
     window.documentOpen = [this] { return m_grid->rowCount() > 0; };
     window.createQuietNewRow = [this] { m_editor->createQuietNewDocument(); };
@@ -248,6 +254,8 @@ void MainWindow::buildDocumentCommands()
     m_documents->setDateFormat(m_settings.get(SettingsStore::DateFormat));
     // The settings page embeds the upkeep controls; a purge changes the saved-document list.
     m_maintenance->attach(m_database, m_dialogs);
+    // Compaction works on the file the settings page names, which after "Create New Database" is the new one.
+    m_maintenance->setSourcePath([this] { return m_settingsPanel->shownDatabasePath(); });
     m_maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
     connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
 }
@@ -286,14 +294,25 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     }
     if (!notice.isEmpty())
         m_dialogs.inform(notice);
+    // An unexpected failure from here on is shown and ends the loading; the window stays as far as it got.
     QString error;
-    if (!CompanyRepository(m_database).loadInto(m_company, &error))
-        m_dialogs.plain(error);
+    if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
+        stopLoading(error);
+        return true;
+    }
     m_settingsPanel->setProfile(m_company);
     m_totals->showCompany(m_company);
-    m_documents->loadDocs();
+    if (!m_documents->loadDocsReporting(&error)) {
+        stopLoading(error);
+        return true;
+    }
     m_savedDocs->setListText(SavedDocsPanel::initialText());
     return true;
+}
+
+void MainWindow::stopLoading(const QString& error)
+{
+    m_dialogs.plain(error + QLatin1Char(' ') + QString::number(Database::ErrorNumber));
 }
 
 Document MainWindow::document() const
@@ -320,6 +339,14 @@ void MainWindow::showDocument(const Document& document)
     }
 }
 
+void MainWindow::showOpenedDocument(const Document& opened)
+{
+    m_editor->showOpened(opened);
+    m_saveButton->show();
+    m_page->verticalScrollBar()->setValue(0);
+    m_header->billToNameEdit()->setFocus(Qt::OtherFocusReason);
+}
+
 void MainWindow::saveDocument()
 {
     m_documents->save();
@@ -327,7 +354,8 @@ void MainWindow::saveDocument()
 
 void MainWindow::saveFile()
 {
-    m_documents->saveFile(m_saveButton->isVisible());
+    // Whether the button is shown, not whether the window is on screen at this moment.
+    m_documents->saveFile(!m_saveButton->isHidden());
 }
 
 void MainWindow::generatePage()

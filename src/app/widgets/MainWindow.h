@@ -93,6 +93,9 @@ private:
     // The short date chosen on the settings page, for the pickers that show dates.
     void applyDateFormat();
     void showCurrentDocLabel(const QString& caption, bool highlighted);
+    void showOpenedDocument(const Document& opened);
+    // A failure while loading that is not the database's: shown plainly, and loading goes no further.
+    void stopLoading(const QString& error);
 
     SettingsStore& m_settings;
     Database& m_database;

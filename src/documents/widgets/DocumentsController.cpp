@@ -28,7 +28,16 @@ void DocumentsController::setDateFormat(const QString& setting)
 
 void DocumentsController::loadDocs()
 {
-    m_panel->showListing(SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale, m_dateFormat));
+    loadDocsReporting(nullptr);
+}
+
+bool DocumentsController::loadDocsReporting(QString* error)
+{
+    const SavedDocsListing listing = SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale, m_dateFormat);
+    m_panel->showListing(listing);
+    if (error)
+        *error = listing.error;
+    return listing.ok;
 }
 
 void DocumentsController::save()
@@ -55,7 +64,7 @@ void DocumentsController::open(const QString& listText)
     OpenCommand command(m_database, m_dialogs, m_locale);
     const OpenCommand::Result result = command.open(listText, m_window.document(), m_window.documentOpen());
     if (result.outcome == OpenCommand::Outcome::Opened)
-        m_window.showDocument(result.document);
+        (m_window.showOpened ? m_window.showOpened : m_window.showDocument)(result.document);
     if (result.clearListText)
         m_panel->setListText(QString());
 }

@@ -22,6 +22,8 @@ public:
     {
         std::function<Document()> document;
         std::function<void(const Document&)> showDocument;
+        // A stored document has been read: it replaces the one being edited and becomes the current one.
+        std::function<void(const Document&)> showOpened;
         // The current-document label: caption and the highlight while the save message shows.
         std::function<void(const QString& caption, bool highlighted)> currentLabel;
         // A document is open in the editor (rows exist), so opening another asks first.
@@ -36,6 +38,9 @@ public:
 
     // The program's short-date setting for the list's dates.
     void setDateFormat(const QString& setting);
+
+    // LoadDocs at start-up: false, with the database's message, when the list cannot be read.
+    bool loadDocsReporting(QString* error);
 
 public slots:
     void loadDocs();

@@ -80,6 +80,8 @@ void SavedDocsPanel::buildLayout()
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
         dropped.setColor(role, droppedTextColour());
     m_list->view()->setPalette(dropped);
+    // The box itself receives the keys typed into it and hands them to its line edit directly.
+    m_list->installEventFilter(this);
     m_list->lineEdit()->installEventFilter(this);
 
     m_count->setObjectName(QStringLiteral("lbldocinfo"));
@@ -109,7 +111,7 @@ void SavedDocsPanel::addHelpButtons(Dialogs& dialogs)
 
 bool SavedDocsPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == m_list || watched == m_list->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             emit openRequested(listText());

@@ -121,6 +121,20 @@ void EditorController::resetCurrentDescRow()
     m_state.richTextTarget.resetCurrentRow();
 }
 
+void EditorController::showOpened(const Document& document)
+{
+    m_panels.createRows->readInto(m_state);
+    m_state.currentEnabled = true;
+    m_state.currentSelected = true;
+    m_state.newSelected = false;
+    m_state.justOpened = true;
+    m_state.richTextTarget.resetCurrentRow();
+    revealPanels(true);
+    m_panels.grid->rebuild(document, m_state.multiLine);
+    m_show(document);
+    m_panels.createRows->showFrom(m_state);
+}
+
 void EditorController::assignAutoNumber()
 {
     QLineEdit* number = m_panels.header->docNumberEdit();

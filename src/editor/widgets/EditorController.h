@@ -51,6 +51,9 @@ public slots:
     void assignAutoNumber();
     // Opening a stored document: no row is current until one gets the focus again.
     void resetCurrentDescRow();
+    // A stored document was opened: its rows are built in the display mode now chosen and it becomes
+    // the current document, so that the next "Create Rows" in "New" mode asks first.
+    void showOpened(const Document& document);
 
 signals:
     void rowsCreated();

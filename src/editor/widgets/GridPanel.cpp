@@ -1,6 +1,7 @@
 #include "editor/widgets/GridPanel.h"
 
 #include "core/PickLists.h"
+#include "core/widgets/WheelNeedsFocus.h"
 #include "editor/Document.h"
 #include "editor/NumberText.h"
 #include "editor/RowMover.h"
@@ -332,6 +333,7 @@ GridPanel::Row GridPanel::createRow(int index)
     tag(row.qty, "cboqty", "qty");
     row.qty->installEventFilter(this);
     TypedKeyFilter::install(row.qty, KeyFilter::Kind::Digits);
+    WheelNeedsFocus::guard(row.qty);
 
     row.price = new QLineEdit(this);
     tag(row.price, "txtprice", "price");
@@ -342,6 +344,7 @@ GridPanel::Row GridPanel::createRow(int index)
     tag(row.discount, "cbodiscount", "discount");
     row.discount->lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TypedKeyFilter::install(row.discount, KeyFilter::Kind::DigitsAndPoint);
+    WheelNeedsFocus::guard(row.discount);
 
     row.amount = new QLineEdit(this);
     tag(row.amount, "txtamount", "amount");

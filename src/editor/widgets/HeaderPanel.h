@@ -33,6 +33,7 @@ public:
     void showFrom(const Document& document);
 
     QLineEdit* docNumberEdit() const { return m_docNumber; }
+    QLineEdit* billToNameEdit() const { return m_billToName; }
     QLabel* currentDocLabel() const { return m_currentDocNum; }
     QPushButton* autoNumberButton() const { return m_autoNumber; }
 

@@ -258,6 +258,11 @@ QPushButton* SettingsPanel::helpButton(const char* objectName, std::function<QSt
     return button;
 }
 
+QString SettingsPanel::shownDatabasePath() const
+{
+    return m_databaseFrame->pathBox()->text();
+}
+
 void SettingsPanel::setMaintenanceWidget(QWidget* widget)
 {
     m_maintenanceSlot->addWidget(widget);

@@ -43,6 +43,8 @@ public:
     void setClockWidget(QWidget* widget);
 
     const LetterheadSettings& letterhead() const { return m_letterhead; }
+    // The database file the page names (txtDb): the one in use, or one just created beside it.
+    QString shownDatabasePath() const;
     QRadioButton* layoutOption(int index) const;
 
 signals:

@@ -1,0 +1,629 @@
+#include "TestSupport.h"
+#include "app/widgets/MainWindow.h"
+#include "core/AppPaths.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
+#include "editor/widgets/EditorController.h"
+#include "richtext/ImageTag.h"
+#include "store/Database.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSqlRecord>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace {
+
+// A file chooser takes the keyboard focus from the main window while it is open, as the desktop's does.
+class FocusTakingDialogs : public ScriptedDialogs
+{
+public:
+    QString chooseOpenFile(const QString& title, const QString& filter) override
+    {
+        QWidget chooser;
+        auto* name = new QLineEdit(&chooser);
+        chooser.show();
+        chooser.activateWindow();
+        name->setFocus();
+        if (!QTest::qWaitFor([name] { return QApplication::focusWidget() == name; }, 2000))
+            qWarning("the file chooser did not get the focus");
+        chooser.hide();
+        return ScriptedDialogs::chooseOpenFile(title, filter);
+    }
+};
+
+// The main window on its own database, driven only through the keys, the mouse and the wheel.
+struct UserWindow
+{
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    Database database{QLocale::c()};
+    FocusTakingDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    QString databasePath() const { return dir.filePath(QStringLiteral("tallywick.mdb")); }
+
+    // Loads the window as start-up does and shows it on screen.
+    bool start()
+    {
+        window = std::make_unique<MainWindow>(settings, database, dialogs);
+        window->editor()->setNumberLocale(QLocale(QStringLiteral("en_US")));
+        if (!window->load(databasePath()))
+            return false;
+        window->resize(1200, 800);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    template <typename T = QWidget> T* find(const char* name) const
+    {
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qWarning("no widget %s", name);
+        return widget;
+    }
+
+    // Row n's field of the given name.
+    template <typename T = QWidget> T* field(const char* name, int row) const
+    {
+        for (T* field : window->findChildren<T*>(QLatin1String(name))) {
+            if (field->property("gridRow").toInt() == row)
+                return field;
+        }
+        qWarning("no field %s in row %d", name, row);
+        return nullptr;
+    }
+
+    QScrollBar* pageBar() const { return find<QScrollArea>("PicOuter")->verticalScrollBar(); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focus(), Qt::Key(key), modifiers);
+    }
+    void type(const QString& text) { QTest::keyClicks(focus(), text); }
+
+    // A list that opens itself on focus is closed with Escape before typing, as a person does.
+    void closeOpenList()
+    {
+        QTest::qWait(20);
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            QTest::keyClick(popup, Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        }
+    }
+
+    // The point of the window that shows the widget's middle, the page scrolled there first.
+    QPoint pointOf(QWidget* target) const
+    {
+        QCoreApplication::processEvents();  // the layouts settle between a person's actions
+        find<QScrollArea>("PicOuter")->ensureWidgetVisible(target);
+        QCoreApplication::processEvents();
+        return target->mapTo(window.get(), target->rect().center());
+    }
+
+    // A left click on whatever the window shows at the widget's place.
+    void click(QWidget* target, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint at = pointOf(target);
+        QWidget* under = window->childAt(at);
+        if (!(under && (under == target || target->isAncestorOf(under))))
+            qWarning() << "under" << under << (under ? under->parentWidget() : nullptr) << at << target->geometry() << target->isVisible();
+        QVERIFY2(under && (under == target || target->isAncestorOf(under)), qPrintable(target->objectName()));
+        QTest::mouseClick(under, button, {}, under->mapFrom(window.get(), at));
+    }
+
+    // Clicks into a field, empties it and types the text.
+    void typeInto(QWidget* target, const QString& text)
+    {
+        click(target);
+        closeOpenList();
+        selectAll();
+        type(text);
+    }
+
+    // The keys that select a field's whole text; Ctrl+A is a typed character the number fields refuse.
+    void selectAll()
+    {
+        if (qobject_cast<QTextEdit*>(focus()) || qobject_cast<QPlainTextEdit*>(focus())) {
+            key(Qt::Key_End, Qt::ControlModifier);
+            key(Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        } else {
+            key(Qt::Key_End);
+            key(Qt::Key_Home, Qt::ShiftModifier);
+        }
+    }
+    void typeInto(const char* name, const QString& text) { typeInto(find(name), text); }
+
+    // One notch of the wheel over a point of the window, delivered as the window system delivers
+    // it: a box that takes the focus from the wheel gets it, and a widget that ignores the wheel
+    // leaves it to the one below.
+    void wheelAt(const QPoint& at, int notches)
+    {
+        QWidget* under = window->childAt(at);
+        QVERIFY(under);
+        for (QWidget* w = under; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+            if (w->isEnabled() && (w->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus) {
+                w->setFocus(Qt::MouseFocusReason);
+                break;
+            }
+        }
+        for (QWidget* w = under; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+            const QPointF local = w->mapFrom(window.get(), at);
+            QWheelEvent wheel(local, window->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, 120 * notches),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            wheel.setAccepted(true);
+            const bool handled = QApplication::sendEvent(w, &wheel);
+            if (handled && wheel.isAccepted())
+                break;
+        }
+    }
+
+    // Ctrl+N, the count typed, Enter: a new document of that many rows.
+    void createRows(int count)
+    {
+        key(Qt::Key_N, Qt::ControlModifier);
+        closeOpenList();
+        type(QString::number(count));
+        key(Qt::Key_Return);
+    }
+
+    // Ctrl+O, the number typed into the list, then the given key.
+    void openByKeys(const QString& number, int enterKey = Qt::Key_Return)
+    {
+        key(Qt::Key_O, Qt::ControlModifier);
+        closeOpenList();
+        type(number);
+        key(enterKey, enterKey == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+
+    int storedRows(const QString& number = QString())
+    {
+        const QString where = number.isEmpty() ? QString() : QStringLiteral(" WHERE DOCnumber='%1'").arg(number);
+        const SqlResult result = database.query(QStringLiteral("SELECT COUNT(*) FROM tbldoc") + where);
+        return result.ok && !result.records.isEmpty() ? result.records.first().value(0).toInt() : -1;
+    }
+
+    QString text(const char* name) const
+    {
+        QWidget* widget = find(name);
+        if (auto* line = qobject_cast<QLineEdit*>(widget))
+            return line->text();
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            return box->currentText();
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+            return plain->toPlainText();
+        return {};
+    }
+    QString rowText(const char* name, int row) const
+    {
+        QWidget* widget = field(name, row);
+        if (auto* line = qobject_cast<QLineEdit*>(widget))
+            return line->text();
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            return box->currentText();
+        if (auto* rich = qobject_cast<QTextEdit*>(widget))
+            return rich->toPlainText();
+        return {};
+    }
+
+    // A document of three rows saved under the number, the way a person writes one.
+    void writeAndSave(const QString& number)
+    {
+        createRows(3);
+        typeInto("txtDocNumber", number);
+        typeInto("txtcus", QStringLiteral("Ann Lee"));
+        for (int row = 1; row <= 3; ++row) {
+            typeInto(field("txtproductID", row), QStringLiteral("P-%1").arg(row));
+            typeInto(field("cboqty", row), QString::number(row));
+            typeInto(field("txtprice", row), QStringLiteral("2.5"));
+        }
+        dialogs.clear();
+        key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs.shownTexts(), QStringList{QStringLiteral("Values updated and new document successfully saved.")});
+        QCOMPARE(storedRows(number), 3);
+        dialogs.clear();
+    }
+};
+
+QString shownTexts(const ScriptedDialogs& dialogs)
+{
+    return dialogs.shownTexts().join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class TestUserPaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // After opening, the opened document is the current one: a Create Rows on it keeps it, "New" asks
+    // first, the page is back at the top with the cursor in the customer name.
+    void openedDocumentIsCurrent()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.writeAndSave(QStringLiteral("A-1"));
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.createRows(2);
+        QCOMPARE(w.window->document().rowCount(), 2);
+        w.window->resize(1200, 400);
+        QTRY_VERIFY(w.pageBar()->maximum() > 0);
+        w.pageBar()->setValue(w.pageBar()->maximum());
+        w.dialogs.clear();
+
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);  // closing the two-row document
+        w.openByKeys(QStringLiteral("A-1"));
+        QCOMPARE(w.dialogs.shown().size(), 1);
+        QCOMPARE(w.rowText("txtproductID", 3), QStringLiteral("P-3"));
+        QCOMPARE(w.pageBar()->value(), 0);
+        QCOMPARE(w.focus(), w.find("txtcus"));
+        QVERIFY(w.find<QRadioButton>("optEdit")->isEnabled());
+        QVERIFY(w.find<QRadioButton>("optEdit")->isChecked());
+
+        // The same count on the current document keeps every field.
+        w.typeInto("txtnum", QStringLiteral("3"));
+        w.click(w.find("cmdcreate"));
+        QCOMPARE(w.dialogs.shown().size(), 1);
+        QCOMPARE(w.text("txtcus"), QStringLiteral("Ann Lee"));
+        QCOMPARE(w.rowText("txtproductID", 2), QStringLiteral("P-2"));
+
+        // "New" asks; Cancel keeps the document.
+        w.dialogs.setNextAnswer(DialogAnswer::Cancel);
+        w.createRows(1);
+        QCOMPARE(w.dialogs.shown().size(), 2);
+        QCOMPARE(w.dialogs.shown().last().title, QStringLiteral("Any unsaved information will be lost."));
+        QCOMPARE(w.window->document().rowCount(), 3);
+        QCOMPARE(w.text("txtDocNumber"), QStringLiteral("A-1"));
+    }
+
+    // "Show MultiLine" is read when rows are built, opening included, whatever the row count.
+    void openingUsesTheChosenDisplayMode()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.writeAndSave(QStringLiteral("M-1"));
+        const int singleHeight = w.field("txtdescription", 1)->height();
+        w.click(w.find("chkMultiLine"));
+        QVERIFY(w.find<QCheckBox>("chkMultiLine")->isChecked());
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.openByKeys(QStringLiteral("M-1"));
+        QCOMPARE(w.window->document().rowCount(), 3);
+        QVERIFY(w.field("txtdescription", 1)->height() >= 4 * singleHeight);
+    }
+
+    void enterInTheListOpens_data()
+    {
+        QTest::addColumn<int>("enterKey");
+        QTest::newRow("main Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    void enterInTheListOpens()
+    {
+        QFETCH(int, enterKey);
+        UserWindow w;
+        QVERIFY(w.start());
+        w.writeAndSave(QStringLiteral("E-1"));
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.createRows(1);
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.openByKeys(QStringLiteral("E-1"), enterKey);
+        QCOMPARE(w.window->document().rowCount(), 3);
+        QCOMPARE(w.find<QLabel>("lblcurrentDocNum")->text(), QStringLiteral("E-1"));
+    }
+
+    // Picking the entry from the list that opens on Ctrl+O.
+    void choosingAnEntryOpens()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.writeAndSave(QStringLiteral("C-1"));
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.createRows(1);
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.key(Qt::Key_O, Qt::ControlModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto* list = w.find<QComboBox>("cboDocNumber");
+        QAbstractItemView* view = list->view();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+        QTRY_COMPARE(w.window->document().rowCount(), 3);
+        QCOMPARE(w.find<QLabel>("lblcurrentDocNum")->text(), QStringLiteral("C-1"));
+    }
+
+    void wheelOverTheFieldsScrollsThePage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("row");
+        QTest::newRow("quantity") << "cboqty" << 5;
+        QTest::newRow("discount") << "cbodiscount" << 5;
+        QTest::newRow("price") << "txtprice" << 5;
+        QTest::newRow("tax rate") << "cboDocTaxPercent" << 0;
+        QTest::newRow("terms") << "cboPaymentTerm" << 0;
+        QTest::newRow("document type") << "cboDoc" << 0;
+        QTest::newRow("date") << "DTPicker1" << 0;
+    }
+
+    // The wheel over a field that does not have the focus scrolls the page; the document is unchanged.
+    void wheelOverTheFieldsScrollsThePage()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, row);
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(40);
+        w.window->resize(1200, 500);
+        QTRY_VERIFY(w.pageBar()->maximum() > 0);
+        QWidget* target = row > 0 ? w.field(name.toLatin1().constData(), row) : w.find(name.toLatin1().constData());
+        QVERIFY(target);
+        const Document before = w.window->document();
+        const QPoint at = w.pointOf(target);
+        const int scrolled = w.pageBar()->value();
+        const int notches = scrolled > 0 ? 1 : -1;  // towards the side the page can still go
+        w.wheelAt(at, notches);
+        QVERIFY2(w.pageBar()->value() != scrolled, "the page did not scroll");
+        QCOMPARE(w.window->document(), before);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    // A box the user is typing in may take the wheel.
+    void focusedQuantityTakesTheWheel()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(3);
+        w.click(w.field("cboqty", 2));
+        const QString before = w.rowText("cboqty", 2);
+        w.wheelAt(w.pointOf(w.field("cboqty", 2)), -1);
+        QVERIFY(w.rowText("cboqty", 2) != before);
+    }
+
+    void ctrlSWithoutADocumentRefuses()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.dialogs.shownTexts(), QStringList{QStringLiteral("Please open or start a document.  ")});
+        QCOMPARE(w.dialogs.shown().first().icon, DialogIcon::Critical);
+        QCOMPARE(w.storedRows(), 0);
+    }
+
+    // A quantity the stored column cannot hold is named with its row and the limit; nothing is written.
+    void quantityBeyondTheColumnIsNamed()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(2);
+        w.typeInto("txtDocNumber", QStringLiteral("Q-1"));
+        w.typeInto(w.field("cboqty", 2), QStringLiteral("40000"));
+        w.dialogs.clear();
+        w.key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.dialogs.shown().size(), 1);
+        const QString message = w.dialogs.shownTexts().first();
+        QVERIFY2(message.contains(QLatin1String("Qty")) && message.contains(QLatin1String("row 2"))
+                     && message.contains(QLatin1String("40000")) && message.contains(QLatin1String("32767")),
+                 qPrintable(message));
+        QVERIFY(!message.contains(QLatin1String("non-number")));
+        QCOMPARE(w.storedRows(), 0);
+    }
+
+    // The menu's choice of box holds through the file chooser, which takes the focus meanwhile: in the
+    // notes the selection gives way to a line break and the tag, and nothing follows the tag.
+    void imageFromTheMenuGoesIntoTheNotes()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(1);
+        w.click(w.field("txtproductID", 1));  // row 1 is the current description row
+        auto* notes = w.find<QTextEdit>("txtnotes");
+        w.click(notes);
+        w.type(QStringLiteral("abc"));
+        w.selectAll();
+        const QByteArray jpeg = QByteArray("\xFF\xD8\xFF\xC0\x00\x11\x08\x02\x58\x03\x20", 11) + QByteArray(10, 1);
+        const QString path = TestSupport::writeFile(w.dir.filePath(QStringLiteral("picture.jpg")), jpeg);
+        const QString tag = ImageTag::forFile(path).value_or(QString());
+        QVERIFY(!tag.isEmpty());
+        w.dialogs.setNextFile(path);
+
+        w.click(notes, Qt::RightButton);
+        auto* menu = w.find<QMenu>("mnuEdit");
+        if (!menu->isVisible()) {
+            const QPoint at = notes->viewport()->rect().center();
+            QContextMenuEvent press(QContextMenuEvent::Mouse, at, notes->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(notes->viewport(), &press);
+        }
+        QTRY_VERIFY(menu->isVisible());
+        QAction* add = menu->findChild<QAction*>(QStringLiteral("mnuAddAnImage"));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(add).center());
+        QTRY_COMPARE(w.dialogs.fileTitles().size(), 1);
+        QCOMPARE(notes->toPlainText(), QStringLiteral("\n") + tag);
+        QVERIFY(w.rowText("txtdescription", 1).isEmpty());
+    }
+
+    // Every field filled by typing and clicking survives a save and an open, and saving the opened
+    // document again replaces its rows without a question.
+    void saveOpenSaveKeepsEveryField()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(2);
+        w.typeInto("cboDoc", QStringLiteral("Quotation"));
+        w.typeInto("txtDocNumber", QStringLiteral("R-1"));
+        w.click(w.find("DTPicker1"));
+        w.key(Qt::Key_Up);
+        w.typeInto("cboPaymentTerm", QStringLiteral("Credit"));
+        w.typeInto("txtsaleperson", QStringLiteral("Bo"));
+        w.typeInto("cboCus", QStringLiteral("Buyer:"));
+        w.typeInto("txtcus", QStringLiteral("O'Brien & Co"));
+        w.typeInto("txtaddress", QStringLiteral("1 Quay St"));
+        w.key(Qt::Key_Return);
+        w.type(QStringLiteral("Cork"));
+        w.typeInto("cboShip", QStringLiteral("Deliver To:"));
+        w.typeInto("txtcusShip", QStringLiteral("Dock 4"));
+        w.typeInto("txtaddressShip", QStringLiteral("Pier Rd"));
+        for (int row = 1; row <= 2; ++row) {
+            w.typeInto(w.field("txtproductID", row), QStringLiteral("ID-%1").arg(row));
+            w.typeInto(w.field("txtdescription", row), QStringLiteral("Item | %1").arg(row));
+            w.typeInto(w.field("cboqty", row), QString::number(row + 1));
+            w.typeInto(w.field("txtprice", row), QStringLiteral("10.5"));
+            w.typeInto(w.field("cbodiscount", row), QStringLiteral("5"));
+        }
+        w.typeInto("cbodelivery", QStringLiteral("Handling"));
+        w.typeInto("txtdelivery", QStringLiteral("7"));
+        w.click(w.find("chktaxable"));
+        w.click(w.find("chkGoodsRcvd"));
+        w.click(w.find("chkPrintBarcode"));
+        w.typeInto("cboDocTaxPercent", QStringLiteral("6"));
+        w.typeInto("txtpaid", QStringLiteral("3"));
+        w.typeInto("txtnotes", QStringLiteral("Thanks"));
+        w.click(w.find("cmdcalculate"));
+        w.dialogs.clear();
+        w.key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY2(shownTexts(w.dialogs).startsWith(QLatin1String("Values updated and new document successfully saved.")),
+                 qPrintable(shownTexts(w.dialogs)));
+        const Document saved = w.window->document();
+        QCOMPARE(saved.docType, QStringLiteral("Quotation"));
+        QVERIFY(saved.docDate != QDate::currentDate());
+        QCOMPARE(saved.rows.at(1).qty, QStringLiteral("3"));
+
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.createRows(1);
+        QVERIFY(w.window->document() != saved);
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);
+        w.openByKeys(QStringLiteral("R-1"));
+        QCOMPARE(w.window->document(), saved);
+
+        w.dialogs.clear();
+        w.key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.dialogs.shown().size(), 1);
+        QVERIFY(w.dialogs.shownTexts().first().startsWith(QLatin1String("Values updated and document successfully saved.")));
+        QCOMPARE(w.storedRows(QStringLiteral("R-1")), 2);
+        QCOMPARE(w.window->document(), saved);
+    }
+
+    // After "Create New Database" the settings page names the new file: compaction backs that one up
+    // and compacts it, while the message names the database in use.
+    void compactionWorksOnTheFileTheSettingsName()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        const QString created = QDir(AppPaths::dataFolder()).filePath(QStringLiteral("Company.mdb"));
+        const QString suffix = QLatin1Char('_') + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+        auto removeFiles = [&] {
+            for (const QString& file : {created, created + suffix, w.databasePath() + suffix})
+                QFile::remove(file);
+        };
+        removeFiles();
+        w.click(w.find("chkshowsettings"));
+        QTabBar* tabs = w.find<QTabWidget>("SSTab1")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        w.click(w.find("cmdCreateDb"));
+        QCOMPARE(w.text("txtDb"), created);
+        w.dialogs.clear();
+        w.click(w.find("cmdcompact"));
+        const bool createdBackedUp = QFile::exists(created + suffix);
+        const bool openBackedUp = QFile::exists(w.databasePath() + suffix);
+        removeFiles();
+        QVERIFY2(createdBackedUp && !openBackedUp, qPrintable(shownTexts(w.dialogs)));
+        QVERIFY2(w.dialogs.shownTexts().last().startsWith(w.databasePath() + QStringLiteral(" has been successfully compacted.")),
+                 qPrintable(shownTexts(w.dialogs)));
+        QVERIFY(w.database.isOpen());
+    }
+
+    // An unexpected error while loading is shown plainly with its number, and the loading ends there.
+    void loadErrorStopsTheLoading()
+    {
+        UserWindow w;
+        QVERIFY(w.database.create(w.databasePath()));
+        // A company row that the engine fails to read.
+        const SqlResult broken = w.database.execute(
+            QStringLiteral("ALTER TABLE tblcompany ADD COLUMN Broken INTEGER AS (abs(-9223372036854775807 - 1))"));
+        QVERIFY2(broken.ok, qPrintable(broken.error));
+        w.database.close();
+        QVERIFY(w.start());
+        QCOMPARE(w.dialogs.shown().size(), 1);
+        QCOMPARE(w.dialogs.shown().first().icon, DialogIcon::None);
+        QVERIFY2(w.dialogs.shownTexts().first().endsWith(QStringLiteral(" -2147467259")), qPrintable(shownTexts(w.dialogs)));
+        QCOMPARE(w.text("cboDocNumber"), QString());  // the list was never filled
+        QCOMPARE(w.find<QLabel>("lbldocinfo")->text(), QStringLiteral("No. of Files"));
+    }
+
+    // Row moves by their arrows carry the six contents; numbers and quantity colours stay in place.
+    void rowArrowsMoveContents()
+    {
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(3);
+        w.typeInto(w.field("txtdescription", 1), QStringLiteral("first"));
+        w.typeInto(w.field("cboqty", 2), QStringLiteral("4"));
+        w.click(w.field("txtprice", 3));  // the quantity box of row 2 loses the focus: no longer grey
+        const Document before = w.window->document();
+        QVERIFY(before.rows.at(0).qtyGrey && !before.rows.at(1).qtyGrey);
+        w.click(w.field("picDown", 1));
+        QCOMPARE(w.rowText("txtdescription", 2), QStringLiteral("first"));
+        QCOMPARE(w.rowText("txtproductID", 1), QStringLiteral("2"));
+        QCOMPARE(w.rowText("cboqty", 1), QStringLiteral("4"));
+        QCOMPARE(w.rowText("txtserial", 1), QStringLiteral("1"));
+        QVERIFY(w.window->document().rows.at(0).qtyGrey);
+        w.click(w.field("picUp", 2));
+        QCOMPARE(w.window->document(), before);
+    }
+
+    void typedKeysPassTheFieldFilters_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("price 1 2 a . 5") << "txtprice" << "12a.5" << "12.5";
+        QTest::newRow("no comma in price") << "txtprice" << "1,5" << "15";
+        QTest::newRow("quantity 3 . 5") << "cboqty" << "3.5" << "35";
+        QTest::newRow("discount keeps the point") << "cbodiscount" << "7.5x" << "7.5";
+        QTest::newRow("charges - 2 . 5 0") << "txtdelivery" << "-2.50" << "-250";
+        QTest::newRow("paid") << "txtpaid" << "1a0" << "10";
+        QTest::newRow("page rows take nothing") << "cbolines" << "7x." << "";
+    }
+
+    void typedKeysPassTheFieldFilters()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        UserWindow w;
+        QVERIFY(w.start());
+        w.createRows(1);
+        const QByteArray objectName = name.toLatin1();
+        QWidget* target = w.window->findChildren<QWidget*>(name).size() == 1 ? w.find(objectName.constData())
+                                                                              : w.field(objectName.constData(), 1);
+        w.click(target);
+        w.closeOpenList();
+        w.selectAll();
+        w.key(Qt::Key_Backspace);
+        w.type(keys);
+        const QString shown = target->property("gridRow").isValid() ? w.rowText(objectName.constData(), 1)
+                                                                    : w.text(objectName.constData());
+        if (name == QLatin1String("cbolines"))
+            QVERIFY(!shown.contains(QLatin1Char('x')) && !shown.contains(QLatin1Char('.')));
+        else
+            QCOMPARE(shown, text);
+    }
+};
+
+TW_TEST_MAIN(TestUserPaths)
+#include "tst_UserPaths.moc"
