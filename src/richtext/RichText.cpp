@@ -77,6 +77,8 @@ void RichText::dropTrailingEmptyParagraph()
 // Text appended piece by piece keeps the room it grew into; a finished paragraph gives it back.
 void RichText::squeezeLast()
 {
-    for (RichRun& run : m_paragraphs.last().runs)
+    QList<RichRun>& runs = m_paragraphs.last().runs;
+    runs.squeeze();
+    for (RichRun& run : runs)
         run.text.squeeze();
 }
