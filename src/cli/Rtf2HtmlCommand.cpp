@@ -2,9 +2,17 @@
 
 #include "cli/CliContext.h"
 #include "html/RichTextToHtml.h"
+#include "richtext/BoxFormats.h"
 #include "richtext/RtfCodePage.h"
+#include "richtext/RtfReader.h"
 
 #include <QFile>
+
+#include <utility>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -14,6 +22,20 @@ QString decodeContent(const QByteArray& bytes)
     if (bytes.startsWith("{\\rtf"))
         return RtfCodePage::decode(bytes, 1252);
     return QString::fromUtf8(bytes);
+}
+
+// Each stage lets go of its input before the next begins, and the page goes out in pieces, so
+// that the peak stays a small multiple of the file's size.
+QString convertFile(QFile& file)
+{
+#ifdef __GLIBC__
+    // Large blocks stay mapped blocks that grow in place; otherwise, once the file's bytes are
+    // freed, the page would grow by copying inside the heap and leave the old copies behind.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+    QString content = decodeContent(file.readAll());
+    RichText text = RtfReader::readContent(std::exchange(content, QString()), BoxFormats::description());
+    return RichTextToHtml::convert(std::exchange(text, RichText()));
 }
 
 } // namespace
@@ -32,6 +54,14 @@ int runRtf2HtmlCommand(CliContext& context)
     }
     if (!opened)
         return context.failure(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    context.out << RichTextToHtml::convert(decodeContent(file.readAll())) << Qt::flush;
+    const QString html = convertFile(file);
+    constexpr qsizetype kPiece = 64 * 1024;
+    for (qsizetype at = 0; at < html.size();) {
+        qsizetype length = std::min(kPiece, html.size() - at);
+        if (html.at(at + length - 1).isHighSurrogate() && at + length < html.size())
+            ++length;  // a pair is never split between two pieces
+        context.out << QStringView(html).mid(at, length) << Qt::flush;
+        at += length;
+    }
     return ExitDone;
 }

@@ -3,8 +3,9 @@
 #include "richtext/BoxFormats.h"
 #include "richtext/RtfReader.h"
 
+#include <array>
 #include <cmath>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -15,50 +16,96 @@ struct IndexFormat
     const RichParagraphFormat* paragraph;
 };
 
-// The walked text S (the box's text and two spaces) with the format of every character; entry 0
-// stands for index 1, so the format at caret index p >= 1 is formats[p - 1].
-struct Flattened
+// The walked text S (the box's text and two spaces), one character at a time with the format the
+// box reports at its caret index, read straight from the runs: nothing is kept per character.
+class Walk
 {
-    QString text;
-    std::vector<IndexFormat> formats;
-
-    void add(QChar c, IndexFormat format)
+public:
+    struct Item
     {
-        text += c;
-        formats.push_back(format);
-    }
-};
+        QChar c;
+        IndexFormat format;
+    };
 
-Flattened flatten(const RichText& rich)
-{
-    Flattened out;
-    const auto& paragraphs = rich.paragraphs();
-    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-        const RichParagraph& paragraph = paragraphs.at(i);
-        for (const RichRun& run : paragraph.runs) {
-            const IndexFormat format{&run.format, &paragraph.format};
-            for (const QChar c : run.text) {
-                if (c == QChar::LineSeparator) {
-                    out.add(QLatin1Char('\r'), format);
-                    out.add(QLatin1Char('\n'), format);
-                } else {
-                    out.add(c, format);
+    explicit Walk(const RichText& rich) : m_paragraphs(rich.paragraphs())
+    {
+        const RichParagraph& first = m_paragraphs.first();
+        m_last = IndexFormat{&first.mark, &first.format};
+    }
+
+    // The character `ahead` places after the current one (0 or 1), or null beyond the end of S.
+    const Item* peek(int ahead)
+    {
+        while (m_count <= ahead) {
+            if (!produce())
+                return nullptr;
+        }
+        return &m_items[(m_head + ahead) % m_items.size()];
+    }
+
+    void advance(int count)
+    {
+        m_head = (m_head + count) % m_items.size();
+        m_count -= count;
+    }
+
+private:
+    void push(QChar c, IndexFormat format)
+    {
+        m_items[(m_head + m_count) % m_items.size()] = Item{c, format};
+        ++m_count;
+        m_last = format;
+    }
+
+    // Appends the next one or two characters of S (a line or paragraph break is CR LF).
+    bool produce()
+    {
+        while (m_paragraph < m_paragraphs.size()) {
+            const RichParagraph& paragraph = m_paragraphs.at(m_paragraph);
+            if (m_run < paragraph.runs.size()) {
+                const RichRun& run = paragraph.runs.at(m_run);
+                if (m_char >= run.text.size()) {
+                    ++m_run;
+                    m_char = 0;
+                    continue;
                 }
+                const QChar c = run.text.at(m_char++);
+                const IndexFormat format{&run.format, &paragraph.format};
+                if (c == QChar::LineSeparator) {
+                    push(QLatin1Char('\r'), format);
+                    push(QLatin1Char('\n'), format);
+                } else {
+                    push(c, format);
+                }
+                return true;
+            }
+            const bool more = ++m_paragraph < m_paragraphs.size();
+            m_run = 0;
+            m_char = 0;
+            if (more) {
+                const IndexFormat mark{&paragraph.mark, &paragraph.format};
+                push(QLatin1Char('\r'), mark);
+                push(QLatin1Char('\n'), mark);
+                return true;
             }
         }
-        if (i + 1 < paragraphs.size()) {
-            const IndexFormat mark{&paragraph.mark, &paragraph.format};
-            out.add(QLatin1Char('\r'), mark);
-            out.add(QLatin1Char('\n'), mark);
-        }
+        if (m_spacesDone)
+            return false;
+        m_spacesDone = true;
+        const IndexFormat last = m_last;
+        push(QLatin1Char(' '), last);
+        push(QLatin1Char(' '), last);
+        return true;
     }
-    const IndexFormat last = out.formats.empty()
-                                 ? IndexFormat{&paragraphs.first().mark, &paragraphs.first().format}
-                                 : out.formats.back();
-    out.add(QLatin1Char(' '), last);
-    out.add(QLatin1Char(' '), last);
-    return out;
-}
+
+    const QList<RichParagraph>& m_paragraphs;
+    qsizetype m_paragraph = 0, m_run = 0, m_char = 0;
+    bool m_spacesDone = false;
+    IndexFormat m_last;
+    std::array<Item, 4> m_items{};
+    std::size_t m_head = 0;
+    int m_count = 0;
+};
 
 QString colourText(const std::optional<QRgb>& colour)
 {
@@ -83,30 +130,25 @@ class Converter
 public:
     QString run(const RichText& rich)
     {
-        const Flattened s = flatten(rich);
-        const qsizetype length = s.text.size();
-        qsizetype p = 0;
-        while (p <= length) {
-            // Characters of S are counted from 1.
-            auto at = [&s](qsizetype index) { return s.text.at(index - 1); };
-            if (p >= 1 && p + 1 <= length && at(p + 1) == QLatin1Char('\t')
-                && (at(p) == QChar(0x00B7) || at(p) == QChar(0x2022))) {
+        Walk walk(rich);
+        // Index 0 carries no character and takes the format of the first one.
+        applyFormat(walk.peek(0)->format, true);
+        while (const Walk::Item* current = walk.peek(0)) {
+            const Walk::Item* next = walk.peek(1);
+            if (next && next->c == QLatin1Char('\t')
+                && (current->c == QChar(0x00B7) || current->c == QChar(0x2022))) {
                 m_out += QLatin1String("<UL><LI>");
                 m_typedList = true;
-                p += 2;
+                walk.advance(2);
                 continue;
             }
-            applyFormat(s.formats[static_cast<std::size_t>(std::max<qsizetype>(p, 1) - 1)], p == 0);
-            if (p == 0) {
-                p = 1;
-                continue;
-            }
-            if (p + 1 <= length && at(p) == QLatin1Char('\r') && at(p + 1) == QLatin1Char('\n')) {
+            applyFormat(current->format, false);
+            if (next && current->c == QLatin1Char('\r') && next->c == QLatin1Char('\n')) {
                 lineBreak();
-                p += 2;
+                walk.advance(2);
             } else {
-                m_out += at(p);
-                p += 1;
+                m_out += current->c;
+                walk.advance(1);
             }
         }
         return finish();
@@ -229,7 +271,8 @@ private:
         m_out.replace(QLatin1String("</ul><UL><LI>"), QLatin1String("<LI>"), Qt::CaseInsensitive);
         m_out.replace(QLatin1String("<BR></blockquote>"), QLatin1String("</blockquote>"), Qt::CaseInsensitive);
         m_out.replace(QLatin1String("<BR></UL>"), QLatin1String("</UL>"), Qt::CaseInsensitive);
-        return m_out + QLatin1String("</SPAN>");
+        m_out += QLatin1String("</SPAN>");
+        return std::move(m_out);
     }
 
     QString m_out;

@@ -55,6 +55,7 @@ void RichText::setParagraphFormat(const RichParagraphFormat& format)
 void RichText::endParagraph(const RichCharFormat& mark)
 {
     setLastMark(mark);
+    squeezeLast();
     RichParagraph next;
     next.format = m_paragraphs.last().format;
     next.mark = m_paragraphs.last().mark;
@@ -70,4 +71,14 @@ void RichText::dropTrailingEmptyParagraph()
 {
     if (m_paragraphs.size() > 1 && m_paragraphs.last().isEmpty())
         m_paragraphs.removeLast();
+    squeezeLast();
+}
+
+// Text appended piece by piece keeps the room it grew into; a finished paragraph gives it back.
+void RichText::squeezeLast()
+{
+    QList<RichRun>& runs = m_paragraphs.last().runs;
+    runs.squeeze();
+    for (RichRun& run : runs)
+        run.text.squeeze();
 }

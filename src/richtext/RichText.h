@@ -78,5 +78,7 @@ public:
     void setLastMark(const RichCharFormat& mark);
 
 private:
+    void squeezeLast();
+
     QList<RichParagraph> m_paragraphs;
 };

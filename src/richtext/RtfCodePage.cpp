@@ -1,5 +1,6 @@
 #include "richtext/RtfCodePage.h"
 
+#include <QList>
 #include <QStringDecoder>
 
 #include <array>
@@ -42,10 +43,21 @@ const char* encodingName(int codePage)
     case 1256: return "windows-1256";
     case 1257: return "windows-1257";
     case 1258: return "windows-1258";
-    case 437: return "IBM437";
     case 10000: return "macintosh";
+    case 65001: return "UTF-8";
     default: return nullptr;
     }
+}
+
+// A multi-byte decoder holds a lone lead byte back and marks other undecodable bytes with SUB;
+// both become U+FFFD. The blank behind the bytes makes a held lead byte come out.
+QString decodeWith(QStringDecoder& decoder, const QByteArray& bytes)
+{
+    QString text = decoder.decode(bytes + ' ');
+    if (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    text.replace(QChar(0x1A), QChar::ReplacementCharacter);
+    return text;
 }
 
 } // namespace
@@ -53,6 +65,7 @@ const char* encodingName(int codePage)
 int RtfCodePage::forCharset(int charset)
 {
     switch (charset) {
+    case 0: return 1252;
     case 77: return 10000;
     case 128: return 932;
     case 129: return 949;
@@ -67,22 +80,29 @@ int RtfCodePage::forCharset(int charset)
     case 204: return 1251;
     case 222: return 874;
     case 238: return 1250;
-    case 255: return 437;
     default: return 0;
     }
 }
 
 QString RtfCodePage::decode(const QByteArray& bytes, int codePage)
 {
-    if (const char* name = encodingName(codePage)) {
-        QStringDecoder decoder(name);
-        if (decoder.isValid()) {
-            QString text = decoder.decode(bytes);
-            if (!decoder.hasError())
-                return text;
-        }
+    const char* name = encodingName(codePage);
+    if (!name)
+        return decode1252(bytes);
+    QStringDecoder decoder(name, QStringConverter::Flag::Stateless);
+    if (!decoder.isValid())
+        return decode1252(bytes);
+    if (!bytes.contains('\x1A'))
+        return decodeWith(decoder, bytes);
+    // A SUB byte of the input stays what it is; only the decoder's own SUBs mean "undecodable".
+    QString text;
+    const QList<QByteArray> pieces = bytes.split('\x1A');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            text += QChar(0x1A);
+        text += decodeWith(decoder, pieces.at(i));
     }
-    return decode1252(bytes);
+    return text;
 }
 
 std::optional<unsigned char> RtfCodePage::encode1252(QChar c)

@@ -3,6 +3,7 @@
 #include "richtext/RtfCodePage.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -51,6 +52,26 @@ bool isSkippedDestination(const QString& word)
     return words.contains(word);
 }
 
+// Control words that stand for one character; 0 for any other word.
+char16_t symbolOf(const QString& word)
+{
+    static const QHash<QString, char16_t> symbols{
+        {QStringLiteral("line"), QChar::LineSeparator}, {QStringLiteral("tab"), u'\t'},
+        {QStringLiteral("emdash"), 0x2014}, {QStringLiteral("endash"), 0x2013}, {QStringLiteral("bullet"), 0x2022},
+        {QStringLiteral("lquote"), 0x2018}, {QStringLiteral("rquote"), 0x2019},
+        {QStringLiteral("ldblquote"), 0x201C}, {QStringLiteral("rdblquote"), 0x201D},
+        {QStringLiteral("emspace"), u' '}, {QStringLiteral("enspace"), u' '}, {QStringLiteral("qmspace"), u' '}};
+    return symbols.value(word, 0);
+}
+
+// A list item's own text that is a number or a letter with punctuation ("1.", "a)", "iv."),
+// not one bullet sign ("·", "o", "§").
+bool looksNumbered(const QString& listText)
+{
+    const QString item = listText.trimmed();
+    return item.size() >= 2 || std::any_of(item.cbegin(), item.cend(), [](QChar c) { return c.isDigit(); });
+}
+
 } // namespace
 
 RtfParser::RtfParser(const QString& rtf, const RichCharFormat& fallback)
@@ -63,7 +84,7 @@ RtfParser::RtfParser(const QString& rtf, const RichCharFormat& fallback)
 RichText RtfParser::parse()
 {
     const qsizetype length = m_input.size();
-    while (m_pos < length) {
+    while (m_pos < length && !m_ended) {
         const QChar c = m_input.at(m_pos++);
         if (c == QLatin1Char('{')) {
             flushBytes();
@@ -118,9 +139,8 @@ RichText RtfParser::parse()
         }
     }
     flushBytes();
-    flushText();
-    m_text.setParagraphFormat(paragraphFormat());
-    m_text.setLastMark(charFormat());
+    if (!m_ended)
+        finishDocument();  // unterminated: the text so far is the document
     m_text.dropTrailingEmptyParagraph();
     return m_text;
 }
@@ -150,6 +170,10 @@ void RtfParser::closeGroup()
     flushText();
     if (state().destination == Destination::FontTable)
         commitFont();  // an entry whose ';' is missing still counts
+    if (m_stack.size() == 2) {
+        finishDocument();  // the document's own group: anything after it is not part of it
+        return;
+    }
     m_stack.pop_back();
 }
 
@@ -167,6 +191,10 @@ void RtfParser::controlWord(const QString& word, bool hasNumber, int number)
         return;
     if (destinationWord(word))
         return;
+    if (state().destination == Destination::ListProperties) {
+        listPropertiesWord(word);
+        return;
+    }
     if (ignorable) {
         state().destination = Destination::Skip;
         return;
@@ -189,11 +217,13 @@ void RtfParser::controlWord(const QString& word, bool hasNumber, int number)
             m_fontNumber = number;
         else if (word == QLatin1String("fcharset"))
             m_fontEntry.charset = number;
+        else if (word == QLatin1String("cpg"))
+            m_fontEntry.codePage = number;
         else
             documentWord(word, hasNumber, number);  // font names may hold any character
         return;
     }
-    if (characterWord(word, hasNumber, number) || paragraphWord(word, hasNumber, number))
+    if (characterWord(word, hasNumber, number) || paragraphWord(word, hasNumber, number) || tableWord(word))
         return;
     documentWord(word, hasNumber, number);
 }
@@ -207,10 +237,13 @@ bool RtfParser::destinationWord(const QString& word)
     } else if (word == QLatin1String("colortbl")) {
         flushText();
         state().destination = Destination::ColorTable;
-    } else if (word == QLatin1String("pn") || word == QLatin1String("pntext") || word == QLatin1String("listtext")) {
-        // The bullet is shown by the box itself; the group only says that the paragraph has one.
-        markParentBulleted();
-        state().destination = Destination::Skip;
+    } else if (word == QLatin1String("pntext") || word == QLatin1String("listtext")) {
+        state().destination = Destination::ListText;
+        m_listText.clear();
+    } else if (word == QLatin1String("pn")) {
+        // The group describes the paragraph around it.
+        state().destination = Destination::ListProperties;
+        m_listOwner = m_stack.size() >= 2 ? m_stack.size() - 2 : 0;
     } else if (isSkippedDestination(word)) {
         flushText();
         state().destination = Destination::Skip;
@@ -260,7 +293,7 @@ bool RtfParser::paragraphWord(const QString& word, bool hasNumber, int number)
         s.alignment = 0;
         s.leftIndent = 0;
         s.firstIndent = 0;
-        s.bullet = false;
+        s.bullet = Bullet::None;
     } else if (word == QLatin1String("ql") || word == QLatin1String("qj")) {
         s.alignment = RichParagraphFormat::Left;
     } else if (word == QLatin1String("qr")) {
@@ -272,19 +305,40 @@ bool RtfParser::paragraphWord(const QString& word, bool hasNumber, int number)
     } else if (word == QLatin1String("fi")) {
         s.firstIndent = std::clamp(number, -kMaxIndent, kMaxIndent);
     } else if (word == QLatin1String("ls")) {
-        s.bullet = hasNumber && number > 0;
+        s.bullet = hasNumber && number > 0 ? Bullet::ListOverride : Bullet::None;
     } else {
         return false;
     }
     return true;
 }
 
+// Cells run together unless each ends with a tab; a table row is a paragraph of its own.
+bool RtfParser::tableWord(const QString& word)
+{
+    if (word == QLatin1String("cell") || word == QLatin1String("nestcell"))
+        output(QStringLiteral("\t"));
+    else if (word == QLatin1String("row"))
+        endParagraph();
+    else
+        return false;
+    return true;
+}
+
+void RtfParser::listPropertiesWord(const QString& word)
+{
+    if (m_listOwner >= m_stack.size())
+        return;
+    Bullet& bullet = m_stack[m_listOwner].bullet;
+    if (word == QLatin1String("pnlvlblt"))
+        bullet = Bullet::Properties;
+    else if (word == QLatin1String("pnlvlbody") || word == QLatin1String("pnlvlcont") || word == QLatin1String("pnlvl"))
+        bullet = Bullet::None;  // numbered or outline: its number is the list text
+}
+
 bool RtfParser::documentWord(const QString& word, bool hasNumber, int number)
 {
-    if (word == QLatin1String("line"))
-        output(QString(QChar::LineSeparator));
-    else if (word == QLatin1String("tab"))
-        output(QStringLiteral("\t"));
+    if (const char16_t symbol = symbolOf(word))
+        output(QString(QChar(symbol)));
     else if (word == QLatin1String("u") && hasNumber) {
         if (number >= -32768 && number <= 65535)
             output(QString(QChar(static_cast<char16_t>(number < 0 ? number + 65536 : number))));
@@ -295,20 +349,6 @@ bool RtfParser::documentWord(const QString& word, bool hasNumber, int number)
         m_documentCodePage = number;
     else if (word == QLatin1String("deff"))
         m_defaultFont = number;
-    else if (word == QLatin1String("emdash"))
-        output(QString(QChar(0x2014)));
-    else if (word == QLatin1String("endash"))
-        output(QString(QChar(0x2013)));
-    else if (word == QLatin1String("bullet"))
-        output(QString(QChar(0x2022)));
-    else if (word == QLatin1String("lquote"))
-        output(QString(QChar(0x2018)));
-    else if (word == QLatin1String("rquote"))
-        output(QString(QChar(0x2019)));
-    else if (word == QLatin1String("ldblquote"))
-        output(QString(QChar(0x201C)));
-    else if (word == QLatin1String("rdblquote"))
-        output(QString(QChar(0x201D)));
     else
         return false;
     return true;
@@ -387,6 +427,13 @@ void RtfParser::output(const QString& text)
             m_colorGiven = false;
         }
         break;
+    case Destination::ListText:
+        if (m_listText.size() < 64) {
+            m_listText += text;
+            m_listTextFormat = charFormat();
+        }
+        break;
+    case Destination::ListProperties:
     case Destination::Skip:
         break;
     }
@@ -396,7 +443,7 @@ void RtfParser::commitFont()
 {
     const QString name = m_fontEntry.name;
     if (!name.isEmpty() && m_fonts.size() < kMaxTableEntries)
-        m_fonts.insert(m_fontNumber, Font{name, m_fontEntry.charset});
+        m_fonts.insert(m_fontNumber, Font{name, m_fontEntry.charset, m_fontEntry.codePage});
     m_fontEntry = Font{};
 }
 
@@ -415,6 +462,7 @@ void RtfParser::flushText()
 {
     if (m_pending.isEmpty())
         return;
+    commitListText();
     m_text.setParagraphFormat(paragraphFormat());
     m_text.appendText(m_pending, charFormat());
     m_pending.clear();
@@ -424,9 +472,36 @@ void RtfParser::endParagraph()
 {
     if (state().destination != Destination::Text)
         return;
+    commitListText();
     flushText();
     m_text.setParagraphFormat(paragraphFormat());
     m_text.endParagraph(charFormat());
+    m_paragraphNumbered = false;
+}
+
+// The item number of a numbered list leads the paragraph's text; a bullet is drawn by the box.
+void RtfParser::commitListText()
+{
+    if (m_listText.isEmpty())
+        return;
+    const QString text = std::exchange(m_listText, QString());
+    const Bullet bullet = state().bullet;
+    if (bullet == Bullet::ListOverride && looksNumbered(text))
+        m_paragraphNumbered = true;
+    else if (bullet != Bullet::None)
+        return;
+    m_text.setParagraphFormat(paragraphFormat());
+    m_text.appendText(text, m_listTextFormat);
+}
+
+// The last paragraph takes the formatting in effect where the document ends, as a \par would.
+void RtfParser::finishDocument()
+{
+    commitListText();
+    flushText();
+    m_text.setParagraphFormat(paragraphFormat());
+    m_text.setLastMark(charFormat());
+    m_ended = true;
 }
 
 void RtfParser::resetCharacterFormat()
@@ -436,13 +511,6 @@ void RtfParser::resetCharacterFormat()
     s.halfPoints = 24;
     s.bold = s.italic = s.underline = s.strike = false;
     s.color = s.background = 0;
-}
-
-// \pn and \pntext open their own group, but the bullet belongs to the paragraph around it.
-void RtfParser::markParentBulleted()
-{
-    if (m_stack.size() >= 2)
-        m_stack[m_stack.size() - 2].bullet = true;
 }
 
 bool RtfParser::consumeSkipped()
@@ -463,10 +531,12 @@ int RtfParser::codePage() const
 {
     const auto font = m_fonts.constFind(state().font < 0 ? m_defaultFont : state().font);
     if (font != m_fonts.constEnd()) {
+        if (font->codePage > 0)
+            return font->codePage;
         if (const int page = RtfCodePage::forCharset(font->charset))
             return page;
     }
-    return m_documentCodePage;
+    return m_documentCodePage > 0 ? m_documentCodePage : 1252;
 }
 
 RichCharFormat RtfParser::charFormat() const
@@ -494,6 +564,6 @@ RichParagraphFormat RtfParser::paragraphFormat() const
     format.alignment = s.alignment;
     format.indent = std::clamp(s.leftIndent + s.firstIndent, -kMaxIndent, kMaxIndent);
     format.hanging = -s.firstIndent;
-    format.bullet = s.bullet;
+    format.bullet = s.bullet != Bullet::None && !m_paragraphNumbered;
     return format;
 }

@@ -17,7 +17,10 @@ public:
     RichText parse();
 
 private:
-    enum class Destination { Text, FontTable, ColorTable, Skip };
+    enum class Destination { Text, FontTable, ColorTable, ListText, ListProperties, Skip };
+    // Where a paragraph's bullet comes from: the old list properties say so outright, the newer
+    // list override only names a list, which may be numbered.
+    enum class Bullet { None, Properties, ListOverride };
 
     struct State
     {
@@ -27,13 +30,14 @@ private:
         bool bold = false, italic = false, underline = false, strike = false;
         int color = 0, background = 0;
         int alignment = 0, leftIndent = 0, firstIndent = 0;
-        bool bullet = false;
+        Bullet bullet = Bullet::None;
         int skipAfterUnicode = 1;
     };
     struct Font
     {
         QString name;
-        int charset = 0;
+        int charset = -1;  // none given
+        int codePage = 0;  // none given
     };
 
     void openGroup();
@@ -42,6 +46,8 @@ private:
     bool destinationWord(const QString& word);
     bool characterWord(const QString& word, bool hasNumber, int number);
     bool paragraphWord(const QString& word, bool hasNumber, int number);
+    bool tableWord(const QString& word);
+    void listPropertiesWord(const QString& word);
     bool documentWord(const QString& word, bool hasNumber, int number);
     void controlSymbol(QChar symbol);
     void hexByte();
@@ -51,8 +57,9 @@ private:
     void flushBytes();
     void flushText();
     void endParagraph();
+    void commitListText();
+    void finishDocument();
     void resetCharacterFormat();
-    void markParentBulleted();
     bool consumeSkipped();
     void skipBinary(int count);
     int codePage() const;
@@ -67,6 +74,7 @@ private:
     RichText m_text;
     std::vector<State> m_stack;
     int m_overflowDepth = 0;     // groups opened beyond the nesting limit
+    bool m_ended = false;        // the document's own group has closed; what follows is not read
     bool m_ignorableNext = false;  // after \*: an unknown destination is skipped
     int m_pendingSkip = 0;       // characters still to drop after \uN
     int m_documentCodePage = 1252;
@@ -79,4 +87,8 @@ private:
     bool m_colorGiven = false;
     QByteArray m_bytes;  // \'hh bytes not yet decoded (multi-byte code pages need them together)
     QString m_pending;   // text not yet added in the current format
+    QString m_listText;  // a list item's number ("1.", "a)"), held until the paragraph says it is no bullet
+    RichCharFormat m_listTextFormat;
+    std::size_t m_listOwner = 0;      // stack index of the paragraph that list properties describe
+    bool m_paragraphNumbered = false;  // the list override's item number showed it is not a bullet
 };

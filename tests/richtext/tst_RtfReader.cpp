@@ -24,6 +24,17 @@ const RichRun* runWith(const RichText& text, const QString& piece)
     return nullptr;
 }
 
+// Each paragraph as alignment letter, indent and '*' for a bullet: "L0 C500*".
+QString paragraphLayout(const RichText& text)
+{
+    QStringList parts;
+    for (const RichParagraph& paragraph : text.paragraphs()) {
+        const QChar alignment = QLatin1String("LRC").at(paragraph.format.alignment);
+        parts << alignment + QString::number(paragraph.format.indent) + (paragraph.format.bullet ? QStringLiteral("*") : QString());
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 class TestRtfReader : public QObject
@@ -80,6 +91,56 @@ private slots:
         QCOMPARE(text.paragraphs()[0].format.alignment, int(RichParagraphFormat::Right));
     }
 
+    // RTF as other programs write it: code pages per font, tables, numbered lists, loose ends.
+    void writtenElsewhere_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("layout");
+        QTest::newRow("latin font in a Japanese document") << QStringLiteral("latin-font-in-cjk-document.rtf")
+            << QStringLiteral("M\u00e4rz \u00a9 \u201cquoted\u201d \u3042") << QStringLiteral("L0");
+        QTest::newRow("each font charset its code page") << QStringLiteral("font-charsets-pick-code-pages.rtf")
+            << QStringLiteral("\u03b1\u041f\u0105\u00e4\u0131\u05d0\u0627\u0105\u0e01\u0102\uac00\u4f60\u4e00\u3042\u00e4")
+            << QStringLiteral("L0");
+        QTest::newRow("undecodable bytes") << QStringLiteral("undecodable-bytes-become-replacement.rtf")
+            << QStringLiteral("a\ufffd b\ufffdc\ufffd") << QStringLiteral("L0");
+        QTest::newRow("font without charset") << QStringLiteral("font-without-charset-uses-document-code-page.rtf")
+            << QStringLiteral("\u041f\u0440\u0438 \u0430") << QStringLiteral("L0");
+        QTest::newRow("table cells and rows") << QStringLiteral("table-cells-and-rows.rtf")
+            << QStringLiteral("cell 1\tcell 2\t\r\n3\t4\t\r\nafter") << QStringLiteral("L0 L0 L0");
+        QTest::newRow("numbered list") << QStringLiteral("numbered-list-keeps-its-numbers.rtf")
+            << QStringLiteral("1.\tFirst\r\n2.\tSecond\r\na)\tThird\r\nDot\r\nplain") << QStringLiteral("L0 L0 L0 L0* L0");
+        QTest::newRow("list override") << QStringLiteral("list-override-numbers-and-bullets.rtf")
+            << QStringLiteral("1.\tone\r\n2.\ttwo\r\ndot\r\ncircle") << QStringLiteral("L0 L0 L0* L0*");
+        QTest::newRow("text after the final brace") << QStringLiteral("text-after-final-brace-ignored.rtf")
+            << QStringLiteral("inside") << QStringLiteral("L0");
+        QTest::newRow("last paragraph without par") << QStringLiteral("last-paragraph-without-par-keeps-format.rtf")
+            << QStringLiteral("first\r\ncentred text") << QStringLiteral("L0 C500*");
+        QTest::newRow("em, en and quarter spaces") << QStringLiteral("em-en-quarter-spaces.rtf")
+            << QStringLiteral("a b c d") << QStringLiteral("L0");
+        QTest::newRow("UTF-8 document") << QStringLiteral("utf8-code-page.rtf")
+            << QStringLiteral("Gr\u00fc\u00dfe \u20ac \u00e4") << QStringLiteral("L0");
+        QTest::newRow("UTF-8 font") << QStringLiteral("font-utf8-code-page.rtf")
+            << QStringLiteral("\u2013 \u2013") << QStringLiteral("L0");
+    }
+
+    void writtenElsewhere()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, text);
+        QFETCH(QString, layout);
+        const RichText rich = readFile(file);
+        QCOMPARE(rich.plainText(), text);
+        QCOMPARE(paragraphLayout(rich), layout);
+    }
+
+    void lastParagraphKeepsItsCharacterFormat()
+    {
+        const RichText text = readFile(QStringLiteral("last-paragraph-without-par-keeps-format.rtf"));
+        QVERIFY(text.paragraphs().last().mark.bold);
+        QVERIFY(runWith(text, QStringLiteral("centred"))->format.bold);
+    }
+
     void plainTextContent()
     {
         RichCharFormat format;
@@ -97,7 +158,7 @@ private slots:
         QTest::addColumn<QString>("rtf");
         QTest::addColumn<QString>("text");
         QTest::newRow("missing closing braces") << QStringLiteral("{\\rtf1{\\b bold {\\i both") << QStringLiteral("bold both");
-        QTest::newRow("extra closing braces") << QStringLiteral("{\\rtf1 a}}}} b}") << QStringLiteral("a b");
+        QTest::newRow("extra closing braces") << QStringLiteral("{\\rtf1 a}}}} b}") << QStringLiteral("a");
         QTest::newRow("huge numbers") << QStringLiteral("{\\rtf1\\fs99999999999999999999\\li-99999999999999\\cf77777777777\\u99999999999?a\\uc999999 b}")
                                       << QStringLiteral("ab");
         QTest::newRow("bad hex") << QStringLiteral("{\\rtf1 a\\'zz b\\'4 c\\'}") << QStringLiteral("azz b c");
