@@ -1,5 +1,6 @@
 #include "cli/Rtf2HtmlCommand.h"
 
+#include "cli/CappedRead.h"
 #include "cli/CliContext.h"
 #include "html/RichTextToHtml.h"
 #include "richtext/RtfCodePage.h"
@@ -32,6 +33,10 @@ int runRtf2HtmlCommand(CliContext& context)
     }
     if (!opened)
         return context.failure(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    context.out << RichTextToHtml::convert(decodeContent(file.readAll())) << Qt::flush;
+    const std::optional<QByteArray> content = CappedRead::read(file);
+    if (!content)
+        return context.usage(CappedRead::tooLarge(context.arguments.isEmpty() ? QStringLiteral("Standard input")
+                                                                               : file.fileName()));
+    context.out << RichTextToHtml::convert(decodeContent(*content)) << Qt::flush;
     return ExitDone;
 }
