@@ -141,8 +141,9 @@ void readRows(ObjectReader& parent, QList<DocumentRow>& rows, int maxRows, QStri
     const QJsonArray array = parent.array("rows", &present);
     if (parent.failed() || !present)
         return;
-    if (array.isEmpty() || array.size() > maxRows) {
-        error = QStringLiteral("The key \"rows\" must hold 1 to %1 rows%2.")
+    // No rows is what a document holds before rows are created, and what is written for it.
+    if (array.size() > maxRows) {
+        error = QStringLiteral("The key \"rows\" must hold at most %1 rows%2.")
                     .arg(maxRows)
                     .arg(maxRows == CreateRowsCommand::MultiLineMaxRows
                              ? QStringLiteral(" while descriptions are shown over several lines")

@@ -44,7 +44,6 @@ private slots:
         QTest::newRow("page rows decimal") << QByteArray("{\"pageRows\":\"2.0\"}") << rows << "pageRows";
 
         QTest::newRow("66 rows") << withRows(66) << rows << "rows";
-        QTest::newRow("no rows") << withRows(0) << rows << "rows";
         QTest::newRow("20 multi-line rows") << withRows(20) << multi << "rows";
         QTest::newRow("a million rows") << withRows(1000000) << rows << "rows";
 
@@ -101,6 +100,7 @@ private slots:
         QTest::newRow("page rows 1") << QByteArray("{\"pageRows\":\"1\"}") << rows << "";
         QTest::newRow("page rows 100") << QByteArray("{\"pageRows\":\"100\"}") << rows << "";
         QTest::newRow("65 rows") << withRows(65) << rows << "";
+        QTest::newRow("no rows, as written for a document without them") << withRows(0) << rows << "";
         QTest::newRow("19 multi-line rows") << withRows(19) << int(CreateRowsCommand::MultiLineMaxRows) << "";
         QTest::newRow("tab and line breaks") << QByteArray("{\"notes\":\"a\\tb\\nc\\r\\nd\"}") << rows << "a\tb\r\nc\r\nd";
         QTest::newRow("delete and beyond") << QByteArray("{\"notes\":\"\x7f\xc2\x85\"}") << rows
