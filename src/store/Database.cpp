@@ -1,7 +1,6 @@
 #include "store/Database.h"
 
 #include "store/DatabaseSchema.h"
-#include "store/SqlText.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -232,7 +231,7 @@ bool Database::compactInto(const QString& target, QString* error)
         return false;
     }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
-    if (!statement.exec(QStringLiteral("VACUUM INTO '%1'").arg(SqlText::EscapeQuotes(target)))) {
+    if (!runBound(statement, {QStringLiteral("VACUUM INTO ?"), {target}})) {
         if (error)
             *error = errorText(statement.lastError());
         return false;

@@ -144,6 +144,29 @@ private slots:
             QCOMPARE(store.db.query(QStringLiteral("SELECT * FROM tblcompany")).records.size(), 1);
         }
     }
+
+    // The backup's file name is a value too.
+    void compactIntoAnyFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("quote") << QStringLiteral("O'Brien's.mdb");
+        QTest::newRow("statement end and comment") << QStringLiteral("a'; DROP TABLE tbldoc; --.mdb");
+        QTest::newRow("double quote and hash") << QStringLiteral("\"#4-Dec-2026#\".mdb");
+    }
+
+    void compactIntoAnyFileName()
+    {
+        QFETCH(QString, name);
+        StoreFixture store;
+        store.insertRaw(sampleDocument(QStringLiteral("C-1"), 2));
+        const QString target = store.dir.filePath(name);
+        QString error;
+        QVERIFY2(store.db.compactInto(target, &error), qPrintable(error));
+        Database copy(store.locale);
+        QCOMPARE(copy.open(target), Database::OpenStatus::Opened);
+        QCOMPARE(copy.query(QStringLiteral("SELECT * FROM tbldoc")).records.size(), 2);
+        QCOMPARE(store.allRows(), 2);
+    }
 };
 
 TW_TEST_MAIN(TestStatementValues)
