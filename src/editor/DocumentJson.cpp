@@ -23,6 +23,19 @@ std::optional<QChar> controlCharacter(const QString& text)
     return std::nullopt;
 }
 
+// A key as a message can show it: control characters as \u escapes, not as themselves.
+QString escapedControls(const QString& key)
+{
+    QString shown;
+    for (const QChar c : key) {
+        if (c.unicode() < 0x20)
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 // Reads the members of one JSON object into fields, refusing unknown keys and wrong types.
 class ObjectReader
 {
@@ -96,7 +109,7 @@ public:
             return;
         for (auto it = m_object.begin(); it != m_object.end(); ++it) {
             if (!m_taken.contains(it.key())) {
-                m_error = QStringLiteral("Unknown key \"%1\".").arg(name(it.key()));
+                m_error = QStringLiteral("Unknown key \"%1\".").arg(escapedControls(name(it.key())));
                 return;
             }
         }

@@ -57,6 +57,7 @@ private slots:
         QTest::newRow("unit separator in letterhead") << QByteArray("{\"letterhead\":{\"layout\":\"\\u001f\"}}") << rows
                                                       << "letterhead.layout";
 
+        QTest::newRow("unknown key with a NUL") << QByteArray("{\"a\\u0000b\":\"\"}") << rows << "a\\u0000b";
         QTest::newRow("date with time") << QByteArray("{\"docDate\":\"2026-12-04T10:00:00\"}") << rows << "docDate";
         QTest::newRow("date with blank") << QByteArray("{\"docDate\":\"2026-12-04 \"}") << rows << "docDate";
         QTest::newRow("date with leading blank") << QByteArray("{\"docDate\":\" 2026-12-04\"}") << rows << "docDate";
@@ -88,6 +89,7 @@ private slots:
         const DocumentJson::ReadResult read = DocumentJson::read(json, maxRows);
         QVERIFY(!read.ok);
         QVERIFY2(read.error.contains(QLatin1Char('"') + key + QLatin1Char('"')), qPrintable(read.error));
+        QVERIFY(!read.error.contains(QChar(0)));
     }
 
     // The edges of what the window accepts, and the characters every field can hold.
