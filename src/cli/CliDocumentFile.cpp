@@ -1,6 +1,7 @@
 #include "cli/CliDocumentFile.h"
 
 #include "core/SettingsStore.h"
+#include "cli/CappedRead.h"
 #include "cli/CliContext.h"
 #include "editor/DocumentJson.h"
 #include "store/CompanyRepository.h"
@@ -15,7 +16,15 @@ std::optional<Document> CliDocumentFile::read(CliContext& context, const QString
         exitCode = context.failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
         return std::nullopt;
     }
-    DocumentJson::ReadResult read = DocumentJson::read(file.readAll());
+    const std::optional<QByteArray> bytes = CappedRead::read(file, DocumentJson::MaxBytes);
+    if (!bytes) {
+        exitCode = context.usage(CappedRead::tooLarge(path, DocumentJson::MaxBytes));
+        return std::nullopt;
+    }
+    // Rows as the window would let them be created in the user's grid mode.
+    const bool multiLine = context.settings().get(SettingsStore::MultiLine) == QLatin1String("1");
+    DocumentJson::ReadResult read =
+        DocumentJson::read(*bytes, multiLine ? CreateRowsCommand::MultiLineMaxRows : CreateRowsCommand::MaxRows);
     if (!read.ok) {
         exitCode = context.usage(read.error);
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include "cli/Rtf2HtmlCommand.h"
 
+#include "cli/CappedRead.h"
 #include "cli/CliContext.h"
 #include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
@@ -26,14 +27,9 @@ QString decodeContent(const QByteArray& bytes)
 
 // Each stage lets go of its input before the next begins, and the page goes out in pieces, so
 // that the peak stays a small multiple of the file's size.
-QString convertFile(QFile& file)
+QString convertBytes(QByteArray bytes)
 {
-#ifdef __GLIBC__
-    // Large blocks stay mapped blocks that grow in place; otherwise, once the file's bytes are
-    // freed, the page would grow by copying inside the heap and leave the old copies behind.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-#endif
-    QString content = decodeContent(file.readAll());
+    QString content = decodeContent(std::exchange(bytes, QByteArray()));
     RichText text = RtfReader::readContent(std::exchange(content, QString()), BoxFormats::description());
     return RichTextToHtml::convert(std::exchange(text, RichText()));
 }
@@ -54,7 +50,16 @@ int runRtf2HtmlCommand(CliContext& context)
     }
     if (!opened)
         return context.failure(QStringLiteral("Cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    const QString html = convertFile(file);
+#ifdef __GLIBC__
+    // Large blocks stay mapped blocks that grow in place; otherwise, once the file's bytes are
+    // freed, the page would grow by copying inside the heap and leave the old copies behind.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+    std::optional<QByteArray> content = CappedRead::read(file);
+    if (!content)
+        return context.usage(CappedRead::tooLarge(context.arguments.isEmpty() ? QStringLiteral("Standard input")
+                                                                               : file.fileName()));
+    const QString html = convertBytes(std::move(*content));
     constexpr qsizetype kPiece = 64 * 1024;
     for (qsizetype at = 0; at < html.size();) {
         qsizetype length = std::min(kPiece, html.size() - at);

@@ -1,13 +1,40 @@
 #include "editor/DocumentJson.h"
 
 #include "editor/LineBreaks.h"
+#include "editor/StrictJsonCheck.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QRegularExpression>
 #include <QSet>
 
+#include <optional>
+
 namespace {
+
+// The first character no field can hold: C0 controls other than tab, CR and LF.
+std::optional<QChar> controlCharacter(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            return c;
+    }
+    return std::nullopt;
+}
+
+// A key as a message can show it: control characters as \u escapes, not as themselves.
+QString escapedControls(const QString& key)
+{
+    QString shown;
+    for (const QChar c : key) {
+        if (c.unicode() < 0x20)
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
 
 // Reads the members of one JSON object into fields, refusing unknown keys and wrong types.
 class ObjectReader
@@ -25,7 +52,14 @@ public:
             return;
         if (!value.isString())
             return fail(key, QStringLiteral("a string"));
-        field = LineBreaks::toCrLf(value.toString());
+        const QString text = value.toString();
+        if (const std::optional<QChar> control = controlCharacter(text)) {
+            m_error = QStringLiteral("The key \"%1\" holds the control character U+%2, which no field can hold.")
+                          .arg(name(QLatin1String(key)))
+                          .arg(control->unicode(), 4, 16, QLatin1Char('0'));
+            return;
+        }
+        field = LineBreaks::toCrLf(text);
     }
 
     void flag(const char* key, bool& field)
@@ -53,9 +87,10 @@ public:
         return value.toObject();
     }
 
-    QJsonArray array(const char* key)
+    QJsonArray array(const char* key, bool* present)
     {
         const QJsonValue value = take(key);
+        *present = !value.isUndefined();
         if (value.isUndefined() || failed())
             return {};
         if (!value.isArray()) {
@@ -74,7 +109,7 @@ public:
             return;
         for (auto it = m_object.begin(); it != m_object.end(); ++it) {
             if (!m_taken.contains(it.key())) {
-                m_error = QStringLiteral("Unknown key \"%1\".").arg(name(it.key()));
+                m_error = QStringLiteral("Unknown key \"%1\".").arg(escapedControls(name(it.key())));
                 return;
             }
         }
@@ -113,11 +148,21 @@ void readParty(ObjectReader& parent, const char* key, QString& term, QString& na
     party.finish();
 }
 
-void readRows(ObjectReader& parent, QList<DocumentRow>& rows, QString& error)
+void readRows(ObjectReader& parent, QList<DocumentRow>& rows, int maxRows, QString& error)
 {
-    const QJsonArray array = parent.array("rows");
-    if (parent.failed())
+    bool present = false;
+    const QJsonArray array = parent.array("rows", &present);
+    if (parent.failed() || !present)
         return;
+    // No rows is what a document holds before rows are created, and what is written for it.
+    if (array.size() > maxRows) {
+        error = QStringLiteral("The key \"rows\" must hold at most %1 rows%2.")
+                    .arg(maxRows)
+                    .arg(maxRows == CreateRowsCommand::MultiLineMaxRows
+                             ? QStringLiteral(" while descriptions are shown over several lines")
+                             : QString());
+        return;
+    }
     rows.clear();
     for (qsizetype i = 0; i < array.size() && error.isEmpty(); ++i) {
         const QString path = QStringLiteral("rows[%1]").arg(i);
@@ -157,11 +202,32 @@ void readOptions(ObjectReader& parent, DocumentOptions& options, QString& error)
     reader.finish();
 }
 
+// Exactly yyyy-mm-dd: no time, no blanks, no other ISO form.
+QDate readIsoDate(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("\\A[0-9]{4}-[0-9]{2}-[0-9]{2}\\z"));
+    if (!form.match(text).hasMatch())
+        return QDate();
+    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+}
+
+// A count the "Page Rows" list offers or could offer, written as the list writes it.
+bool isPageRowCount(const QString& text)
+{
+    bool ok = false;
+    const int count = text.toInt(&ok);
+    return ok && count >= 1 && count <= DocumentJson::MaxPageRows && text == QString::number(count);
+}
+
 } // namespace
 
-DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
+DocumentJson::ReadResult DocumentJson::read(const QByteArray& json, int maxRows)
 {
     ReadResult result;
+    if (json.size() > MaxBytes) {
+        result.error = QStringLiteral("The document is larger than %1 MiB.").arg(MaxBytes / (1024 * 1024));
+        return result;
+    }
     QJsonParseError parseError;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -174,6 +240,9 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
         result.error = QStringLiteral("The document must be one JSON object.");
         return result;
     }
+    result.error = StrictJsonCheck::problem(json);
+    if (!result.error.isEmpty())
+        return result;
     QString& error = result.error;
     Document& doc = result.document;
     doc.billToTerm.clear();
@@ -183,7 +252,7 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
     QString date;
     top.text("docDate", date);
     if (!top.failed() && !date.isEmpty()) {
-        doc.docDate = QDate::fromString(date, Qt::ISODate);
+        doc.docDate = readIsoDate(date);
         if (!doc.docDate.isValid())
             error = QStringLiteral("The key \"docDate\" must be a date written yyyy-mm-dd.");
     }
@@ -191,7 +260,7 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
     top.text("salePerson", doc.salePerson);
     readParty(top, "billTo", doc.billToTerm, doc.billToName, doc.billToAddress, error);
     readParty(top, "shipTo", doc.shipToTerm, doc.shipToName, doc.shipToAddress, error);
-    readRows(top, doc.rows, error);
+    readRows(top, doc.rows, maxRows, error);
     {
         ObjectReader charges(top.object("charges"), QStringLiteral("charges"), error);
         charges.text("name", doc.chargesName);
@@ -202,6 +271,8 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
     top.text("paid", doc.paid);
     top.text("notes", doc.notes);
     top.text("pageRows", doc.pageRows);
+    if (!top.failed() && !isPageRowCount(doc.pageRows))
+        error = QStringLiteral("The key \"pageRows\" must be a whole number from 1 to %1.").arg(MaxPageRows);
     readOptions(top, doc.options, error);
     {
         ObjectReader company(top.object("company", &result.hasCompany), QStringLiteral("company"), error);

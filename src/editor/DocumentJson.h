@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/CreateRowsCommand.h"
 #include "editor/Document.h"
 
 #include <QByteArray>
@@ -19,8 +20,14 @@ public:
         bool hasLetterhead = false;  // "letterhead" was given
     };
 
-    // A malformed text, a wrong type or an unknown key is an error naming the key.
-    static ReadResult read(const QByteArray& json);
+    // The largest document file read; a picture-free document is far smaller.
+    static constexpr qsizetype MaxBytes = 16 * 1024 * 1024;
+    static constexpr int MaxPageRows = 100;
+
+    // A malformed text, a wrong type, an unknown or repeated key, a value outside what the window's
+    // field can hold (a control character other than tab and line breaks, a page row count outside
+    // 1..100, more rows than `maxRows`) is an error naming the key.
+    static ReadResult read(const QByteArray& json, int maxRows = CreateRowsCommand::MaxRows);
     static QJsonObject toJson(const Document& document);
     static QByteArray write(const Document& document);
 };

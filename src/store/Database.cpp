@@ -1,7 +1,6 @@
 #include "store/Database.h"
 
 #include "store/DatabaseSchema.h"
-#include "store/SqlText.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -176,13 +175,13 @@ SqlResult Database::run(const QString& jetSql, bool collectRecords, const std::f
     if (m_failAfter > 0 && --m_failAfter == 0)
         return SqlResult::failure(QStringLiteral("Simulated disk failure"));
     QString translationError;
-    const QString sql = m_translator.translate(jetSql, &translationError);
-    if (sql.isEmpty())
+    const std::optional<BoundStatement> bound = m_translator.translate(jetSql, &translationError);
+    if (!bound)
         return SqlResult::failure(translationError);
 
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
     statement.setForwardOnly(true);
-    if (!statement.exec(sql))
+    if (!runBound(statement, *bound))
         return SqlResult::failure(errorText(statement.lastError()));
     SqlResult result;
     result.rowsAffected = statement.numRowsAffected();
@@ -196,6 +195,17 @@ SqlResult Database::run(const QString& jetSql, bool collectRecords, const std::f
             return SqlResult::failure(errorText(statement.lastError()));
     }
     return result;
+}
+
+bool Database::runBound(QSqlQuery& statement, const BoundStatement& bound)
+{
+    if (bound.values.isEmpty())
+        return statement.exec(bound.sql);
+    if (!statement.prepare(bound.sql))
+        return false;
+    for (const QVariant& value : bound.values)
+        statement.addBindValue(value);
+    return statement.exec();
 }
 
 bool Database::beginTransaction()
@@ -221,7 +231,7 @@ bool Database::compactInto(const QString& target, QString* error)
         return false;
     }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
-    if (!statement.exec(QStringLiteral("VACUUM INTO '%1'").arg(SqlText::EscapeQuotes(target)))) {
+    if (!runBound(statement, {QStringLiteral("VACUUM INTO ?"), {target}})) {
         if (error)
             *error = errorText(statement.lastError());
         return false;

@@ -30,7 +30,8 @@ struct SqlResult
 };
 
 // The program's connection to its database file. Statements are given in the program's own SQL
-// dialect and translated here; nothing outside the store knows the engine.
+// dialect and translated here, their values bound rather than written into the text; nothing
+// outside the store knows the engine.
 class Database
 {
     Q_DECLARE_TR_FUNCTIONS(Database)
@@ -77,6 +78,7 @@ public:
 private:
     SqlResult run(const QString& jetSql, bool collectRecords,
                   const std::function<bool(const QSqlQuery&)>* visit = nullptr);
+    static bool runBound(QSqlQuery& statement, const BoundStatement& bound);
     bool hasTables();
 
     JetSqlTranslator m_translator;

@@ -1,6 +1,6 @@
 #include "store/JetSqlTranslator.h"
 
-#include "store/SqlText.h"
+#include "store/JetStatement.h"
 
 #include <QRegularExpression>
 
@@ -11,68 +11,85 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
-// Copies a quoted run starting at `from` (a ' or " opening it) and returns the index after it.
-qsizetype copyQuoted(const QString& sql, qsizetype from, QString& out)
+QVariant engineValue(const JetLiteral& literal)
 {
-    const QChar quote = sql[from];
-    qsizetype i = from + 1;
-    while (i < sql.size()) {
-        if (sql[i] == quote) {
-            if (i + 1 < sql.size() && sql[i + 1] == quote) {
-                i += 2;
-                continue;
-            }
-            ++i;
-            break;
-        }
-        ++i;
+    if (literal.kind == JetLiteral::Kind::Date)
+        return literal.date.toString(Qt::ISODate);
+    return literal.text;
+}
+
+// A schema statement's constant written as a quoted text; nothing a user typed ever gets here.
+std::optional<QString> inlineLiteral(const JetLiteral& literal, QString* error)
+{
+    QString text = engineValue(literal).toString();
+    if (text.contains(QChar(0))) {
+        if (error)
+            *error = JetSqlTranslator::tr("A schema statement holds a NUL character.");
+        return std::nullopt;
     }
-    out += QStringView(sql).mid(from, i - from);
-    return i;
+    text.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
 } // namespace
 
-QString JetSqlTranslator::translate(const QString& jetSql, QString* error) const
+std::optional<BoundStatement> JetSqlTranslator::translate(const QString& jetSql, QString* error) const
 {
     const QString alter = translateAlterColumn(jetSql);
     if (!alter.isEmpty())
-        return alter;
+        return BoundStatement{alter, {}};
 
-    QString out;
-    out.reserve(jetSql.size() + 16);
-    qsizetype i = 0;
-    while (i < jetSql.size()) {
-        const QChar c = jetSql[i];
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-            i = copyQuoted(jetSql, i, out);
-        } else if (c == QLatin1Char('#')) {
-            const qsizetype end = jetSql.indexOf(QLatin1Char('#'), i + 1);
-            const QString literal = end < 0 ? QString() : jetSql.mid(i + 1, end - i - 1);
-            const QDate date = SqlText::ReadDate(literal, m_locale);
-            if (!date.isValid()) {
-                if (error)
-                    *error = JetSqlTranslator::tr("Unreadable date literal: #%1#").arg(literal);
-                return QString();
-            }
-            out += QLatin1Char('\'') + date.toString(Qt::ISODate) + QLatin1Char('\'');
-            i = end + 1;
-        } else if (isWordChar(c)) {
-            qsizetype end = i;
-            while (end < jetSql.size() && isWordChar(jetSql[end]))
-                ++end;
-            const QString word = jetSql.mid(i, end - i);
-            if (word.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
-                out += QLatin1Char('"') + word + QLatin1Char('"');
-            else if (word.compare(QLatin1String("MEMO"), Qt::CaseInsensitive) == 0)
-                out += QLatin1String("TEXT");
-            else
-                out += word;
-            i = end;
-        } else {
-            out += c;
-            ++i;
+    const std::optional<JetStatement> statement = JetStatement::split(jetSql, m_locale, error);
+    if (!statement)
+        return std::nullopt;
+    const bool inlined = statement->definesSchema();
+    BoundStatement bound;
+    bound.sql.reserve(jetSql.size() + 16);
+    for (qsizetype i = 0; i < statement->literals().size(); ++i) {
+        bound.sql += translateCode(statement->code().at(i), inlined);
+        const JetLiteral& literal = statement->literals().at(i);
+        if (!inlined) {
+            bound.sql += QLatin1Char('?');
+            bound.values.append(engineValue(literal));
+            continue;
         }
+        const std::optional<QString> text = inlineLiteral(literal, error);
+        if (!text)
+            return std::nullopt;
+        bound.sql += *text;
+    }
+    bound.sql += translateCode(statement->code().last(), inlined);
+    return bound;
+}
+
+QString JetSqlTranslator::translateCode(const QString& code, bool schema)
+{
+    QString out;
+    out.reserve(code.size() + 8);
+    qsizetype i = 0;
+    while (i < code.size()) {
+        if (code[i] == QLatin1Char('[')) {
+            const qsizetype close = code.indexOf(QLatin1Char(']'), i);
+            const qsizetype next = close < 0 ? code.size() : close + 1;
+            out += QStringView(code).mid(i, next - i);
+            i = next;
+            continue;
+        }
+        if (!isWordChar(code[i])) {
+            out += code[i++];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < code.size() && isWordChar(code[end]))
+            ++end;
+        const QStringView word = QStringView(code).mid(i, end - i);
+        if (!schema && word.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
+            out += QLatin1Char('"') + word.toString() + QLatin1Char('"');
+        else if (word.compare(QLatin1String("MEMO"), Qt::CaseInsensitive) == 0)
+            out += QLatin1String("TEXT");
+        else
+            out += word;
+        i = end;
     }
     return out;
 }

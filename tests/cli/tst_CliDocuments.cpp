@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "core/SettingsStore.h"
 #include "store/JetFile.h"
 
 #include <QJsonArray>
@@ -88,6 +89,72 @@ private slots:
         QVERIFY2(refused.errText().contains(QStringLiteral("no rows")), refused.err.constData());
         const CliRun shown = cli(QStringLiteral("show INV-7"));
         QCOMPARE(QJsonDocument::fromJson(shown.out).object().value(QStringLiteral("rows")).toArray().size(), 2);
+    }
+
+    // Input no field of the window could hold is refused with the key named, before anything is
+    // stored, rendered or even fully read.
+    void badInputRefused_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<QString>("message");
+        QByteArray rows66 = "{\"docNumber\":\"R-66\",\"rows\":[{}";
+        for (int i = 1; i < 66; ++i)
+            rows66 += ",{}";
+        rows66 += "]}";
+        QByteArray rows20 = "{\"docNumber\":\"R-20\",\"rows\":[{}";
+        for (int i = 1; i < 20; ++i)
+            rows20 += ",{}";
+        rows20 += "]}";
+        QTest::newRow("save of 66 rows") << "save" << rows66 << false << "\"rows\"";
+        QTest::newRow("save of 20 multi-line rows") << "save" << rows20 << true << "\"rows\"";
+        QTest::newRow("save with a NUL") << "save" << QByteArray("{\"docNumber\":\"N-1\",\"notes\":\"a\\u0000b\"}")
+                                         << false << "\"notes\"";
+        QTest::newRow("render of two billion page rows")
+            << "render" << QByteArray("{\"pageRows\":\"2000000000\",\"rows\":[{}]}") << false << "\"pageRows\"";
+        QTest::newRow("calc with a date and time")
+            << "calc" << QByteArray("{\"docDate\":\"2026-12-04T10:00:00\"}") << false << "\"docDate\"";
+        QTest::newRow("save with a repeated key")
+            << "save" << QByteArray("{\"docNumber\":\"D-1\",\"docNumber\":\"D-2\"}") << false << "\"docNumber\"";
+        QByteArray huge = "{\"notes\":\"";
+        huge += QByteArray(16 * 1024 * 1024, 'x') + "\"}";
+        QTest::newRow("document over 16 MiB") << "calc" << huge << false << "larger than 16 MiB";
+        QTest::newRow("rtf over 16 MiB") << "rtf2html" << "{\\rtf1 " + QByteArray(16 * 1024 * 1024, 'x') + "}"
+                                         << false << "larger than 16 MiB";
+    }
+
+    void badInputRefused()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, multiLine);
+        QFETCH(QString, message);
+        Cli cli;
+        if (multiLine)
+            SettingsStore(cli.home.filePath(QStringLiteral("config/Tallywick/Tallywick.conf")))
+                .save(SettingsStore::MultiLine, QStringLiteral("1"));
+        const QString file = writeFile(cli.home.filePath(QStringLiteral("input")), content);
+        const CliRun run = cli(QStringLiteral("--yes ") + command, file);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errText().contains(message), run.err.constData());
+        QVERIFY(run.out.isEmpty());
+        if (command == QLatin1String("save"))
+            QCOMPARE(cli.firstListLine(), QStringLiteral("0 files"));
+    }
+
+    // The limits' other side: what the window allows goes through.
+    void rowLimitsOfTheWindowAccepted()
+    {
+        Cli cli;
+        QByteArray rows65 = "{\"docNumber\":\"R-65\",\"pageRows\":\"100\",\"rows\":[{}";
+        for (int i = 1; i < 65; ++i)
+            rows65 += ",{}";
+        rows65 += "]}";
+        const CliRun saved = cli(QStringLiteral("save"), writeFile(cli.home.filePath(QStringLiteral("a.json")), rows65));
+        QVERIFY2(saved.exitCode == 0, saved.err.constData());
+        const CliRun shown = cli(QStringLiteral("show R-65"));
+        QCOMPARE(QJsonDocument::fromJson(shown.out).object().value(QStringLiteral("rows")).toArray().size(), 65);
     }
 
     void purgeAndCompact()

@@ -33,6 +33,32 @@ QByteArray jpeg(int width, int height, unsigned char marker = 0xC0, bool withApp
     return bytes;
 }
 
+// A file of `size` bytes that begins with `head` and holds zeros after it, none of them in memory;
+// remembers how many bytes were asked of it.
+class HugeFile : public QIODevice
+{
+public:
+    HugeFile(QByteArray head, qint64 size) : m_head(std::move(head)), m_size(size) { open(QIODevice::ReadOnly); }
+
+    qint64 size() const override { return m_size; }
+    qint64 bytesRead = 0;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 count = qMin(maxSize, m_size - pos());
+        for (qint64 i = 0; i < count; ++i)
+            data[i] = pos() + i < m_head.size() ? m_head[pos() + i] : '\0';
+        bytesRead += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+    qint64 m_size;
+};
+
 } // namespace
 
 class TestJpegSize : public QObject
@@ -81,6 +107,26 @@ private slots:
         QCOMPARE(tag.has_value(), tagHeight >= 0);
         if (tag)
             QCOMPARE(*tag, ImageTag::text(path, tagHeight));
+    }
+
+    // A picture of gigabytes costs the reader the bytes up to its frame header, not its size.
+    void readsOnlyUpToTheFrame_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<int>("width");
+        QTest::newRow("frame first") << jpeg(800, 600, 0xC0, false) << 800;
+        QTest::newRow("frame after tables") << jpeg(1024, 768) << 1024;
+        QTest::newRow("frame after a long segment")
+            << QByteArray("\xFF\xD8", 2) + segment(0xE1, QByteArray(60000, 'e')) + frame(640, 480) << 640;
+    }
+
+    void readsOnlyUpToTheFrame()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(int, width);
+        HugeFile file(head, qint64(2) * 1024 * 1024 * 1024);
+        QCOMPARE(JpegSize::fromDevice(file).width, width);
+        QVERIFY2(file.bytesRead <= head.size() + 64 * 1024, qPrintable(QString::number(file.bytesRead)));
     }
 
     void missingFile()

@@ -25,6 +25,18 @@ struct FreshDatabase
 
 } // namespace
 
+namespace {
+
+QStringList texts(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list.append(QString::fromUtf8(item));
+    return list;
+}
+
+} // namespace
+
 class TestDatabase : public QObject
 {
     Q_OBJECT
@@ -209,29 +221,56 @@ private slots:
     {
         QTest::addColumn<QString>("jet");
         QTest::addColumn<QString>("sqlite");
+        QTest::addColumn<QStringList>("values");
         QTest::newRow("date literal") << "DELETE FROM tbldoc WHERE DocDate >= #1-Mar-2026# AND DocDate <= #3/2/26# "
-                                      << "DELETE FROM tbldoc WHERE DocDate >= '2026-03-01' AND DocDate <= "
-                                         "'2026-03-02' ";
+                                      << "DELETE FROM tbldoc WHERE DocDate >= ? AND DocDate <= ? "
+                                      << texts({"2026-03-01", "2026-03-02"});
         QTest::newRow("Default inside a value stays")
             << "UPDATE tblcompany SET CompanyName = 'Default #1 -- it''s; done' WHERE Default = 'Yes' "
-            << "UPDATE tblcompany SET CompanyName = 'Default #1 -- it''s; done' WHERE \"Default\" = 'Yes' ";
+            << "UPDATE tblcompany SET CompanyName = ? WHERE \"Default\" = ? "
+            << texts({"Default #1 -- it's; done", "Yes"});
         QTest::newRow("hash and quotes in values") << "INSERT INTO t VALUES ('#4-Dec-2026#', 'a''#', #4-Dec-2026#)"
-                                                   << "INSERT INTO t VALUES ('#4-Dec-2026#', 'a''#', '2026-12-04')";
+                                                   << "INSERT INTO t VALUES (?, ?, ?)"
+                                                   << texts({"#4-Dec-2026#", "a'#", "2026-12-04"});
+        QTest::newRow("double quotes are texts too") << "SELECT * FROM t WHERE a = \"x\"\"y'\" AND b = ''"
+                                                     << "SELECT * FROM t WHERE a = ? AND b = ?"
+                                                     << texts({"x\"y'", ""});
+        QTest::newRow("bracketed name is code") << "SELECT [Doc#'s] FROM t" << "SELECT [Doc#'s] FROM t"
+                                                << QStringList{};
         QTest::newRow("word containing default") << "SELECT IsDefault, Defaults FROM t"
-                                                 << "SELECT IsDefault, Defaults FROM t";
-        QTest::newRow("alter column")
-            << "ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL" << "SELECT Description FROM tbldoc LIMIT 0";
-        QTest::newRow("memo type") << "CREATE TABLE x (a MEMO)" << "CREATE TABLE x (a TEXT)";
-        QTest::newRow("unreadable date is an error") << "SELECT #someday#" << "";
+                                                 << "SELECT IsDefault, Defaults FROM t" << QStringList{};
+        QTest::newRow("alter column") << "ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL"
+                                      << "SELECT Description FROM tbldoc LIMIT 0" << QStringList{};
+        QTest::newRow("schema keeps its constants") << "ALTER TABLE tbldoc ADD COLUMN Kind MEMO DEFAULT 'It''s'"
+                                                    << "ALTER TABLE tbldoc ADD COLUMN Kind TEXT DEFAULT 'It''s'"
+                                                    << QStringList{};
+        QTest::newRow("memo type") << "CREATE TABLE x (a MEMO)" << "CREATE TABLE x (a TEXT)" << QStringList{};
+        QTest::newRow("unreadable date is an error") << "SELECT #someday#" << "" << QStringList{};
+        QTest::newRow("unclosed date is an error") << "SELECT #someday" << "" << QStringList{};
+        QTest::newRow("unclosed text is an error") << "SELECT 'someday" << "" << QStringList{};
     }
 
     void translate()
     {
         QFETCH(QString, jet);
         QFETCH(QString, sqlite);
+        QFETCH(QStringList, values);
         QString error;
-        QCOMPARE(JetSqlTranslator(QLocale(QStringLiteral("en_US"))).translate(jet, &error), sqlite);
-        QVERIFY2(sqlite.isEmpty() ? error.contains(QLatin1String("someday")) : error.isEmpty(), qPrintable(error));
+        const std::optional<BoundStatement> bound = JetSqlTranslator(QLocale(QStringLiteral("en_US"))).translate(jet, &error);
+        QCOMPARE(bound.has_value(), !sqlite.isEmpty());
+        if (!bound) {
+            QVERIFY2(error.contains(QLatin1String("someday")) || error.contains(QLatin1String("position 8")),
+                     qPrintable(error));
+            return;
+        }
+        QCOMPARE(bound->sql, sqlite);
+        QStringList bound_values;
+        for (const QVariant& value : bound->values) {
+            QCOMPARE(value.typeId(), QMetaType::QString);
+            QVERIFY(!value.toString().isNull());
+            bound_values.append(value.toString());
+        }
+        QCOMPARE(bound_values, values);
     }
 };
 
