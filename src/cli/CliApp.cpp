@@ -14,6 +14,8 @@
 #include "cli/CliPurgeCommand.h"
 #include "cli/CliSaveCommand.h"
 #include "cli/CliShowCommand.h"
+#include "cli/JournalCommand.h"
+#include "cli/NextNumberCommand.h"
 
 #include <functional>
 #include <map>
@@ -39,6 +41,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("delete"), runDeleteCommand},
         {QStringLiteral("purge"), runPurgeCommand},
         {QStringLiteral("compact"), runCompactCommand},
+        {QStringLiteral("next-number"), runNextNumberCommand},
+        {QStringLiteral("journal"), runJournalCommand},
     };
     return table;
 }
@@ -75,6 +79,9 @@ QString CliApp::helpText()
         "  compact                           compact the database, keeping a dated backup\n"
         "  import-legacy FILE.mdb            import documents and company of an old database file\n"
         "  company                           the default company profile as JSON\n"
+        "  next-number TYPE                  the next number of TYPE's number series\n"
+        "  journal FROM TO [--type T] [-o FILE]\n"
+        "                                    the sales journal CSV of documents dated FROM..TO\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
 }
