@@ -15,6 +15,7 @@
 #include "cli/CliSaveCommand.h"
 #include "cli/CliShowCommand.h"
 #include "cli/JournalCommand.h"
+#include "cli/MemoryListCommand.h"
 #include "cli/NextNumberCommand.h"
 
 #include <functional>
@@ -43,6 +44,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("compact"), runCompactCommand},
         {QStringLiteral("next-number"), runNextNumberCommand},
         {QStringLiteral("journal"), runJournalCommand},
+        {QStringLiteral("customers"), runCustomersCommand},
+        {QStringLiteral("products"), runProductsCommand},
     };
     return table;
 }
@@ -82,6 +85,8 @@ QString CliApp::helpText()
         "  next-number TYPE                  the next number of TYPE's number series\n"
         "  journal FROM TO [--type T] [-o FILE]\n"
         "                                    the sales journal CSV of documents dated FROM..TO\n"
+        "  customers                         the remembered customer names as JSON, most recent first\n"
+        "  products                          the remembered product IDs as JSON, most recent first\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
 }

@@ -121,6 +121,21 @@ private slots:
         QVERIFY(run.out.isEmpty());
     }
 
+    // Customers most recently saved first; rows without a product ID give no product.
+    void rememberedNames()
+    {
+        const CliRun customers = m_shop.run(QStringLiteral("de_DE"), {QStringLiteral("customers")});
+        QCOMPARE(customers.exitCode, 0);
+        const QJsonArray names = QJsonDocument::fromJson(customers.out).array();
+        QCOMPARE(names.toVariantList(), (QVariantList{QStringLiteral("Before"), QStringLiteral("Ann"),
+                                                      QStringLiteral("Müller GmbH"), QStringLiteral("Smith, \"Bob\"")}));
+        const CliRun products = m_shop.run(QStringLiteral("en_US"), {QStringLiteral("products")});
+        QCOMPARE(products.exitCode, 0);
+        QVERIFY(QJsonDocument::fromJson(products.out).isArray());
+        QVERIFY(QJsonDocument::fromJson(products.out).array().isEmpty());
+        QCOMPARE(m_shop.run(QStringLiteral("en_US"), {QStringLiteral("customers"), QStringLiteral("x")}).exitCode, 1);
+    }
+
     // A type with a series gets its next free number; one without gets the date-and-time number.
     void nextNumber()
     {

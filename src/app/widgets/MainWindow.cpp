@@ -14,6 +14,7 @@
 #include "documents/NumberSeries.h"
 #include "documents/widgets/DocumentsController.h"
 #include "documents/widgets/JournalExportBox.h"
+#include "documents/widgets/MemoryCompleters.h"
 #include "documents/widgets/NumberingPage.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/CreateRowsPanel.h"
@@ -106,6 +107,12 @@ void MainWindow::connectEditor()
     connect(m_editor, &EditorController::rowsCreated, this, [this] { m_page->verticalScrollBar()->setValue(0); });
     connect(m_header->autoNumberButton(), &QPushButton::clicked, this, &MainWindow::assignAutoNumber);
     connect(m_editor, &EditorController::newDocumentCreated, this, &MainWindow::startFromCompanyDefaults);
+    new MemoryCompleters(m_database, QLocale(),
+                         {m_header->findChild<QLineEdit*>(QStringLiteral("txtcus")), m_grid,
+                          [this] { return document(); },
+                          [this](const Document& shown) { m_header->showFrom(shown); },
+                          [this](const Document& shown) { m_grid->showFrom(shown); }},
+                         this);
     new EditMenuBinder(m_grid, m_notes, m_editor->state().richTextTarget, m_dialogs, this);
     connect(m_savedDocs, &SavedDocsPanel::openRequested, m_editor, &EditorController::resetCurrentDescRow);
     PageScrollSteps::apply(m_page);

@@ -1,0 +1,44 @@
+#include "documents/NameMemory.h"
+
+#include "store/Database.h"
+
+#include <QSqlQuery>
+
+QString NameMemory::statement(Kind kind)
+{
+    // The (column, ID) index answers this without reading the table's rows.
+    return kind == Kind::Customers
+               ? QStringLiteral("SELECT CompanyName, MAX(ID) AS LastID FROM tbldoc WHERE CompanyName <> '' "
+                                "GROUP BY CompanyName ORDER BY LastID DESC")
+               : QStringLiteral("SELECT ProductID, MAX(ID) AS LastID FROM tbldoc WHERE ProductID <> '' "
+                                "GROUP BY ProductID ORDER BY LastID DESC");
+}
+
+bool NameMemory::load(QString* error)
+{
+    QStringList names;
+    const SqlResult done = m_database.forEachRow(statement(m_kind), [&names](const QSqlQuery& query) {
+        names.append(query.value(0).toString());
+        return true;
+    });
+    if (!done.ok) {
+        if (error)
+            *error = done.error;
+        return false;
+    }
+    m_names = names;
+    return true;
+}
+
+QStringList NameMemory::matching(const QString& typed, int limit) const
+{
+    QStringList found;
+    const QString wanted = typed.trimmed();
+    for (const QString& name : m_names) {
+        if (found.size() >= limit)
+            break;
+        if (name.contains(wanted, Qt::CaseInsensitive))
+            found.append(name);
+    }
+    return found;
+}
