@@ -86,6 +86,16 @@ void BM_LoadProductIds(benchmark::State& state)
 }
 BENCHMARK(BM_LoadProductIds)->Unit(benchmark::kMillisecond);
 
+// Entering the box again with nothing saved in between: only the check.
+void BM_RefreshUnchanged(benchmark::State& state)
+{
+    NameMemory memory(Fixture::instance().db, NameMemory::Kind::Customers);
+    memory.refresh();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memory.refresh());
+}
+BENCHMARK(BM_RefreshUnchanged)->Unit(benchmark::kMillisecond);
+
 // The text typed so far: a common one (the list fills at once) and a rare one (every name is looked at).
 void BM_MatchCustomers(benchmark::State& state)
 {

@@ -14,6 +14,21 @@ QString NameMemory::statement(Kind kind)
                                 "GROUP BY ProductID ORDER BY LastID DESC");
 }
 
+bool NameMemory::refresh(QString* error)
+{
+    const SqlResult stamp = m_database.query(QStringLiteral("SELECT MAX(ID), COUNT(*) FROM tbldoc"));
+    if (!stamp.ok || stamp.records.isEmpty())
+        return load(error);
+    const QString now = stamp.records.first().value(0).toString() + QLatin1Char('/')
+                        + stamp.records.first().value(1).toString();
+    if (now == m_stamp)
+        return true;
+    if (!load(error))
+        return false;
+    m_stamp = now;
+    return true;
+}
+
 bool NameMemory::load(QString* error)
 {
     QStringList names;

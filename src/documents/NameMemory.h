@@ -16,6 +16,8 @@ public:
 
     // Reads the names again; false with `error` on a database failure (the old list stays).
     bool load(QString* error = nullptr);
+    // Reads them again only when rows were saved or deleted since the last reading (a cheap check).
+    bool refresh(QString* error = nullptr);
     const QStringList& names() const { return m_names; }
     // The names holding `typed` anywhere, without regard to case, most recent first; at most `limit`.
     QStringList matching(const QString& typed, int limit = 50) const;
@@ -26,4 +28,5 @@ private:
     Database& m_database;
     Kind m_kind;
     QStringList m_names;
+    QString m_stamp;  // the table's highest ID and row count at the last reading
 };

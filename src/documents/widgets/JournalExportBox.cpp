@@ -42,6 +42,7 @@ JournalExportBox::JournalExportBox(Database& database, Dialogs& dialogs, QWidget
     form->addRow(tr("To"), m_to);
     form->addRow(tr("Type"), m_type);
     form->addRow(QString(), exportButton);
+    form->setAlignment(exportButton, Qt::AlignLeft);
 }
 
 void JournalExportBox::exportJournal()

@@ -79,8 +79,8 @@ bool MemoryCompleters::eventFilter(QObject* watched, QEvent* event)
     const bool customer = watched == m_window.customerName;
     QCompleter* completer = customer ? m_customerCompleter : m_productCompleter;
     if (event->type() == QEvent::FocusIn) {
-        // Read again on entering the box: documents saved since then count at once.
-        (customer ? m_customers : m_products).load();
+        // Checked on entering the box: documents saved or deleted since then count at once.
+        (customer ? m_customers : m_products).refresh();
     } else if (event->type() == QEvent::KeyPress && completer->popup()->isVisible()
                && completer->widget() == watched) {
         // The list takes the keys that move in it, choose or close, as it does under a real keyboard.

@@ -31,6 +31,7 @@ NumberingPage::NumberingPage(Database& database, Dialogs& dialogs, QWidget* pare
     m_table->setColumnCount(3);
     m_table->setHorizontalHeaderLabels({tr("Document type"), tr("Pattern"), tr("Restart each year")});
     m_table->horizontalHeader()->setSectionResizeMode(PatternColumn, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(RestartColumn, QHeaderView::ResizeToContents);
     m_table->verticalHeader()->hide();
     layout->addWidget(m_table, 1);
 
