@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "documents/NumberSeries.h"
 #include "documents/SaveCommand.h"
 #include "editor/widgets/EditorController.h"
 #include "editor/widgets/GridPanel.h"
@@ -10,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <functional>
 
 namespace {
 
@@ -30,9 +33,12 @@ Document stored(const QString& number, const QString& customer, const QString& a
 
 struct Window : WindowFixture
 {
-    Window()
+    // `prepare` runs on the database before the window opens.
+    explicit Window(const std::function<void(Database&)>& prepare = {})
     {
         database.create(dir.filePath(QStringLiteral("docs.mdb")));
+        if (prepare)
+            prepare(database);
         Document first = stored(QStringLiteral("D-1"), QStringLiteral("Brightside Ltd"), QStringLiteral("1 Quay St\r\nCork"),
                                 QStringLiteral("A-1"), QStringLiteral("{\\rtf1 Widget}"), QStringLiteral("9.99"));
         first.shipToTerm = QStringLiteral("Ship To:");
@@ -96,7 +102,7 @@ struct Window : WindowFixture
 
 } // namespace
 
-class TestMemoryWindow : public QObject
+class TestRecordsWindow : public QObject
 {
     Q_OBJECT
 
@@ -159,7 +165,41 @@ private slots:
         QCOMPARE(static_cast<QComboBox*>(qty)->currentText(), QStringLiteral("4"));
         QCOMPARE(w.window->grid()->productId(1)->text(), firstRowId);  // the other row is left alone
     }
+
+    // A new document takes the next number of its type's series and the company's tax, even after a
+    // stored document with a tax of its own was open; "Auto No." offers the same number until it is saved.
+    void newDocumentsTakeTheSeriesAndTheCompanyDefaults()
+    {
+        Window w([](Database& db) {
+            SeriesDefinition invoices;
+            invoices.docType = QStringLiteral("Invoice");
+            invoices.pattern = QStringLiteral("INV-{###}");
+            QVERIFY(NumberSeries(db).saveAll({invoices}));
+            QVERIFY(db.execute(QStringLiteral("UPDATE tblcompany SET TaxPercent = 7 WHERE Default = 'Yes'")).ok);
+        });
+        QVERIFY(w.window->load(w.dir.filePath(QStringLiteral("docs.mdb"))));  // the company profile
+        auto* number = w.find<QLineEdit>("txtDocNumber");
+        auto* taxPercent = w.find<QComboBox>("cboDocTaxPercent");
+        QCOMPARE(number->text(), QStringLiteral("INV-001"));
+        QCOMPARE(taxPercent->currentText(), QStringLiteral("7"));
+        w.typeInto(number, QStringLiteral("mine"));
+        w.find<QPushButton>("cmdauto")->click();
+        QCOMPARE(number->text(), QStringLiteral("INV-001"));
+
+        w.typeInto(taxPercent, QStringLiteral("12"));
+        w.find<QPushButton>("cmdsave")->click();
+        QTRY_COMPARE(w.database.query(QStringLiteral("SELECT count(*) FROM tbldoc WHERE DocNumber = 'INV-001' AND "
+                                                     "TaxPercent = 12")).records.value(0).value(0).toInt(),
+                     2);
+        w.find<QRadioButton>("OptNew")->setChecked(true);
+        w.find<QComboBox>("txtnum")->setEditText(QStringLiteral("1"));
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);  // close the saved document
+        w.find<QPushButton>("cmdcreate")->click();
+        QTRY_COMPARE(w.window->grid()->rowCount(), 1);
+        QCOMPARE(number->text(), QStringLiteral("INV-002"));
+        QCOMPARE(taxPercent->currentText(), QStringLiteral("7"));
+    }
 };
 
-TW_TEST_MAIN(TestMemoryWindow)
-#include "tst_MemoryWindow.moc"
+TW_TEST_MAIN(TestRecordsWindow)
+#include "tst_RecordsWindow.moc"
