@@ -14,6 +14,9 @@
 #include "cli/CliPurgeCommand.h"
 #include "cli/CliSaveCommand.h"
 #include "cli/CliShowCommand.h"
+#include "cli/JournalCommand.h"
+#include "cli/MemoryListCommand.h"
+#include "cli/NextNumberCommand.h"
 
 #include <functional>
 #include <map>
@@ -39,6 +42,10 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("delete"), runDeleteCommand},
         {QStringLiteral("purge"), runPurgeCommand},
         {QStringLiteral("compact"), runCompactCommand},
+        {QStringLiteral("next-number"), runNextNumberCommand},
+        {QStringLiteral("journal"), runJournalCommand},
+        {QStringLiteral("customers"), runCustomersCommand},
+        {QStringLiteral("products"), runProductsCommand},
     };
     return table;
 }
@@ -75,6 +82,11 @@ QString CliApp::helpText()
         "  compact                           compact the database, keeping a dated backup\n"
         "  import-legacy FILE.mdb            import documents and company of an old database file\n"
         "  company                           the default company profile as JSON\n"
+        "  next-number TYPE                  the next number of TYPE's number series\n"
+        "  journal FROM TO [--type T] [-o FILE]\n"
+        "                                    the sales journal CSV of documents dated FROM..TO\n"
+        "  customers                         the remembered customer names as JSON, most recent first\n"
+        "  products                          the remembered product IDs as JSON, most recent first\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
 }

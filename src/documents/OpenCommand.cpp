@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "documents/DocStatements.h"
+#include "documents/IssuedValues.h"
 #include "documents/SavedDocsList.h"
 #include "editor/NumberText.h"
 #include "editor/TotalsCalculator.h"
@@ -87,6 +88,7 @@ OpenCommand::Result OpenCommand::open(const QString& listText, const Document& c
     const qint64 rowCount = count.records.isEmpty() ? 0 : count.records.first().value(0).toLongLong();
     document.rows.clear();
     readHeader(rows.records.first(), document, m_locale);
+    IssuedValues::read(rows.records.first(), document, m_database, m_locale);
     for (qsizetype k = 0; k < rowCount && k < rows.records.size(); ++k)
         document.rows.append(readRow(rows.records.at(k), m_locale));
     document.currentDocNumber = number;

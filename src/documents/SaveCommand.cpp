@@ -2,6 +2,8 @@
 
 #include "core/Dialogs.h"
 #include "documents/DocStatements.h"
+#include "documents/IssuedValues.h"
+#include "documents/NumberSeries.h"
 #include "editor/Document.h"
 #include "editor/EmptyToZero.h"
 #include "editor/NumberText.h"
@@ -85,6 +87,14 @@ SaveCommand::Result SaveCommand::save(Document& document)
             return failed(tr("A quantity or item number is out of range in row %1.").arg(i + 1));
         inserts.append(insert.sql);
     }
+    const QString issued = IssuedValues::updateStatement(document, number, m_locale);
+    if (issued.isEmpty())
+        return nonNumeric();
+    inserts.append(issued);
+    // The series counter moves inside the same transaction: a failed save leaves it where it was.
+    const QString advance = NumberSeries(m_database).advanceStatement(document.docType, number, document.docDate);
+    if (!advance.isEmpty())
+        inserts.append(advance);
     result = write(number, replace, inserts);
     if (result.outcome != Outcome::Saved)
         return result;

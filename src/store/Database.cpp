@@ -1,6 +1,8 @@
 #include "store/Database.h"
 
 #include "store/DatabaseSchema.h"
+#include "store/SchemaUpgrade.h"
+#include "store/SqlText.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -81,6 +83,9 @@ Database::OpenStatus Database::open(const QString& path, QString* error)
     probe.exec(QStringLiteral("ROLLBACK"));
     if (!hasTables())
         return fail(OpenStatus::MissingTables, Database::tr("%1 does not hold the program's tables").arg(path));
+    QString upgradeError;
+    if (!SchemaUpgrade::run(*this, &upgradeError))
+        return fail(OpenStatus::Locked, upgradeError);
     return OpenStatus::Opened;
 }
 
@@ -133,6 +138,11 @@ bool Database::create(const QString& path, QString* error)
         }
     }
     m_path = path;
+    if (!SchemaUpgrade::run(*this, error)) {
+        close();
+        QFile::remove(path);
+        return false;
+    }
     return true;
 }
 

@@ -245,7 +245,7 @@ private slots:
         Document doc = sampleDocument(QStringLiteral("F-1"), 8);
         doc.currentDocNumber = QStringLiteral("F-1");
         doc.billToName = QStringLiteral("Changed");
-        f.db.failStatementAfter(1 + 1 + 5); // the lookup, the delete, then the fifth insert
+        f.db.failStatementAfter(1 + 1 + 1 + 5); // the lookup, the number series, the delete, then the fifth insert
         const SaveCommand::Result result = SaveCommand(f.db, f.dialogs, f.locale).save(doc);
         QCOMPARE(result.outcome, SaveCommand::Outcome::Failed);
         QVERIFY(f.dialogs.shown().isEmpty());

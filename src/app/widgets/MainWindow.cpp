@@ -14,7 +14,11 @@
 #include "core/widgets/HelpPlacement.h"
 #include "core/widgets/WheelNeedsFocus.h"
 #include "app/widgets/UserGuide.h"
+#include "documents/NumberSeries.h"
 #include "documents/widgets/DocumentsController.h"
+#include "documents/widgets/JournalExportBox.h"
+#include "documents/widgets/MemoryCompleters.h"
+#include "documents/widgets/NumberingPage.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "editor/widgets/CreateRowsPanel.h"
 #include "editor/widgets/DropDownOnFocus.h"
@@ -72,6 +76,11 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     auto* clock = new ShortDateFormatBox(settings, dialogs);
     m_settingsPanel->setClockWidget(clock);
     connect(clock, &ShortDateFormatBox::formatChanged, this, &MainWindow::applyDateFormat);
+    auto* records = new QWidget;
+    auto* recordsLayout = new QVBoxLayout(records);
+    recordsLayout->addWidget(new NumberingPage(database, dialogs), 1);
+    recordsLayout->addWidget(new JournalExportBox(database, dialogs));
+    m_settingsPanel->addPage(records, tr("Settings 3"));
     m_header->addHelpButtons(dialogs);
     m_createRows->addHelpButtons(dialogs);
     m_totals->addHelpButtons(dialogs);
@@ -104,6 +113,13 @@ void MainWindow::connectEditor()
                                     [this](const Document& document) { showDocument(document); }, this);
     connect(m_editor, &EditorController::rowsCreated, this, [this] { m_page->verticalScrollBar()->setValue(0); });
     connect(m_header->autoNumberButton(), &QPushButton::clicked, this, &MainWindow::assignAutoNumber);
+    connect(m_editor, &EditorController::newDocumentCreated, this, &MainWindow::startFromCompanyDefaults);
+    new MemoryCompleters(m_database, QLocale(),
+                         {m_header->findChild<QLineEdit*>(QStringLiteral("txtcus")), m_grid,
+                          [this] { return document(); },
+                          [this](const Document& shown) { m_header->showFrom(shown); },
+                          [this](const Document& shown) { m_grid->showFrom(shown); }},
+                         this);
     new EditMenuBinder(m_grid, m_notes, m_editor->state().richTextTarget, m_dialogs, this);
     connect(m_savedDocs, &SavedDocsPanel::openRequested, m_editor, &EditorController::resetCurrentDescRow);
     m_page->verticalScrollBar()->setObjectName(QStringLiteral("VScroll1"));
@@ -391,7 +407,24 @@ void MainWindow::focusSavedDocuments()
 
 void MainWindow::assignAutoNumber()
 {
-    m_editor->assignAutoNumber();
+    const Document current = document();
+    const QString next = NumberSeries(m_database).nextNumber(current.docType, current.docDate);
+    if (next.isEmpty()) {
+        m_editor->assignAutoNumber();
+        return;
+    }
+    m_header->docNumberEdit()->setText(next);
+    m_header->docNumberEdit()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::startFromCompanyDefaults()
+{
+    // A stored document opened before may have left its own tax and currency on screen.
+    m_totals->showCompany(m_company);
+    const Document current = document();
+    const QString next = NumberSeries(m_database).nextNumber(current.docType, current.docDate);
+    if (!next.isEmpty())
+        m_header->docNumberEdit()->setText(next);
 }
 
 void MainWindow::showAbout()

@@ -71,6 +71,7 @@ public slots:
     void createNewRows();
     void focusSavedDocuments();
     void assignAutoNumber();
+    void startFromCompanyDefaults();
     void showAbout();
     void openUserGuide();
     void setSettingsPanelVisible(bool visible);

@@ -74,6 +74,7 @@ void EditorController::createRows()
 {
     Document document = m_read();
     m_panels.createRows->readInto(m_state);
+    const bool newDocument = m_state.newSelected;
     switch (CreateRowsCommand(document, m_state, m_locale, m_dialogs).run(m_panels.createRows->countText())) {
     case CreateRowsCommand::Outcome::Refused:
         m_panels.createRows->clearCount(true);
@@ -90,6 +91,8 @@ void EditorController::createRows()
     m_panels.createRows->showFrom(m_state);
     if (QLineEdit* first = m_panels.grid->productId(1))
         first->setFocus(Qt::OtherFocusReason);
+    if (newDocument)
+        emit newDocumentCreated();
     emit rowsCreated();
 }
 

@@ -57,6 +57,8 @@ public slots:
 
 signals:
     void rowsCreated();
+    // "Create Rows" in "New" mode made a fresh document (before rowsCreated).
+    void newDocumentCreated();
 
 private:
     void connectPanels();

@@ -268,6 +268,11 @@ void SettingsPanel::setMaintenanceWidget(QWidget* widget)
     m_maintenanceSlot->addWidget(widget);
 }
 
+void SettingsPanel::addPage(QWidget* page, const QString& title)
+{
+    m_tabs->addTab(page, title);
+}
+
 void SettingsPanel::setClockWidget(QWidget* widget)
 {
     m_clockSlot->addWidget(widget);

@@ -41,6 +41,8 @@ public:
     // Places kept on "Settings 2" for the maintenance commands and the clock command.
     void setMaintenanceWidget(QWidget* widget);
     void setClockWidget(QWidget* widget);
+    // A further page of the panel (numbering, the sales journal).
+    void addPage(QWidget* page, const QString& title);
 
     const LetterheadSettings& letterhead() const { return m_letterhead; }
     // The database file the page names (txtDb): the one in use, or one just created beside it.

@@ -1,0 +1,134 @@
+#include "store/SchemaUpgrade.h"
+
+#include "store/Database.h"
+
+#include <QSqlDatabase>
+#include <QSqlRecord>
+
+namespace {
+
+QSqlDatabase connectionOf(Database& database)
+{
+    return QSqlDatabase::database(database.connectionName(), false);
+}
+
+bool hasTable(Database& database, const QString& table)
+{
+    const QStringList tables = connectionOf(database).tables();
+    for (const QString& name : tables) {
+        if (name.compare(table, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool hasColumn(Database& database, const QString& table, const QString& column)
+{
+    const QSqlRecord record = connectionOf(database).record(table);
+    for (int i = 0; i < record.count(); ++i) {
+        if (record.fieldName(i).compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+const QList<SchemaUpgrade::Step>& SchemaUpgrade::steps()
+{
+    static const QList<Step> all{
+        // A document keeps the tax, currency and money options it was issued with.
+        {1,
+         {{QStringLiteral("tbldoc"), QStringLiteral("TaxName"), QStringLiteral("TEXT")},
+          {QStringLiteral("tbldoc"), QStringLiteral("TaxPercent"), QStringLiteral("NUMERIC")},
+          {QStringLiteral("tbldoc"), QStringLiteral("CurrencySymbol"), QStringLiteral("TEXT")},
+          {QStringLiteral("tbldoc"), QStringLiteral("HideMoney"), QStringLiteral("TEXT")},
+          {QStringLiteral("tbldoc"), QStringLiteral("ShowBalance"), QStringLiteral("TEXT")}},
+         {}},
+        // Number series: one row per document type that has one.
+        {2,
+         {},
+         {QStringLiteral("CREATE TABLE tblseries (DocType TEXT, Pattern TEXT, YearlyRestart TEXT, "
+                         "Counter INTEGER, CounterYear INTEGER)")}},
+        // Customer and product look-ups by name, most recent row first.
+        {3,
+         {},
+         {QStringLiteral("CREATE INDEX tbldoc_customer ON tbldoc (CompanyName, ID)"),
+          QStringLiteral("CREATE INDEX tbldoc_product ON tbldoc (ProductID, ID)")}},
+    };
+    return all;
+}
+
+int SchemaUpgrade::latestVersion()
+{
+    return steps().isEmpty() ? 0 : steps().constLast().version;
+}
+
+int SchemaUpgrade::versionOf(Database& database)
+{
+    if (!database.isOpen())
+        return -1;
+    if (!hasTable(database, QStringLiteral("tblschema")))
+        return 0;
+    const SqlResult result = database.query(QStringLiteral("SELECT Version FROM tblschema"));
+    if (!result.ok)
+        return -1;
+    int version = 0;
+    for (const QSqlRecord& record : result.records)
+        version = qMax(version, record.value(0).toInt());
+    return version;
+}
+
+bool SchemaUpgrade::run(Database& database, QString* error)
+{
+    const int current = versionOf(database);
+    if (current < 0) {
+        if (error)
+            *error = tr("The database's schema version cannot be read.");
+        return false;
+    }
+    bool createVersionTable = !hasTable(database, QStringLiteral("tblschema"));
+    for (const Step& step : steps()) {
+        if (step.version <= current)
+            continue;
+        if (!runStep(database, step, createVersionTable, error))
+            return false;
+        createVersionTable = false;
+    }
+    return true;
+}
+
+bool SchemaUpgrade::runStep(Database& database, const Step& step, bool createVersionTable, QString* error)
+{
+    if (!database.beginTransaction()) {
+        if (error)
+            *error = tr("The database cannot start a transaction.");
+        return false;
+    }
+    QStringList statements;
+    if (createVersionTable)
+        statements << QStringLiteral("CREATE TABLE tblschema (Version INTEGER)");
+    for (const Column& column : step.columns) {
+        if (!hasColumn(database, column.table, column.name))
+            statements << QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(column.table, column.name, column.type);
+    }
+    statements << step.statements;
+    statements << QStringLiteral("DELETE FROM tblschema")
+               << QStringLiteral("INSERT INTO tblschema (Version) VALUES (%1)").arg(step.version);
+    for (const QString& sql : std::as_const(statements)) {
+        const SqlResult done = database.execute(sql);
+        if (!done.ok) {
+            database.rollback();
+            if (error)
+                *error = tr("The database could not be brought up to date (step %1): %2").arg(step.version).arg(done.error);
+            return false;
+        }
+    }
+    if (!database.commit()) {
+        database.rollback();
+        if (error)
+            *error = tr("The database could not be brought up to date (step %1).").arg(step.version);
+        return false;
+    }
+    return true;
+}

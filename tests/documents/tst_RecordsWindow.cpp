@@ -1,0 +1,205 @@
+#include "WindowFixture.h"
+#include "documents/NumberSeries.h"
+#include "documents/SaveCommand.h"
+#include "editor/widgets/EditorController.h"
+#include "editor/widgets/GridPanel.h"
+#include "richtext/widgets/RichTextBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace {
+
+const QLocale English(QLocale::English, QLocale::UnitedStates);
+
+Document stored(const QString& number, const QString& customer, const QString& address, const QString& productId,
+                const QString& description, const QString& price)
+{
+    Document doc;
+    doc.docNumber = number;
+    doc.billToName = customer;
+    doc.billToAddress = address;
+    doc.paid = QStringLiteral("0.00");
+    doc.rows.append({QStringLiteral("1"), productId, description, QStringLiteral("1"), price, QStringLiteral("0.00"),
+                     price});
+    return doc;
+}
+
+struct Window : WindowFixture
+{
+    // `prepare` runs on the database before the window opens.
+    explicit Window(const std::function<void(Database&)>& prepare = {})
+    {
+        database.create(dir.filePath(QStringLiteral("docs.mdb")));
+        if (prepare)
+            prepare(database);
+        Document first = stored(QStringLiteral("D-1"), QStringLiteral("Brightside Ltd"), QStringLiteral("1 Quay St\r\nCork"),
+                                QStringLiteral("A-1"), QStringLiteral("{\\rtf1 Widget}"), QStringLiteral("9.99"));
+        first.shipToTerm = QStringLiteral("Ship To:");
+        first.shipToName = QStringLiteral("Brightside Depot");
+        first.shipToAddress = QStringLiteral("Dock 4");
+        save(first);
+        save(stored(QStringLiteral("D-2"), QStringLiteral("Anna Bright"), QStringLiteral("Elm 2"), QStringLiteral("A-1"),
+                    QStringLiteral("{\\rtf1 Widget mark two}"), QStringLiteral("12.50")));
+        save(stored(QStringLiteral("D-3"), QStringLiteral("Cole & Co"), QStringLiteral("Bay 9"), QStringLiteral("B-7"),
+                    QStringLiteral("{\\rtf1 Bolt}"), QStringLiteral("0.20")));
+        make();
+        window->editor()->setNumberLocale(English);
+        window->resize(1200, 800);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        find<QRadioButton>("OptNew")->setChecked(true);
+        find<QComboBox>("txtnum")->setEditText(QStringLiteral("2"));
+        find<QPushButton>("cmdcreate")->click();
+        QCOMPARE(window->grid()->rowCount(), 2);
+    }
+
+    void save(Document doc)
+    {
+        ScriptedDialogs yes(true);
+        QCOMPARE(SaveCommand(database, yes, English).save(doc).outcome, SaveCommand::Outcome::Saved);
+    }
+
+    // A click into the box, End and Shift+Home over what it holds, then the keys as typed.
+    void typeInto(QWidget* box, const QString& keys)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+
+    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+    // The completion list: a window of its own over the main window.
+    static QAbstractItemView* list(const char* name)
+    {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QLatin1String(name))
+                return qobject_cast<QAbstractItemView*>(top);
+        }
+        return nullptr;
+    }
+
+    QStringList shownList(const char* name) const
+    {
+        QAbstractItemView* list = Window::list(name);
+        if (!list || !list->isVisible())
+            return {};
+        QStringList items;
+        for (int row = 0; list && row < list->model()->rowCount(); ++row)
+            items << list->model()->index(row, 0).data().toString();
+        return items;
+    }
+};
+
+} // namespace
+
+class TestRecordsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Typing part of a name lists the customers holding it, most recent first; choosing one fills the
+    // address, and the ship-to pair only when that customer's last document had one.
+    void customerNameCompletes()
+    {
+        Window w;
+        auto* name = w.find<QLineEdit>("txtcus");
+        w.typeInto(name, QStringLiteral("brI"));
+        QTRY_VERIFY(Window::list("lstCustomerMemory") && Window::list("lstCustomerMemory")->isVisible());
+        QCOMPARE(w.shownList("lstCustomerMemory"), (QStringList{QStringLiteral("Anna Bright"), QStringLiteral("Brightside Ltd")}));
+
+        w.press(Qt::Key_Down);
+        w.press(Qt::Key_Down);
+        w.press(Qt::Key_Return);
+        QTRY_COMPARE(name->text(), QStringLiteral("Brightside Ltd"));
+        QCOMPARE(w.find<QPlainTextEdit>("txtaddress")->toPlainText(), QStringLiteral("1 Quay St\nCork"));
+        QCOMPARE(w.find<QLineEdit>("txtcusShip")->text(), QStringLiteral("Brightside Depot"));
+        QCOMPARE(w.find<QPlainTextEdit>("txtaddressShip")->toPlainText(), QStringLiteral("Dock 4"));
+
+        w.typeInto(name, QStringLiteral("co"));
+        QTRY_COMPARE(w.shownList("lstCustomerMemory"), (QStringList{QStringLiteral("Cole & Co")}));
+        w.press(Qt::Key_Down);
+        w.press(Qt::Key_Return);
+        QTRY_COMPARE(name->text(), QStringLiteral("Cole & Co"));
+        QCOMPARE(w.find<QPlainTextEdit>("txtaddress")->toPlainText(), QStringLiteral("Bay 9"));
+        QCOMPARE(w.find<QLineEdit>("txtcusShip")->text(), QStringLiteral("Brightside Depot"));  // none of its own
+
+        w.typeInto(name, QStringLiteral("zz"));
+        QTRY_VERIFY(!Window::list("lstCustomerMemory")->isVisible());
+    }
+
+    // A row's product ID takes description and price from the product's latest use; the quantity stays.
+    void productIdCompletes()
+    {
+        Window w;
+        QWidget* qty = nullptr;
+        for (QComboBox* box : w.window->grid()->findChildren<QComboBox*>(QStringLiteral("cboqty"))) {
+            if (box->property("gridRow").toInt() == 2)
+                qty = box;
+        }
+        QVERIFY(qty);
+        const QString firstRowId = w.window->grid()->productId(1)->text();
+        w.typeInto(qty, QStringLiteral("4"));
+        w.typeInto(w.window->grid()->productId(2), QStringLiteral("a-"));
+        QTRY_COMPARE(w.shownList("lstProductMemory"), QStringList{QStringLiteral("A-1")});
+        w.press(Qt::Key_Down);
+        w.press(Qt::Key_Return);
+        QTRY_COMPARE(w.window->grid()->productId(2)->text(), QStringLiteral("A-1"));
+        QCOMPARE(w.window->grid()->description(2)->toPlainText(), QStringLiteral("Widget mark two"));
+        QLineEdit* price = nullptr;
+        for (QLineEdit* box : w.window->grid()->findChildren<QLineEdit*>(QStringLiteral("txtprice"))) {
+            if (box->property("gridRow").toInt() == 2)
+                price = box;
+        }
+        QVERIFY(price);
+        QCOMPARE(price->text(), QStringLiteral("12.50"));
+        QCOMPARE(static_cast<QComboBox*>(qty)->currentText(), QStringLiteral("4"));
+        QCOMPARE(w.window->grid()->productId(1)->text(), firstRowId);  // the other row is left alone
+    }
+
+    // A new document takes the next number of its type's series and the company's tax, even after a
+    // stored document with a tax of its own was open; "Auto No." offers the same number until it is saved.
+    void newDocumentsTakeTheSeriesAndTheCompanyDefaults()
+    {
+        Window w([](Database& db) {
+            SeriesDefinition invoices;
+            invoices.docType = QStringLiteral("Invoice");
+            invoices.pattern = QStringLiteral("INV-{###}");
+            QVERIFY(NumberSeries(db).saveAll({invoices}));
+            QVERIFY(db.execute(QStringLiteral("UPDATE tblcompany SET TaxPercent = 7 WHERE Default = 'Yes'")).ok);
+        });
+        QVERIFY(w.window->load(w.dir.filePath(QStringLiteral("docs.mdb"))));  // the company profile
+        auto* number = w.find<QLineEdit>("txtDocNumber");
+        auto* taxPercent = w.find<QComboBox>("cboDocTaxPercent");
+        QCOMPARE(number->text(), QStringLiteral("INV-001"));
+        QCOMPARE(taxPercent->currentText(), QStringLiteral("7"));
+        w.typeInto(number, QStringLiteral("mine"));
+        w.find<QPushButton>("cmdauto")->click();
+        QCOMPARE(number->text(), QStringLiteral("INV-001"));
+
+        w.typeInto(taxPercent, QStringLiteral("12"));
+        w.find<QPushButton>("cmdsave")->click();
+        QTRY_COMPARE(w.database.query(QStringLiteral("SELECT count(*) FROM tbldoc WHERE DocNumber = 'INV-001' AND "
+                                                     "TaxPercent = 12")).records.value(0).value(0).toInt(),
+                     2);
+        w.find<QRadioButton>("OptNew")->setChecked(true);
+        w.find<QComboBox>("txtnum")->setEditText(QStringLiteral("1"));
+        w.dialogs.setNextAnswer(DialogAnswer::Ok);  // close the saved document
+        w.find<QPushButton>("cmdcreate")->click();
+        QTRY_COMPARE(w.window->grid()->rowCount(), 1);
+        QCOMPARE(number->text(), QStringLiteral("INV-002"));
+        QCOMPARE(taxPercent->currentText(), QStringLiteral("7"));
+    }
+};
+
+TW_TEST_MAIN(TestRecordsWindow)
+#include "tst_RecordsWindow.moc"
