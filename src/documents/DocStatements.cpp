@@ -99,6 +99,52 @@ QString DocStatements::selectListOrdered(const QString& sortClause)
            + sortClause + QStringLiteral("  ");
 }
 
+QString DocStatements::countNumbers()
+{
+    return QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT DocNumber FROM tbldoc)");
+}
+
+namespace {
+
+QString direction(bool descending)
+{
+    return descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+}
+
+} // namespace
+
+QString DocStatements::listKeyClasses(const QString& key, bool descending)
+{
+    // Values equal to the sort are one class; min and max of the text tell whether they differ in case.
+    return QStringLiteral("SELECT %1, min(%1 || ''), max(%1 || '') FROM tbldoc GROUP BY %1 ORDER BY %1%2")
+        .arg(key, direction(descending));
+}
+
+QString DocStatements::listClassRows(const QString& key, bool descending, const QVariant& value)
+{
+    QString condition;
+    if (value.isNull())
+        condition = key + QStringLiteral(" IS NULL");
+    else if (value.typeId() == QMetaType::QString)
+        condition = key + QStringLiteral(" = '") + quoted(value.toString()) + QLatin1Char('\'');
+    else
+        condition = key + QStringLiteral(" = ") + QString::number(value.toDouble(), 'g', 17);
+    return QStringLiteral("SELECT ID, %1 FROM tbldoc WHERE %2 ORDER BY %1%3, ID%3").arg(key, condition, direction(descending));
+}
+
+QString DocStatements::listFirstRows(const QString& key, bool descending)
+{
+    // Per number, the first of its rows in the list's order (the index on number and key finds it);
+    // rows without a number come as one more number.
+    const QString order = QStringLiteral("%1%2, ID%2").arg(key, direction(descending));
+    return QStringLiteral("SELECT DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address, ID FROM tbldoc "
+                          "WHERE ID IN (SELECT (SELECT s.ID FROM tbldoc AS s WHERE s.DocNumber = d.n ORDER BY s.")
+           + order
+           + QStringLiteral(" LIMIT 1) FROM (SELECT DISTINCT DocNumber AS n FROM tbldoc) AS d UNION ALL SELECT ID FROM "
+                            "(SELECT ID FROM tbldoc WHERE DocNumber IS NULL ORDER BY ")
+           + order + QStringLiteral(" LIMIT 1)) ORDER BY ") + order;
+}
+
 DocStatements::Insert DocStatements::insertRow(const Document& document, int index, const QDate& saveDate,
                                                const QLocale& locale)
 {

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
+#include <QHash>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -87,80 +88,130 @@ QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, co
            + firstAddressLine(row.address.toString());
 }
 
-QString SavedDocsList::groupKey(const RowValues& row, int order)
+QString SavedDocsList::keyColumn(int order)
 {
-    // A null key differs from every text, the empty one included.
-    auto key = [](const QVariant& value) {
-        return value.isNull() ? QStringLiteral("\x01null") : value.toString();
-    };
-    switch (order) {
-    case ByDocType:
-        return key(row.docType).toLower();
-    case ByCustomer:
-        return key(row.companyName);
-    case ByAddress:
-        return key(row.address);
-    default:
-        return key(row.docDate);
-    }
+    static const char* const columns[] = {"DocDate", "DocType", "CompanyName", "Address"};
+    return QLatin1String(columns[order >= 0 && order < OrderCount ? order : int(ByDate)]);
 }
+
+namespace {
+
+// The key whose change puts a separator between two rows; a null key differs from every text,
+// the empty one included.
+QString keyOfValue(const QVariant& value, int order)
+{
+    if (value.isNull())
+        return QStringLiteral("\x01null");
+    return order == SavedDocsList::ByDocType ? value.toString().toLower() : value.toString();
+}
+
+// Which sort class a value belongs to: text columns sort without regard to ASCII case.
+QString classOf(const QVariant& value, int order)
+{
+    if (value.isNull())
+        return QStringLiteral("\x01null");
+    QString text = value.toString();
+    if (order == SavedDocsList::ByDate)
+        return text;
+    for (QChar& c : text) {
+        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
+            c = QChar(c.unicode() + 32);
+    }
+    return text;
+}
+
+// The rows that compare equal in the sort, split where the group key changes.
+struct KeyClass
+{
+    QString sortClass;
+    QStringList runKeys;
+    QHash<qint64, int> runOfRow; // only when the class has more than one run
+    QList<QStringList> entries;  // per run
+};
+
+} // namespace
 
 SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale,
                                          const QString& dateFormat)
 {
     SavedDocsListing listing;
-    qsizetype count = 0;
-    SqlResult done = database.forEachRow(DocStatements::distinctNumbers(), [&count](const QSqlQuery&) {
-        ++count;
+    const QString key = keyColumn(order);
+    const bool descending = order == ByDate || order < 0 || order >= OrderCount;
+    auto fail = [&listing](const SqlResult& result) {
+        listing.ok = false;
+        listing.error = result.error;
+        listing.entries.clear();
+        return listing;
+    };
+    const SqlResult counted = database.query(DocStatements::countNumbers());
+    const qint64 count = counted.ok && !counted.records.isEmpty() ? counted.records.first().value(0).toLongLong() : 0;
+    listing.countLabel = tr("%1 files").arg(count);
+    if (!counted.ok)
+        return fail(counted);
+
+    // Every distinct key in the list's order; a class whose values differ in case is walked row by
+    // row, since its separators depend on how those rows follow each other.
+    QList<KeyClass> classes;
+    QList<QVariant> mixed;
+    SqlResult done = database.forEachRow(DocStatements::listKeyClasses(key, descending), [&](const QSqlQuery& row) {
+        KeyClass keyClass;
+        keyClass.sortClass = classOf(row.value(0), order);
+        keyClass.runKeys << keyOfValue(row.value(0), order);
+        classes.append(keyClass);
+        mixed.append(row.value(1) != row.value(2) ? row.value(0) : QVariant());
         return true;
     });
-    listing.countLabel = tr("%1 files").arg(done.ok ? count : 0);
+    for (qsizetype i = 0; done.ok && i < classes.size(); ++i) {
+        if (!mixed.at(i).isValid() || mixed.at(i).isNull())
+            continue;
+        KeyClass& keyClass = classes[i];
+        keyClass.runKeys.clear();
+        done = database.forEachRow(DocStatements::listClassRows(key, descending, mixed.at(i)), [&](const QSqlQuery& row) {
+            const QString runKey = keyOfValue(row.value(1), order);
+            if (keyClass.runKeys.isEmpty() || keyClass.runKeys.last() != runKey)
+                keyClass.runKeys << runKey;
+            keyClass.runOfRow.insert(row.value(0).toLongLong(), int(keyClass.runKeys.size() - 1));
+            return true;
+        });
+    }
+    for (KeyClass& keyClass : classes)
+        keyClass.entries.resize(keyClass.runKeys.size());
 
-    // Numbers are listed once, compared without regard to case. The rows of one document mostly
-    // follow each other, so a repeat of the previous number skips the lookup.
+    // One row per number, already in the list's order; numbers differing only in case (beyond what
+    // the engine folds) are listed once.
     QSet<QString> listed;
-    QString previousKey;
-    QString previousNumber;
-    QList<int> columns;
-    bool first = true;
-    auto visit = [&](const QSqlQuery& query) {
-        if (columns.isEmpty()) {
-            const QSqlRecord names = query.record();
-            for (const char* name : {"DOCnumber", "DocType", "Total", "Paid", "DOCdate", "CompanyName", "Address"})
-                columns.append(names.indexOf(QLatin1String(name)));
-        }
-        auto value = [&](int i) { return columns[i] < 0 ? QVariant() : query.value(columns[i]); };
-        RowValues row;
-        row.number = value(0);
-        const QString number = row.number.toString();
-        switch (order) {
-        case ByDocType: row.docType = value(1); break;
-        case ByCustomer: row.companyName = value(5); break;
-        case ByAddress: row.address = value(6); break;
-        default: row.docDate = value(4); break;
-        }
-        const QString key = groupKey(row, order);
-        if (!first && key != previousKey)
-            listing.entries.append(separatorLine());
-        if (first || number != previousNumber) {
-            const QString folded = number.toLower();
-            if (!listed.contains(folded)) {
-                listed.insert(folded);
-                const RowValues shown{row.number, value(1), value(2), value(3), value(4), value(5), value(6)};
-                listing.entries.append(entryText(shown, locale, dateFormat));
-            }
-        }
-        previousKey = key;
-        previousNumber = number;
-        first = false;
-        return true;
-    };
+    qsizetype current = 0;
+    const int keyIndex = order == ByDocType ? 1 : order == ByCustomer ? 5 : order == ByAddress ? 6 : 4;
     if (done.ok)
-        done = database.forEachRow(DocStatements::selectListOrdered(sortClause(order)), visit);
-    if (!done.ok) {
-        listing.ok = false;
-        listing.error = done.error;
-        listing.entries.clear();
+        done = database.forEachRow(DocStatements::listFirstRows(key, descending), [&](const QSqlQuery& row) {
+            const QString folded = row.value(0).toString().toLower();
+            if (listed.contains(folded))
+                return true;
+            listed.insert(folded);
+            const QString sortClass = classOf(row.value(keyIndex), order);
+            while (current < classes.size() && classes.at(current).sortClass != sortClass)
+                ++current;
+            if (current == classes.size())
+                return false; // rows changed under the reading; the caller reads again
+            KeyClass& keyClass = classes[current];
+            const int run = keyClass.runOfRow.value(row.value(7).toLongLong(), 0);
+            const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
+                                  row.value(4), row.value(5), row.value(6)};
+            keyClass.entries[run].append(entryText(shown, locale, dateFormat));
+            return true;
+        });
+    if (!done.ok)
+        return fail(done);
+
+    const QString separator = separatorLine();
+    const QString* previousKey = nullptr;
+    for (const KeyClass& keyClass : classes) {
+        for (qsizetype run = 0; run < keyClass.runKeys.size(); ++run) {
+            if (previousKey && *previousKey != keyClass.runKeys.at(run))
+                listing.entries.append(separator);
+            listing.entries.append(keyClass.entries.at(run));
+            previousKey = &keyClass.runKeys.at(run);
+        }
     }
     return listing;
 }

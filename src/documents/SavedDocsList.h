@@ -36,6 +36,8 @@ public:
     static QString caption(int order);
     static QString tooltip(int order);
     static QString sortClause(int order);
+    // The column the order sorts by.
+    static QString keyColumn(int order);
     // "date", "doc", "cus", "addr" as the command line names the orders; -1 for anything else.
     static int orderFromName(const QString& name);
 
@@ -50,7 +52,4 @@ public:
     // The document number of a list text: its first 30 characters, trimmed.
     static QString numberOf(const QString& listText);
     static QString firstAddressLine(const QString& address);
-
-private:
-    static QString groupKey(const RowValues& row, int order);
 };

@@ -82,6 +82,7 @@ Database::OpenStatus Database::open(const QString& path, QString* error)
     probe.exec(QStringLiteral("ROLLBACK"));
     if (!hasTables())
         return fail(OpenStatus::MissingTables, Database::tr("%1 does not hold the program's tables").arg(path));
+    ensureIndexes();
     return OpenStatus::Opened;
 }
 
@@ -95,6 +96,14 @@ bool Database::hasTables()
     while (tables.next())
         ++found;
     return found == 2;
+}
+
+void Database::ensureIndexes()
+{
+    // A read-only file keeps working without them, only slower.
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    for (const QString& sql : DatabaseSchema::listIndexStatements())
+        statement.exec(sql);
 }
 
 bool Database::create(const QString& path, QString* error)
@@ -114,6 +123,7 @@ bool Database::create(const QString& path, QString* error)
             QSqlQuery statement(db);
             QStringList all = DatabaseSchema::createStatements();
             all.prepend(QStringLiteral("BEGIN"));
+            all.append(DatabaseSchema::listIndexStatements());
             all.append(DatabaseSchema::defaultCompanyRow());
             all.append(QStringLiteral("COMMIT"));
             for (const QString& sql : all) {

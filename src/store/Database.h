@@ -78,6 +78,7 @@ private:
     SqlResult run(const QString& jetSql, bool collectRecords,
                   const std::function<bool(const QSqlQuery&)>* visit = nullptr);
     bool hasTables();
+    void ensureIndexes();
 
     JetSqlTranslator m_translator;
     QString m_connectionName;
