@@ -38,8 +38,9 @@ QStringList listIndexStatements()
     const QList<std::pair<const char*, const char*>> keys{
         {"date", "DocDate"}, {"type", "DocType"}, {"company", "CompanyName"}, {"address", "Address"}};
     for (const auto& [name, column] : keys) {
-        statements << QStringLiteral("CREATE INDEX IF NOT EXISTS tbldoc_by_%1 ON tbldoc (%2)")
-                          .arg(QLatin1String(name), QLatin1String(column));
+        if (QLatin1String(column) != QLatin1String("DocDate")) // tbldoc_docdate serves the date order
+            statements << QStringLiteral("CREATE INDEX IF NOT EXISTS tbldoc_by_%1 ON tbldoc (%2)")
+                              .arg(QLatin1String(name), QLatin1String(column));
         statements << QStringLiteral("CREATE INDEX IF NOT EXISTS tbldoc_number_%1 ON tbldoc (Docnumber, %2)")
                           .arg(QLatin1String(name), QLatin1String(column));
     }
