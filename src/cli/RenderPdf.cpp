@@ -1,17 +1,15 @@
 #include "cli/RenderPdf.h"
 
-#include <QCoreApplication>
+#include "core/EngineLibrary.h"
+#include "viewer/PageViewerHandle.h"
 
-#ifdef TALLYWICK_HAVE_VIEWER
-#include "store/FileReplace.h"
-#include "viewer/PagePdfPrinter.h"
-#endif
+#include <QCoreApplication>
 
 bool writePagePdf(const QString& htmlFile, const QString& pdfFile, QString* error)
 {
 #ifdef TALLYWICK_HAVE_VIEWER
-    const auto pdf = PagePdfPrinter().printFile(htmlFile, error);
-    return pdf && FileReplace::writeWhole(pdfFile, *pdf, error);
+    const auto write = reinterpret_cast<WritePagePdfFunction>(EngineLibrary::resolve(WritePagePdfSymbol, error));
+    return write && write(htmlFile, pdfFile, error);
 #else
     Q_UNUSED(htmlFile);
     Q_UNUSED(pdfFile);
