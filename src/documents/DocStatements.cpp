@@ -120,16 +120,44 @@ QString DocStatements::listKeyClasses(const QString& key, bool descending)
         .arg(key, direction(descending));
 }
 
+QString DocStatements::matching(const QString& key, const QVariant& value, const char* comparison)
+{
+    if (value.isNull())
+        return key + QStringLiteral(" IS NULL");
+    const QString op = QLatin1Char(' ') + QLatin1String(comparison) + QLatin1Char(' ');
+    if (value.typeId() == QMetaType::QString)
+        return key + op + QLatin1Char('\'') + quoted(value.toString()) + QLatin1Char('\'');
+    return key + op + QString::number(value.toDouble(), 'g', 17);
+}
+
 QString DocStatements::listClassRows(const QString& key, bool descending, const QVariant& value)
 {
-    QString condition;
-    if (value.isNull())
-        condition = key + QStringLiteral(" IS NULL");
-    else if (value.typeId() == QMetaType::QString)
-        condition = key + QStringLiteral(" = '") + quoted(value.toString()) + QLatin1Char('\'');
-    else
-        condition = key + QStringLiteral(" = ") + QString::number(value.toDouble(), 'g', 17);
-    return QStringLiteral("SELECT ID, %1 FROM tbldoc WHERE %2 ORDER BY %1%3, ID%3").arg(key, condition, direction(descending));
+    return QStringLiteral("SELECT ID, %1 FROM tbldoc WHERE %2 ORDER BY %1%3, ID%3")
+        .arg(key, matching(key, value, "="), direction(descending));
+}
+
+QString DocStatements::numberKeys(const QString& key, const QString& number)
+{
+    return QStringLiteral("SELECT DISTINCT %1 FROM tbldoc WHERE DocNumber = '%2'").arg(key, quoted(number));
+}
+
+QString DocStatements::keyClassOf(const QString& key, const QVariant& value)
+{
+    return QStringLiteral("SELECT %1, min(%1 || ''), max(%1 || '') FROM tbldoc WHERE %2 GROUP BY %1")
+        .arg(key, matching(key, value, "="));
+}
+
+QString DocStatements::keyBefore(const QString& key, bool descending, const QVariant& value)
+{
+    return QStringLiteral("SELECT %1 FROM tbldoc WHERE %2 ORDER BY %1%3 LIMIT 1")
+        .arg(key, matching(key, value, descending ? ">" : "<"), direction(!descending));
+}
+
+QString DocStatements::firstRowOf(const QString& key, bool descending, const QString& number)
+{
+    return QStringLiteral("SELECT DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address, ID FROM tbldoc "
+                          "WHERE DocNumber = '%1' ORDER BY %2%3, ID%3 LIMIT 1")
+        .arg(quoted(number), key, direction(descending));
 }
 
 QString DocStatements::listFirstRows(const QString& key, bool descending)

@@ -36,10 +36,17 @@ public:
     static QString listKeyClasses(const QString& key, bool descending);
     static QString listClassRows(const QString& key, bool descending, const QVariant& value);
     static QString listFirstRows(const QString& key, bool descending);
+    // What an in-place update of the list reads: one number's keys and first row, whether a key
+    // still has rows, and the nearest key before it in the list's order.
+    static QString numberKeys(const QString& key, const QString& number);
+    static QString keyClassOf(const QString& key, const QVariant& value);
+    static QString keyBefore(const QString& key, bool descending, const QVariant& value);
+    static QString firstRowOf(const QString& key, bool descending, const QString& number);
 
     static Insert insertRow(const Document& document, int index, const QDate& saveDate, const QLocale& locale);
 
 private:
     static QString quoted(const QString& value);
+    static QString matching(const QString& key, const QVariant& value, const char* comparison);
     static QString yesNo(bool ticked);
 };

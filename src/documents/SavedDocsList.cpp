@@ -94,24 +94,27 @@ QString SavedDocsList::keyColumn(int order)
     return QLatin1String(columns[order >= 0 && order < OrderCount ? order : int(ByDate)]);
 }
 
-namespace {
+bool SavedDocsList::descending(int order)
+{
+    return order == ByDate || order < 0 || order >= OrderCount;
+}
 
 // The key whose change puts a separator between two rows; a null key differs from every text,
 // the empty one included.
-QString keyOfValue(const QVariant& value, int order)
+QString SavedDocsList::keyOfValue(const QVariant& value, int order)
 {
     if (value.isNull())
         return QStringLiteral("\x01null");
-    return order == SavedDocsList::ByDocType ? value.toString().toLower() : value.toString();
+    return order == ByDocType ? value.toString().toLower() : value.toString();
 }
 
 // Which sort class a value belongs to: text columns sort without regard to ASCII case.
-QString classOf(const QVariant& value, int order)
+QString SavedDocsList::classOf(const QVariant& value, int order)
 {
     if (value.isNull())
         return QStringLiteral("\x01null");
     QString text = value.toString();
-    if (order == SavedDocsList::ByDate)
+    if (order == ByDate)
         return text;
     for (QChar& c : text) {
         if (c.unicode() >= 'A' && c.unicode() <= 'Z')
@@ -120,62 +123,87 @@ QString classOf(const QVariant& value, int order)
     return text;
 }
 
-// The rows that compare equal in the sort, split where the group key changes.
-struct KeyClass
+SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat)
 {
-    QString sortClass;
-    QStringList runKeys;
-    QHash<qint64, int> runOfRow; // only when the class has more than one run
-    QList<QStringList> entries;  // per run
-};
+    const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
+                          row.value(4), row.value(5), row.value(6)};
+    return {row.value(7).toLongLong(), row.value(0).toString().toLower(), entryText(shown, locale, dateFormat)};
+}
 
-} // namespace
+void SavedDocsList::flatten(SavedDocsListing& listing)
+{
+    listing.countLabel = tr("%1 files").arg(listing.count);
+    listing.entries.clear();
+    const QString separator = separatorLine();
+    const QString* previousKey = nullptr;
+    for (const SavedDocsKeyClass& keyClass : std::as_const(listing.classes)) {
+        for (qsizetype run = 0; run < keyClass.runKeys.size(); ++run) {
+            if (previousKey && *previousKey != keyClass.runKeys.at(run))
+                listing.entries.append(separator);
+            for (const SavedDocsEntry& entry : keyClass.runs.at(run))
+                listing.entries.append(entry.text);
+            previousKey = &keyClass.runKeys.at(run);
+        }
+    }
+}
 
 SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale,
                                          const QString& dateFormat)
 {
     SavedDocsListing listing;
+    listing.order = order;
     const QString key = keyColumn(order);
-    const bool descending = order == ByDate || order < 0 || order >= OrderCount;
-    auto fail = [&listing](const SqlResult& result) {
-        listing.ok = false;
-        listing.error = result.error;
-        listing.entries.clear();
+    const bool down = descending(order);
+    // The queries below must see one state of the table: rows changing between them would leave
+    // numbers out. Inside a caller's transaction the state is already fixed.
+    const bool ownTransaction = database.beginTransaction();
+    auto finish = [&](const SqlResult& result) {
+        if (ownTransaction)
+            database.commit();
+        if (!result.ok) {
+            listing.ok = false;
+            listing.error = result.error;
+            listing.classes.clear();
+            listing.entries.clear();
+            listing.countLabel = tr("%1 files").arg(listing.count);
+            return listing;
+        }
+        flatten(listing);
         return listing;
     };
-    const SqlResult counted = database.query(DocStatements::countNumbers());
-    const qint64 count = counted.ok && !counted.records.isEmpty() ? counted.records.first().value(0).toLongLong() : 0;
-    listing.countLabel = tr("%1 files").arg(count);
-    if (!counted.ok)
-        return fail(counted);
+    SqlResult done = database.query(DocStatements::countNumbers());
+    if (!done.ok)
+        return finish(done);
+    listing.count = done.records.isEmpty() ? 0 : done.records.first().value(0).toLongLong();
 
     // Every distinct key in the list's order; a class whose values differ in case is walked row by
     // row, since its separators depend on how those rows follow each other.
-    QList<KeyClass> classes;
-    QList<QVariant> mixed;
-    SqlResult done = database.forEachRow(DocStatements::listKeyClasses(key, descending), [&](const QSqlQuery& row) {
-        KeyClass keyClass;
+    QList<SavedDocsKeyClass>& classes = listing.classes;
+    done = database.forEachRow(DocStatements::listKeyClasses(key, down), [&](const QSqlQuery& row) {
+        SavedDocsKeyClass keyClass;
+        keyClass.value = row.value(0);
         keyClass.sortClass = classOf(row.value(0), order);
+        keyClass.mixed = row.value(1) != row.value(2);
         keyClass.runKeys << keyOfValue(row.value(0), order);
         classes.append(keyClass);
-        mixed.append(row.value(1) != row.value(2) ? row.value(0) : QVariant());
         return true;
     });
+    QList<QHash<qint64, int>> runOfRow(classes.size());
     for (qsizetype i = 0; done.ok && i < classes.size(); ++i) {
-        if (!mixed.at(i).isValid() || mixed.at(i).isNull())
+        SavedDocsKeyClass& keyClass = classes[i];
+        if (!keyClass.mixed)
             continue;
-        KeyClass& keyClass = classes[i];
         keyClass.runKeys.clear();
-        done = database.forEachRow(DocStatements::listClassRows(key, descending, mixed.at(i)), [&](const QSqlQuery& row) {
+        done = database.forEachRow(DocStatements::listClassRows(key, down, keyClass.value), [&](const QSqlQuery& row) {
             const QString runKey = keyOfValue(row.value(1), order);
             if (keyClass.runKeys.isEmpty() || keyClass.runKeys.last() != runKey)
                 keyClass.runKeys << runKey;
-            keyClass.runOfRow.insert(row.value(0).toLongLong(), int(keyClass.runKeys.size() - 1));
+            runOfRow[i].insert(row.value(0).toLongLong(), int(keyClass.runKeys.size() - 1));
             return true;
         });
     }
-    for (KeyClass& keyClass : classes)
-        keyClass.entries.resize(keyClass.runKeys.size());
+    for (SavedDocsKeyClass& keyClass : classes)
+        keyClass.runs.resize(keyClass.runKeys.size());
 
     // One row per number, already in the list's order; numbers differing only in case (beyond what
     // the engine folds) are listed once.
@@ -183,35 +211,21 @@ SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QL
     qsizetype current = 0;
     const int keyIndex = order == ByDocType ? 1 : order == ByCustomer ? 5 : order == ByAddress ? 6 : 4;
     if (done.ok)
-        done = database.forEachRow(DocStatements::listFirstRows(key, descending), [&](const QSqlQuery& row) {
-            const QString folded = row.value(0).toString().toLower();
-            if (listed.contains(folded))
+        done = database.forEachRow(DocStatements::listFirstRows(key, down), [&](const QSqlQuery& row) {
+            SavedDocsEntry entry = entryOf(row, locale, dateFormat);
+            if (listed.contains(entry.folded))
                 return true;
-            listed.insert(folded);
+            listed.insert(entry.folded);
             const QString sortClass = classOf(row.value(keyIndex), order);
             while (current < classes.size() && classes.at(current).sortClass != sortClass)
                 ++current;
             if (current == classes.size())
-                return false; // rows changed under the reading; the caller reads again
-            KeyClass& keyClass = classes[current];
-            const int run = keyClass.runOfRow.value(row.value(7).toLongLong(), 0);
-            const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
-                                  row.value(4), row.value(5), row.value(6)};
-            keyClass.entries[run].append(entryText(shown, locale, dateFormat));
+                return false;
+            const int run = runOfRow.at(current).value(entry.rowId, 0);
+            classes[current].runs[run].append(std::move(entry));
             return true;
         });
-    if (!done.ok)
-        return fail(done);
-
-    const QString separator = separatorLine();
-    const QString* previousKey = nullptr;
-    for (const KeyClass& keyClass : classes) {
-        for (qsizetype run = 0; run < keyClass.runKeys.size(); ++run) {
-            if (previousKey && *previousKey != keyClass.runKeys.at(run))
-                listing.entries.append(separator);
-            listing.entries.append(keyClass.entries.at(run));
-            previousKey = &keyClass.runKeys.at(run);
-        }
-    }
-    return listing;
+    if (done.ok && current == classes.size() && !classes.isEmpty())
+        done = SqlResult::failure(tr("The saved documents changed while they were being listed."));
+    return finish(done);
 }

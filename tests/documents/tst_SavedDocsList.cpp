@@ -1,6 +1,7 @@
 #include "StoreFixture.h"
 #include "TestSupport.h"
 #include "documents/SavedDocsList.h"
+#include "documents/SavedDocsRefresh.h"
 #include "store/SqlText.h"
 
 #include <QRandomGenerator>
@@ -109,6 +110,31 @@ void fillAtRandom(Database& db, quint32 seed, const QLocale& locale)
     db.commit();
 }
 
+// Writes or deletes one number's rows as a save or delete does; the keys come from pools whose
+// values never differ only in case, so most changes can be applied in place.
+void changeAtRandom(Database& db, QRandomGenerator& random, const QString& number, const QLocale& locale)
+{
+    static const char* const types[] = {"Invoice", "Quotation", "", "Receipt"};
+    static const char* const names[] = {"Acme", "Zed", "Mid", ""};
+    static const char* const addresses[] = {"1 Road\r\nTown", "2 Lane", ""};
+    const QList<QDate> dates{QDate(2026, 12, 4), QDate(2026, 11, 1), QDate(2025, 1, 1), QDate(2024, 6, 30)};
+    db.beginTransaction();
+    db.execute(QStringLiteral("DELETE FROM tbldoc WHERE DocNumber = '%1'").arg(SqlText::EscapeQuotes(number)));
+    const int rows = random.bounded(4); // none: the number was deleted
+    const QDate date = dates.at(random.bounded(int(dates.size())));
+    const char* type = types[random.bounded(4)];
+    for (int i = 0; i < rows; ++i) {
+        const QString sql =
+            QStringLiteral("INSERT INTO tbldoc (Docnumber, DocType, Total, Paid, DocDate, CompanyName, Address) "
+                           "VALUES ('%1', '%2', %3, 0, #%4#, '%5', '%6')")
+                .arg(SqlText::EscapeQuotes(number), QString::fromUtf8(type), QString::number(random.bounded(1000)),
+                     SqlText::DateText(date, locale), QString::fromUtf8(names[random.bounded(4)]),
+                     QString::fromUtf8(addresses[random.bounded(3)]));
+        QVERIFY2(db.execute(sql).ok, qPrintable(sql));
+    }
+    db.commit();
+}
+
 } // namespace
 
 class TestSavedDocsList : public QObject
@@ -196,6 +222,43 @@ private slots:
             QCOMPARE(listing.countLabel, expected.countLabel);
             QCOMPARE(listing.entries, expected.entries);
         }
+    }
+
+    // A list updated in place after each save or delete equals the list read afresh.
+    void inPlaceUpdateSameAsFreshLoad_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 12; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+
+    void inPlaceUpdateSameAsFreshLoad()
+    {
+        QFETCH(quint32, seed);
+        StoreFixture f;
+        QRandomGenerator random(seed);
+        const QStringList numbers{QStringLiteral("A-1"), QStringLiteral("B-2"), QStringLiteral("C-3"),
+                                  QStringLiteral("D-4"), QStringLiteral("E-5"), QStringLiteral("it's")};
+        for (const QString& number : numbers)
+            changeAtRandom(f.db, random, number, f.locale);
+        int inPlace = 0;
+        for (int order = 0; order < SavedDocsList::OrderCount; ++order) {
+            SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+            SavedDocsRefresh refresh(f.db, f.locale, QString());
+            for (int change = 0; change < 25; ++change) {
+                const QString number = numbers.at(random.bounded(int(numbers.size())));
+                const QVariantList before = refresh.keysOf(order, number);
+                changeAtRandom(f.db, random, number, f.locale);
+                if (refresh.apply(listing, number, before))
+                    ++inPlace;
+                else
+                    listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+                const SavedDocsListing fresh = SavedDocsList::LoadDocs(f.db, order, f.locale);
+                QCOMPARE(listing.countLabel, fresh.countLabel);
+                QCOMPARE(listing.entries, fresh.entries);
+            }
+        }
+        QVERIFY(inPlace > 50);
     }
 
     // The first address line of an entry and the number read back from a typed text or an entry.
