@@ -34,6 +34,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -245,8 +246,13 @@ bool MainWindow::load(const QString& defaultDatabasePath)
         m_dialogs.plain(error);
     m_settingsPanel->setProfile(m_company);
     m_totals->showCompany(m_company);
-    m_documents->loadDocs();
     m_savedDocs->setListText(SavedDocsPanel::initialText());
+    // The window shows before the saved-document list is read; whatever was typed meanwhile stays.
+    QTimer::singleShot(0, m_documents, [this] {
+        const QString typed = m_savedDocs->listText();
+        m_documents->loadDocs();
+        m_savedDocs->setListText(typed);
+    });
     return true;
 }
 
