@@ -1,21 +1,15 @@
 #include "cli/RenderPdf.h"
 
-#include <QCoreApplication>
+#include "core/EngineLibrary.h"
+#include "viewer/PageViewerHandle.h"
 
-#ifdef TALLYWICK_HAVE_VIEWER
-#include "store/FileReplace.h"
-#include "viewer/PagePdfPrinter.h"
-#include "viewer/PaperLayout.h"
-#endif
+#include <QCoreApplication>
 
 bool writePagePdf(const QString& htmlFile, const QString& pdfFile, const PagePdfOptions& options, QString* error)
 {
 #ifdef TALLYWICK_HAVE_VIEWER
-    const QPageLayout layout = PaperLayout::named(options.paper).value_or(PaperLayout::fromSetting(options.pageSetup));
-    PagePdfPrinter printer(layout);
-    printer.setAuthor(options.author);
-    const auto pdf = printer.printFile(htmlFile, error);
-    return pdf && FileReplace::writeWhole(pdfFile, *pdf, error);
+    const auto write = reinterpret_cast<WritePagePdfFunction>(EngineLibrary::resolve(WritePagePdfSymbol, error));
+    return write && write(htmlFile, pdfFile, options, error);
 #else
     Q_UNUSED(htmlFile);
     Q_UNUSED(pdfFile);

@@ -16,7 +16,9 @@ namespace {
 // standard error stays exactly their messages.
 void prepareWebEngine(bool printsPdf)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Only a PDF loads the engine's library; the other commands never set up OpenGL.
+    if (printsPdf)
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         if (printsPdf)
             std::fputs("tallywick-cli: running as root, so the page printer runs without its sandbox.\n", stderr);

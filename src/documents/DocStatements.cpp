@@ -99,6 +99,80 @@ QString DocStatements::selectListOrdered(const QString& sortClause)
            + sortClause + QStringLiteral("  ");
 }
 
+QString DocStatements::countNumbers()
+{
+    return QStringLiteral("SELECT COUNT(*) FROM (SELECT DISTINCT DocNumber FROM tbldoc)");
+}
+
+namespace {
+
+QString direction(bool descending)
+{
+    return descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
+}
+
+} // namespace
+
+QString DocStatements::listKeyClasses(const QString& key, bool descending)
+{
+    // Values equal to the sort are one class; min and max of the text tell whether they differ in case.
+    return QStringLiteral("SELECT %1, min(%1 || ''), max(%1 || '') FROM tbldoc GROUP BY %1 ORDER BY %1%2")
+        .arg(key, direction(descending));
+}
+
+QString DocStatements::matching(const QString& key, const QVariant& value, const char* comparison)
+{
+    if (value.isNull())
+        return key + QStringLiteral(" IS NULL");
+    const QString op = QLatin1Char(' ') + QLatin1String(comparison) + QLatin1Char(' ');
+    if (value.typeId() == QMetaType::QString)
+        return key + op + QLatin1Char('\'') + quoted(value.toString()) + QLatin1Char('\'');
+    return key + op + QString::number(value.toDouble(), 'g', 17);
+}
+
+QString DocStatements::listClassRows(const QString& key, bool descending, const QVariant& value)
+{
+    return QStringLiteral("SELECT ID, %1 FROM tbldoc WHERE %2 ORDER BY %1%3, ID%3")
+        .arg(key, matching(key, value, "="), direction(descending));
+}
+
+QString DocStatements::numberKeys(const QString& key, const QString& number)
+{
+    return QStringLiteral("SELECT DISTINCT %1 FROM tbldoc WHERE DocNumber = '%2'").arg(key, quoted(number));
+}
+
+QString DocStatements::keyClassOf(const QString& key, const QVariant& value)
+{
+    return QStringLiteral("SELECT %1, min(%1 || ''), max(%1 || '') FROM tbldoc WHERE %2 GROUP BY %1")
+        .arg(key, matching(key, value, "="));
+}
+
+QString DocStatements::keyBefore(const QString& key, bool descending, const QVariant& value)
+{
+    return QStringLiteral("SELECT %1 FROM tbldoc WHERE %2 ORDER BY %1%3 LIMIT 1")
+        .arg(key, matching(key, value, descending ? ">" : "<"), direction(!descending));
+}
+
+QString DocStatements::firstRowOf(const QString& key, bool descending, const QString& number)
+{
+    return QStringLiteral("SELECT DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address, ID FROM tbldoc "
+                          "WHERE DocNumber = '%1' ORDER BY %2%3, ID%3 LIMIT 1")
+        .arg(quoted(number), key, direction(descending));
+}
+
+QString DocStatements::listFirstRows(const QString& key, bool descending)
+{
+    // Per number, the first of its rows in the list's order (the index on number and key finds it);
+    // rows without a number come as one more number.
+    const QString order = QStringLiteral("%1%2, ID%2").arg(key, direction(descending));
+    return QStringLiteral("SELECT DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address, ID FROM tbldoc "
+                          "WHERE ID IN (SELECT (SELECT s.ID FROM tbldoc AS s WHERE s.DocNumber = d.n ORDER BY s.")
+           + order
+           + QStringLiteral(" LIMIT 1) FROM (SELECT DISTINCT DocNumber AS n FROM tbldoc) AS d UNION ALL SELECT ID FROM "
+                            "(SELECT ID FROM tbldoc WHERE DocNumber IS NULL ORDER BY ")
+           + order + QStringLiteral(" LIMIT 1)) ORDER BY ") + order;
+}
+
 DocStatements::Insert DocStatements::insertRow(const Document& document, int index, const QDate& saveDate,
                                                const QLocale& locale)
 {

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QVariant>
 
 struct Document;
 
@@ -29,10 +30,23 @@ public:
     // Every stored row in the list's order, with the columns the list shows (reading all the
     // columns of every row, descriptions included, would triple the time of a long list).
     static QString selectListOrdered(const QString& sortClause);
+    // The saved-document list reads one row per number and the distinct values of the order's
+    // key, each through an index; `key` is the sort column, `descending` its direction.
+    static QString countNumbers();
+    static QString listKeyClasses(const QString& key, bool descending);
+    static QString listClassRows(const QString& key, bool descending, const QVariant& value);
+    static QString listFirstRows(const QString& key, bool descending);
+    // What an in-place update of the list reads: one number's keys and first row, whether a key
+    // still has rows, and the nearest key before it in the list's order.
+    static QString numberKeys(const QString& key, const QString& number);
+    static QString keyClassOf(const QString& key, const QVariant& value);
+    static QString keyBefore(const QString& key, bool descending, const QVariant& value);
+    static QString firstRowOf(const QString& key, bool descending, const QString& number);
 
     static Insert insertRow(const Document& document, int index, const QDate& saveDate, const QLocale& locale);
 
 private:
     static QString quoted(const QString& value);
+    static QString matching(const QString& key, const QVariant& value, const char* comparison);
     static QString yesNo(bool ticked);
 };

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
+#include <QHash>
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -87,21 +88,62 @@ QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, co
            + firstAddressLine(row.address.toString());
 }
 
-QString SavedDocsList::groupKey(const RowValues& row, int order)
+QString SavedDocsList::keyColumn(int order)
 {
-    // A null key differs from every text, the empty one included.
-    auto key = [](const QVariant& value) {
-        return value.isNull() ? QStringLiteral("\x01null") : value.toString();
-    };
-    switch (order) {
-    case ByDocType:
-        return key(row.docType).toLower();
-    case ByCustomer:
-        return key(row.companyName);
-    case ByAddress:
-        return key(row.address);
-    default:
-        return key(row.docDate);
+    static const char* const columns[] = {"DocDate", "DocType", "CompanyName", "Address"};
+    return QLatin1String(columns[order >= 0 && order < OrderCount ? order : int(ByDate)]);
+}
+
+bool SavedDocsList::descending(int order)
+{
+    return order == ByDate || order < 0 || order >= OrderCount;
+}
+
+// The key whose change puts a separator between two rows; a null key differs from every text,
+// the empty one included.
+QString SavedDocsList::keyOfValue(const QVariant& value, int order)
+{
+    if (value.isNull())
+        return QStringLiteral("\x01null");
+    return order == ByDocType ? value.toString().toLower() : value.toString();
+}
+
+// Which sort class a value belongs to: text columns sort without regard to ASCII case.
+QString SavedDocsList::classOf(const QVariant& value, int order)
+{
+    if (value.isNull())
+        return QStringLiteral("\x01null");
+    QString text = value.toString();
+    if (order == ByDate)
+        return text;
+    for (QChar& c : text) {
+        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
+            c = QChar(c.unicode() + 32);
+    }
+    return text;
+}
+
+SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat)
+{
+    const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
+                          row.value(4), row.value(5), row.value(6)};
+    return {row.value(7).toLongLong(), row.value(0).toString().toLower(), entryText(shown, locale, dateFormat)};
+}
+
+void SavedDocsList::flatten(SavedDocsListing& listing)
+{
+    listing.countLabel = tr("%1 files").arg(listing.count);
+    listing.entries.clear();
+    const QString separator = separatorLine();
+    const QString* previousKey = nullptr;
+    for (const SavedDocsKeyClass& keyClass : std::as_const(listing.classes)) {
+        for (qsizetype run = 0; run < keyClass.runKeys.size(); ++run) {
+            if (previousKey && *previousKey != keyClass.runKeys.at(run))
+                listing.entries.append(separator);
+            for (const SavedDocsEntry& entry : keyClass.runs.at(run))
+                listing.entries.append(entry.text);
+            previousKey = &keyClass.runKeys.at(run);
+        }
     }
 }
 
@@ -109,58 +151,81 @@ SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QL
                                          const QString& dateFormat)
 {
     SavedDocsListing listing;
-    qsizetype count = 0;
-    SqlResult done = database.forEachRow(DocStatements::distinctNumbers(), [&count](const QSqlQuery&) {
-        ++count;
+    listing.order = order;
+    const QString key = keyColumn(order);
+    const bool down = descending(order);
+    // The queries below must see one state of the table: rows changing between them would leave
+    // numbers out. Inside a caller's transaction the state is already fixed.
+    const bool ownTransaction = database.beginTransaction();
+    auto finish = [&](const SqlResult& result) {
+        if (ownTransaction)
+            database.commit();
+        if (!result.ok) {
+            listing.ok = false;
+            listing.error = result.error;
+            listing.classes.clear();
+            listing.entries.clear();
+            listing.countLabel = tr("%1 files").arg(listing.count);
+            return listing;
+        }
+        flatten(listing);
+        return listing;
+    };
+    SqlResult done = database.query(DocStatements::countNumbers());
+    if (!done.ok)
+        return finish(done);
+    listing.count = done.records.isEmpty() ? 0 : done.records.first().value(0).toLongLong();
+
+    // Every distinct key in the list's order; a class whose values differ in case is walked row by
+    // row, since its separators depend on how those rows follow each other.
+    QList<SavedDocsKeyClass>& classes = listing.classes;
+    done = database.forEachRow(DocStatements::listKeyClasses(key, down), [&](const QSqlQuery& row) {
+        SavedDocsKeyClass keyClass;
+        keyClass.value = row.value(0);
+        keyClass.sortClass = classOf(row.value(0), order);
+        keyClass.mixed = row.value(1) != row.value(2);
+        keyClass.runKeys << keyOfValue(row.value(0), order);
+        classes.append(keyClass);
         return true;
     });
-    listing.countLabel = tr("%1 files").arg(done.ok ? count : 0);
-
-    // Numbers are listed once, compared without regard to case. The rows of one document mostly
-    // follow each other, so a repeat of the previous number skips the lookup.
-    QSet<QString> listed;
-    QString previousKey;
-    QString previousNumber;
-    QList<int> columns;
-    bool first = true;
-    auto visit = [&](const QSqlQuery& query) {
-        if (columns.isEmpty()) {
-            const QSqlRecord names = query.record();
-            for (const char* name : {"DOCnumber", "DocType", "Total", "Paid", "DOCdate", "CompanyName", "Address"})
-                columns.append(names.indexOf(QLatin1String(name)));
-        }
-        auto value = [&](int i) { return columns[i] < 0 ? QVariant() : query.value(columns[i]); };
-        RowValues row;
-        row.number = value(0);
-        const QString number = row.number.toString();
-        switch (order) {
-        case ByDocType: row.docType = value(1); break;
-        case ByCustomer: row.companyName = value(5); break;
-        case ByAddress: row.address = value(6); break;
-        default: row.docDate = value(4); break;
-        }
-        const QString key = groupKey(row, order);
-        if (!first && key != previousKey)
-            listing.entries.append(separatorLine());
-        if (first || number != previousNumber) {
-            const QString folded = number.toLower();
-            if (!listed.contains(folded)) {
-                listed.insert(folded);
-                const RowValues shown{row.number, value(1), value(2), value(3), value(4), value(5), value(6)};
-                listing.entries.append(entryText(shown, locale, dateFormat));
-            }
-        }
-        previousKey = key;
-        previousNumber = number;
-        first = false;
-        return true;
-    };
-    if (done.ok)
-        done = database.forEachRow(DocStatements::selectListOrdered(sortClause(order)), visit);
-    if (!done.ok) {
-        listing.ok = false;
-        listing.error = done.error;
-        listing.entries.clear();
+    QList<QHash<qint64, int>> runOfRow(classes.size());
+    for (qsizetype i = 0; done.ok && i < classes.size(); ++i) {
+        SavedDocsKeyClass& keyClass = classes[i];
+        if (!keyClass.mixed)
+            continue;
+        keyClass.runKeys.clear();
+        done = database.forEachRow(DocStatements::listClassRows(key, down, keyClass.value), [&](const QSqlQuery& row) {
+            const QString runKey = keyOfValue(row.value(1), order);
+            if (keyClass.runKeys.isEmpty() || keyClass.runKeys.last() != runKey)
+                keyClass.runKeys << runKey;
+            runOfRow[i].insert(row.value(0).toLongLong(), int(keyClass.runKeys.size() - 1));
+            return true;
+        });
     }
-    return listing;
+    for (SavedDocsKeyClass& keyClass : classes)
+        keyClass.runs.resize(keyClass.runKeys.size());
+
+    // One row per number, already in the list's order; numbers differing only in case (beyond what
+    // the engine folds) are listed once.
+    QSet<QString> listed;
+    qsizetype current = 0;
+    const int keyIndex = order == ByDocType ? 1 : order == ByCustomer ? 5 : order == ByAddress ? 6 : 4;
+    if (done.ok)
+        done = database.forEachRow(DocStatements::listFirstRows(key, down), [&](const QSqlQuery& row) {
+            SavedDocsEntry entry = entryOf(row, locale, dateFormat);
+            if (listed.contains(entry.folded))
+                return true;
+            listed.insert(entry.folded);
+            const QString sortClass = classOf(row.value(keyIndex), order);
+            while (current < classes.size() && classes.at(current).sortClass != sortClass)
+                ++current;
+            if (current == classes.size())
+                return false;
+            const int run = runOfRow.at(current).value(entry.rowId, 0);
+            classes[current].runs[run].append(std::move(entry));
+            return true;
+        });
+    if (done.ok && current == classes.size() && !classes.isEmpty())
+        done = SqlResult::failure(tr("The saved documents changed while they were being listed."));
+    return finish(done);
 }

@@ -8,14 +8,39 @@
 #include <QVariant>
 
 class Database;
+class QSqlQuery;
 
-// What LoadDocs puts on screen: the count label and the list entries, separators included.
+// One listed number: the id of the row it is listed at, its case-folded number and its text.
+struct SavedDocsEntry
+{
+    qint64 rowId = 0;
+    QString folded;
+    QString text;
+};
+
+// The rows whose order key compares equal, split where the group key changes (only when the values
+// differ in case, `mixed`).
+struct SavedDocsKeyClass
+{
+    QVariant value;
+    QString sortClass;
+    bool mixed = false;
+    QStringList runKeys;
+    QList<QList<SavedDocsEntry>> runs;
+};
+
+// What LoadDocs puts on screen: the count label and the list entries, separators included, with the
+// classes and count they were built from so that a change to a few documents can be applied in place.
 struct SavedDocsListing
 {
     bool ok = true;
     QString error;
     QString countLabel;
     QStringList entries;
+
+    int order = 0;
+    qint64 count = 0;
+    QList<SavedDocsKeyClass> classes;
 };
 
 // The saved-document list (LoadDocs): one entry per stored number in one of four orders, with a
@@ -36,6 +61,8 @@ public:
     static QString caption(int order);
     static QString tooltip(int order);
     static QString sortClause(int order);
+    // The column the order sorts by.
+    static QString keyColumn(int order);
     // "date", "doc", "cus", "addr" as the command line names the orders; -1 for anything else.
     static int orderFromName(const QString& name);
 
@@ -51,6 +78,10 @@ public:
     static QString numberOf(const QString& listText);
     static QString firstAddressLine(const QString& address);
 
-private:
-    static QString groupKey(const RowValues& row, int order);
+    // Helpers the in-place update shares with LoadDocs.
+    static bool descending(int order);
+    static QString keyOfValue(const QVariant& value, int order);
+    static QString classOf(const QVariant& value, int order);
+    static void flatten(SavedDocsListing& listing);
+    static SavedDocsEntry entryOf(const QSqlQuery& firstRow, const QLocale& locale, const QString& dateFormat);
 };

@@ -86,6 +86,7 @@ Database::OpenStatus Database::open(const QString& path, QString* error)
     QString upgradeError;
     if (!SchemaUpgrade::run(*this, &upgradeError))
         return fail(OpenStatus::Locked, upgradeError);
+    ensureIndexes();
     return OpenStatus::Opened;
 }
 
@@ -99,6 +100,14 @@ bool Database::hasTables()
     while (tables.next())
         ++found;
     return found == 2;
+}
+
+void Database::ensureIndexes()
+{
+    // A read-only file keeps working without them, only slower.
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    for (const QString& sql : DatabaseSchema::listIndexStatements())
+        statement.exec(sql);
 }
 
 bool Database::create(const QString& path, QString* error)
@@ -118,6 +127,7 @@ bool Database::create(const QString& path, QString* error)
             QSqlQuery statement(db);
             QStringList all = DatabaseSchema::createStatements();
             all.prepend(QStringLiteral("BEGIN"));
+            all.append(DatabaseSchema::listIndexStatements());
             all.append(DatabaseSchema::defaultCompanyRow());
             all.append(QStringLiteral("COMMIT"));
             for (const QString& sql : all) {

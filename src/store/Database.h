@@ -80,6 +80,7 @@ private:
                   const std::function<bool(const QSqlQuery&)>* visit = nullptr);
     static bool runBound(QSqlQuery& statement, const BoundStatement& bound);
     bool hasTables();
+    void ensureIndexes();
 
     JetSqlTranslator m_translator;
     QString m_connectionName;

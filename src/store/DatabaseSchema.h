@@ -7,6 +7,8 @@
 namespace DatabaseSchema {
 
 QStringList createStatements();
+// Created when missing, at every open.
+QStringList listIndexStatements();
 QString defaultCompanyRow();
 // Run at every start: lets the description column hold text of any length and null.
 QString widenDescriptionStatement();

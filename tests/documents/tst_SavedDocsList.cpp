@@ -1,6 +1,12 @@
 #include "StoreFixture.h"
 #include "TestSupport.h"
 #include "documents/SavedDocsList.h"
+#include "documents/SavedDocsRefresh.h"
+#include "store/SqlText.h"
+
+#include <QRandomGenerator>
+#include <QSet>
+#include <QSqlQuery>
 
 namespace {
 
@@ -31,6 +37,102 @@ QString groups(const QStringList& entries)
         joined << group.join(QLatin1Char(','));
     }
     return joined.join(QLatin1Char(';'));
+}
+
+// The list as the walk over every stored row in the order's sort gives it: a separator wherever the
+// group key changes from one row to the next, an entry at the first row of each number.
+SavedDocsListing walkEveryRow(Database& db, int order, const QLocale& locale)
+{
+    SavedDocsListing listing;
+    qsizetype count = 0;
+    db.forEachRow(DocStatements::distinctNumbers(), [&count](const QSqlQuery&) { return ++count, true; });
+    listing.countLabel = QStringLiteral("%1 files").arg(count);
+    const int keyColumn = order == SavedDocsList::ByDocType ? 1 : order == SavedDocsList::ByCustomer ? 5
+                        : order == SavedDocsList::ByAddress ? 6 : 4;
+    QSet<QString> listed;
+    QString previousKey;
+    bool first = true;
+    db.forEachRow(DocStatements::selectListOrdered(SavedDocsList::sortClause(order)), [&](const QSqlQuery& row) {
+        const QVariant value = row.value(keyColumn);
+        QString key = value.isNull() ? QStringLiteral("\x01null") : value.toString();
+        if (order == SavedDocsList::ByDocType)
+            key = key.toLower();
+        if (!first && key != previousKey)
+            listing.entries.append(SavedDocsList::separatorLine());
+        const QString folded = row.value(0).toString().toLower();
+        if (!listed.contains(folded)) {
+            listed.insert(folded);
+            const SavedDocsList::RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
+                                                 row.value(4), row.value(5), row.value(6)};
+            listing.entries.append(SavedDocsList::entryText(shown, locale));
+        }
+        previousKey = key;
+        first = false;
+        return true;
+    });
+    return listing;
+}
+
+// A table of rows as no careful program writes them: numbers repeated with other dates and
+// customers, in other letter case, empty and missing values everywhere.
+void fillAtRandom(Database& db, quint32 seed, const QLocale& locale)
+{
+    QRandomGenerator random(seed);
+    auto pool = [](std::initializer_list<const char*> texts) {
+        QStringList out;
+        for (const char* text : texts)
+            out << QString::fromUtf8(text);
+        return out;
+    };
+    auto pick = [&random](const QStringList& from) { return from.at(random.bounded(int(from.size()))); };
+    const QString null = QStringLiteral("NULL");
+    auto text = [&null](const QString& value) {
+        return value == null ? value : QLatin1Char('\'') + SqlText::EscapeQuotes(value) + QLatin1Char('\'');
+    };
+    const QStringList numbers = pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91"});
+    const QStringList types = pool({"Invoice", "invoice", "INVOICE", "Quotation", "", "NULL", "\u00c9x", "\u00e9x"});
+    const QStringList names = pool({"Acme", "acme", "ACME", "Zed", "", "NULL", "Mid"});
+    const QStringList addresses = pool({"1 Road\r\nTown", "1 road\r\ntown", "2 Lane", "", "NULL"});
+    const QList<QDate> dates{QDate(2026, 12, 4), QDate(2026, 11, 1), QDate(2025, 1, 1), QDate()};
+    const int rows = 1 + random.bounded(40);
+    db.beginTransaction();
+    for (int i = 0; i < rows; ++i) {
+        const QDate date = dates.at(random.bounded(int(dates.size())));
+        const QString sql =
+            QStringLiteral("INSERT INTO tbldoc (Docnumber, DocType, Total, Paid, DocDate, CompanyName, Address) "
+                           "VALUES (%1, %2, %3, %4, %5, %6, %7)")
+                .arg(text(pick(numbers)), text(pick(types)), QString::number(random.bounded(1000)),
+                     random.bounded(3) == 0 ? null : QString::number(random.bounded(100)),
+                     date.isValid() ? QLatin1Char('#') + SqlText::DateText(date, locale) + QLatin1Char('#') : null,
+                     text(pick(names)), text(pick(addresses)));
+        QVERIFY2(db.execute(sql).ok, qPrintable(sql));
+    }
+    db.commit();
+}
+
+// Writes or deletes one number's rows as a save or delete does; the keys come from pools whose
+// values never differ only in case, so most changes can be applied in place.
+void changeAtRandom(Database& db, QRandomGenerator& random, const QString& number, const QLocale& locale)
+{
+    static const char* const types[] = {"Invoice", "Quotation", "", "Receipt"};
+    static const char* const names[] = {"Acme", "Zed", "Mid", ""};
+    static const char* const addresses[] = {"1 Road\r\nTown", "2 Lane", ""};
+    const QList<QDate> dates{QDate(2026, 12, 4), QDate(2026, 11, 1), QDate(2025, 1, 1), QDate(2024, 6, 30)};
+    db.beginTransaction();
+    db.execute(QStringLiteral("DELETE FROM tbldoc WHERE DocNumber = '%1'").arg(SqlText::EscapeQuotes(number)));
+    const int rows = random.bounded(4); // none: the number was deleted
+    const QDate date = dates.at(random.bounded(int(dates.size())));
+    const char* type = types[random.bounded(4)];
+    for (int i = 0; i < rows; ++i) {
+        const QString sql =
+            QStringLiteral("INSERT INTO tbldoc (Docnumber, DocType, Total, Paid, DocDate, CompanyName, Address) "
+                           "VALUES ('%1', '%2', %3, 0, #%4#, '%5', '%6')")
+                .arg(SqlText::EscapeQuotes(number), QString::fromUtf8(type), QString::number(random.bounded(1000)),
+                     SqlText::DateText(date, locale), QString::fromUtf8(names[random.bounded(4)]),
+                     QString::fromUtf8(addresses[random.bounded(3)]));
+        QVERIFY2(db.execute(sql).ok, qPrintable(sql));
+    }
+    db.commit();
 }
 
 } // namespace
@@ -98,6 +200,65 @@ private slots:
         const SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, SavedDocsList::ByCustomer, f.locale);
         QCOMPARE(listing.countLabel, QStringLiteral("1 files"));
         QCOMPARE(listing.entries.size(), 1);
+    }
+
+    // Reading one row per number gives, entry for entry, what the walk over every row gives.
+    void sameAsWalkOverEveryRow_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 60; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+
+    void sameAsWalkOverEveryRow()
+    {
+        QFETCH(quint32, seed);
+        StoreFixture f;
+        fillAtRandom(f.db, seed, f.locale);
+        for (int order = 0; order < SavedDocsList::OrderCount; ++order) {
+            const SavedDocsListing expected = walkEveryRow(f.db, order, f.locale);
+            const SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+            QVERIFY(listing.ok);
+            QCOMPARE(listing.countLabel, expected.countLabel);
+            QCOMPARE(listing.entries, expected.entries);
+        }
+    }
+
+    // A list updated in place after each save or delete equals the list read afresh.
+    void inPlaceUpdateSameAsFreshLoad_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 12; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+
+    void inPlaceUpdateSameAsFreshLoad()
+    {
+        QFETCH(quint32, seed);
+        StoreFixture f;
+        QRandomGenerator random(seed);
+        const QStringList numbers{QStringLiteral("A-1"), QStringLiteral("B-2"), QStringLiteral("C-3"),
+                                  QStringLiteral("D-4"), QStringLiteral("E-5"), QStringLiteral("it's")};
+        for (const QString& number : numbers)
+            changeAtRandom(f.db, random, number, f.locale);
+        int inPlace = 0;
+        for (int order = 0; order < SavedDocsList::OrderCount; ++order) {
+            SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+            SavedDocsRefresh refresh(f.db, f.locale, QString());
+            for (int change = 0; change < 25; ++change) {
+                const QString number = numbers.at(random.bounded(int(numbers.size())));
+                const QVariantList before = refresh.keysOf(order, number);
+                changeAtRandom(f.db, random, number, f.locale);
+                if (refresh.apply(listing, number, before))
+                    ++inPlace;
+                else
+                    listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+                const SavedDocsListing fresh = SavedDocsList::LoadDocs(f.db, order, f.locale);
+                QCOMPARE(listing.countLabel, fresh.countLabel);
+                QCOMPARE(listing.entries, fresh.entries);
+            }
+        }
+        QVERIFY(inPlace > 50);
     }
 
     // The first address line of an entry and the number read back from a typed text or an entry.

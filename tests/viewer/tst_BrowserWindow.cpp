@@ -9,6 +9,7 @@
 #include "viewer/BrowserWindow.h"
 #include "app/widgets/MainWindowViewer.h"
 #include "app/widgets/UserGuide.h"
+#include "viewer/LinkedPageViewer.h"
 #include "viewer/PageScript.h"
 #include "viewer/PageViewer.h"
 #include "viewer/PaperLayout.h"
@@ -98,12 +99,12 @@ struct Window
     {
         window.load(dir.filePath(QStringLiteral("tallywick.mdb")));
         window.editor()->setNumberLocale(QLocale(QStringLiteral("en_US")));
-        viewer = new MainWindowViewer(window, dialogs);
+        viewer = new MainWindowViewer(window, dialogs, &LinkedPageViewer::create);
         window.resize(1200, 800);
         window.show();
     }
 
-    BrowserWindow* browser() const { return viewer->pageViewer().window(); }
+    BrowserWindow* browser() const { return static_cast<BrowserWindow*>(viewer->browserWindow()); }
     template <typename T> T* find(const char* name) const { return window.findChild<T*>(QLatin1String(name)); }
     template <typename T> T* inBrowser(const char* name) const
     {

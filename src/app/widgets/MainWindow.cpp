@@ -41,6 +41,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -318,11 +319,18 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     }
     m_settingsPanel->setProfile(m_company);
     m_totals->showCompany(m_company);
-    if (!m_documents->loadDocsReporting(&error)) {
-        stopLoading(error);
-        return true;
-    }
     m_savedDocs->setListText(SavedDocsPanel::initialText());
+    // The window shows before the saved-document list is read; whatever was typed meanwhile stays.
+    // A list that cannot be read is shown like any other loading failure.
+    QTimer::singleShot(0, m_documents, [this] {
+        const QString typed = m_savedDocs->listText();
+        QString listError;
+        if (!m_documents->loadDocsReporting(&listError)) {
+            stopLoading(listError);
+            return;
+        }
+        m_savedDocs->setListText(typed);
+    });
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/widgets/MainWindowViewerHost.h"
-#include "viewer/PageViewer.h"
+#include "viewer/PageViewerHandle.h"
 
 #include <QObject>
+
+#include <memory>
 
 class Dialogs;
 class MainWindow;
@@ -18,11 +20,13 @@ class MainWindowViewer : public QObject
     Q_OBJECT
 
 public:
-    // Owned by `window`.
-    MainWindowViewer(MainWindow& window, Dialogs& dialogs);
+    // Owned by `window`. The viewer is made by `create` when first needed; by default it comes from
+    // the engine's library, loaded then.
+    MainWindowViewer(MainWindow& window, Dialogs& dialogs, CreatePageViewerFunction create = nullptr);
     ~MainWindowViewer() override;
 
-    PageViewer& pageViewer() { return m_viewer; }
+    // The browser window, null while none is shown.
+    QWidget* browserWindow() const { return m_viewer ? m_viewer->window() : nullptr; }
     QPushButton* showBrowserButton() const { return m_showBrowser; }
 
 protected:
@@ -32,9 +36,12 @@ private:
     void showInternally(const PageShowRequest& request);
     void followExternal(const PageShowRequest& request);
     void addShowBrowserButton();
+    PageViewerHandle* viewer();
 
     MainWindow& m_window;
+    Dialogs& m_dialogs;
     MainWindowViewerHost m_host;
-    PageViewer m_viewer;
+    CreatePageViewerFunction m_create;
+    std::unique_ptr<PageViewerHandle> m_viewer;
     QPushButton* m_showBrowser = nullptr;
 };

@@ -24,8 +24,8 @@ bool haveDisplay()
 
 void prepareWebEngine()
 {
-    // The page viewer shares its graphics context with the window; this must precede the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The page viewer's library is loaded only when a page is first shown; the engine then makes
+    // its own shared graphics context, so a start without pages never sets up OpenGL.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         std::fputs("tallywick: running as root, so the page viewer runs without its sandbox.\n", stderr);
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -4,8 +4,10 @@
 #include "documents/OpenCommand.h"
 #include "documents/SaveCommand.h"
 #include "documents/SavedDocsList.h"
+#include "documents/SavedDocsRefresh.h"
 #include "documents/widgets/SavedDocsPanel.h"
 #include "store/Database.h"
+#include "store/SqlText.h"
 
 DocumentsController::DocumentsController(Database& database, Dialogs& dialogs, SavedDocsPanel* panel, Window window,
                                          QObject* parent)
@@ -33,11 +35,25 @@ void DocumentsController::loadDocs()
 
 bool DocumentsController::loadDocsReporting(QString* error)
 {
-    const SavedDocsListing listing = SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale, m_dateFormat);
-    m_panel->showListing(listing);
+    m_listing = SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale, m_dateFormat);
+    m_panel->showListing(m_listing);
     if (error)
-        *error = listing.error;
-    return listing.ok;
+        *error = m_listing.error;
+    return m_listing.ok;
+}
+
+QVariantList DocumentsController::keysOf(const QString& number)
+{
+    return SavedDocsRefresh(m_database, m_locale, m_dateFormat).keysOf(m_listing.order, number);
+}
+
+void DocumentsController::refreshNumber(const QString& number, const QVariantList& keysBefore)
+{
+    SavedDocsRefresh refresh(m_database, m_locale, m_dateFormat);
+    if (m_listing.order == m_panel->order() && refresh.apply(m_listing, number, keysBefore))
+        m_panel->showListing(m_listing);
+    else
+        loadDocs();
 }
 
 void DocumentsController::save()
@@ -48,8 +64,10 @@ void DocumentsController::save()
 void DocumentsController::saveFile(bool saveButtonVisible)
 {
     Document document = m_window.document();
+    const QString number = SqlText::TrimBlanks(document.docNumber);
+    const QVariantList keysBefore = keysOf(number);
     SaveCommand command(m_database, m_dialogs, m_locale);
-    command.setHooks({m_window.currentLabel, [this] { loadDocs(); }});
+    command.setHooks({m_window.currentLabel, [this, number, keysBefore] { refreshNumber(number, keysBefore); }});
     const SaveCommand::Result result = command.saveFile(document, saveButtonVisible);
     if (!saveButtonVisible)
         return;
@@ -71,7 +89,9 @@ void DocumentsController::open(const QString& listText)
 
 void DocumentsController::remove()
 {
+    const QString number = m_window.document().currentDocNumber;
+    const QVariantList keysBefore = keysOf(number);
     DeleteCommand command(m_database, m_dialogs);
-    command.setHooks({m_window.createQuietNewRow, [this] { loadDocs(); }});
-    command.remove(m_window.document().currentDocNumber);
+    command.setHooks({m_window.createQuietNewRow, [this, number, keysBefore] { refreshNumber(number, keysBefore); }});
+    command.remove(number);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/SavedDocsList.h"
 #include "editor/Document.h"
 
 #include <QLocale>
@@ -50,10 +51,15 @@ public slots:
     void remove();
 
 private:
+    // After one number's rows changed: the list is updated in place when it can be, read again otherwise.
+    void refreshNumber(const QString& number, const QVariantList& keysBefore);
+    QVariantList keysOf(const QString& number);
+
     Database& m_database;
     Dialogs& m_dialogs;
     SavedDocsPanel* m_panel;
     Window m_window;
     QLocale m_locale;
     QString m_dateFormat;
+    SavedDocsListing m_listing;
 };

@@ -3,6 +3,7 @@
 #include "core/HelpTexts.h"
 #include "core/widgets/HelpPlacement.h"
 #include "documents/SavedDocsList.h"
+#include "documents/widgets/SavedDocsModel.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -22,7 +24,8 @@ SavedDocsPanel::SavedDocsPanel(QWidget* parent)
       m_count(new QLabel(tr("No. of Files"), this)),
       m_open(new QPushButton(tr("Open"), this)),
       m_delete(new QPushButton(tr("Delete"), this)),
-      m_orders(new QButtonGroup(this))
+      m_orders(new QButtonGroup(this)),
+      m_entries(new SavedDocsModel(this))
 {
     setObjectName(QStringLiteral("FrameSavedDoc"));
     buildLayout();
@@ -64,6 +67,12 @@ void SavedDocsPanel::buildLayout()
     m_list->setEditable(true);
     m_list->setInsertPolicy(QComboBox::NoInsert);
     m_list->setMaxVisibleItems(30);
+    // Every entry has the same height and the box's width does not follow them: a long list is
+    // neither measured nor laid out before it is opened.
+    m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_list->setModel(m_entries);
+    if (auto* view = qobject_cast<QListView*>(m_list->view()))
+        view->setUniformItemSizes(true);
     m_list->setMinimumContentsLength(40);
     // The padded fields of the entries line up only in a fixed-pitch font.
     QFont fixed(QStringLiteral("Courier New"));
@@ -123,8 +132,7 @@ bool SavedDocsPanel::eventFilter(QObject* watched, QEvent* event)
 
 void SavedDocsPanel::showListing(const SavedDocsListing& listing)
 {
-    m_list->clear();
-    m_list->addItems(listing.entries);
+    m_entries->setEntries(listing.entries);
     m_list->setEditText(QString());
     m_count->setText(listing.countLabel);
 }

@@ -8,6 +8,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class SavedDocsModel;
 struct SavedDocsListing;
 
 // The saved-document list with its order options, Open and Delete. It only shows and reports; the
@@ -52,4 +53,5 @@ private:
     QPushButton* m_open;
     QPushButton* m_delete;
     QButtonGroup* m_orders;
+    SavedDocsModel* m_entries;
 };
