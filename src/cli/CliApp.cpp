@@ -3,6 +3,7 @@
 #include "cli/CalcCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
+#include "cli/EinvoiceCommand.h"
 #include "cli/ImportLegacyCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/ImageTagCommand.h"
@@ -39,6 +40,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("delete"), runDeleteCommand},
         {QStringLiteral("purge"), runPurgeCommand},
         {QStringLiteral("compact"), runCompactCommand},
+        {QStringLiteral("einvoice"), runEinvoiceCommand},
     };
     return table;
 }
@@ -75,6 +77,7 @@ QString CliApp::helpText()
         "  compact                           compact the database, keeping a dated backup\n"
         "  import-legacy FILE.mdb            import documents and company of an old database file\n"
         "  company                           the default company profile as JSON\n"
+        "  einvoice DOC.json --xml FILE      the document as an electronic invoice (EN 16931, CII)\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
 }
