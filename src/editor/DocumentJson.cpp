@@ -211,7 +211,7 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json)
         company.text("taxName", doc.company.taxName);
         company.text("taxPercent", doc.company.taxPercent);
         // The e-invoice fields of the company: the e-invoice export reads them from the same file.
-        for (const char* key : {"legalName", "vatId", "taxNumber", "street", "postCode", "city", "countryCode", "email",
+        for (const char* key : {"legalName", "vatId", "taxNumber", "registrationId", "street", "postCode", "city", "countryCode", "email",
                                 "phone", "currencyCode", "iban", "bic", "paymentMeans", "defaultUnit", "dueDays",
                                 "exemptionReason", "roundLinesToCents"})
             company.ignore(key);

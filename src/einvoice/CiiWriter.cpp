@@ -169,6 +169,11 @@ private:
     {
         start(element);
         text("Name", p.name);
+        if (!p.registrationId.isEmpty()) {
+            start("SpecifiedLegalOrganization");
+            text("ID", p.registrationId);
+            end();
+        }
         if (seller && (!p.phone.isEmpty() || !p.email.isEmpty()))
             contact(p);
         start("PostalTradeAddress");

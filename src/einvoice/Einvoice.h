@@ -24,6 +24,7 @@ struct EinvoiceParty
     QString countryCode;
     QString vatId;
     QString taxNumber;
+    QString registrationId;
     QString email;
     QString phone;
 };

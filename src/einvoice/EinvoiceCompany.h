@@ -10,6 +10,7 @@ struct EinvoiceCompany
     QString legalName;        // "" means the letterhead name
     QString vatId;            // with its country prefix, e.g. DE123456789
     QString taxNumber;        // national tax number, for sellers without a VAT identifier
+    QString registrationId;   // trade register number; identifies a seller without a VAT identifier
     QString street;           // up to three lines
     QString postCode;
     QString city;

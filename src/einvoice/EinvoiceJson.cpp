@@ -62,6 +62,7 @@ void readCompany(const QJsonObject& object, EinvoiceCompany& c, QString& error)
     r.text("legalName", c.legalName);
     r.text("vatId", c.vatId);
     r.text("taxNumber", c.taxNumber);
+    r.text("registrationId", c.registrationId);
     r.text("street", c.street);
     r.text("postCode", c.postCode);
     r.text("city", c.city);
@@ -110,6 +111,7 @@ QStringList EinvoiceJson::documentKeys()
 QStringList EinvoiceJson::companyKeys()
 {
     return {QStringLiteral("legalName"),    QStringLiteral("vatId"),           QStringLiteral("taxNumber"),
+            QStringLiteral("registrationId"),
             QStringLiteral("street"),       QStringLiteral("postCode"),        QStringLiteral("city"),
             QStringLiteral("countryCode"),  QStringLiteral("email"),           QStringLiteral("phone"),
             QStringLiteral("currencyCode"), QStringLiteral("iban"),            QStringLiteral("bic"),

@@ -40,11 +40,13 @@ bool readHundredths(const QString& text, const QLocale& locale, qint64& value)
     return true;
 }
 
-bool isBlank(const DocumentRow& row, qint64 quantity, qint64 amount, const QString& text, bool hideZero)
+// Untouched rows are no items; nor are zero-quantity rows that the page leaves out or prints as
+// text only.
+bool isBlank(const DocumentRow& row, qint64 quantity, qint64 amount, const QString& text, const DocumentOptions& options)
 {
-    if (amount != 0)
-        return false;
-    return hideZero || (quantity == 0 && row.productId.trimmed().isEmpty() && text.isEmpty());
+    if (quantity == 0 && (options.hideZeroRows || options.blankZeroRows))
+        return true;
+    return amount == 0 && quantity == 0 && row.productId.trimmed().isEmpty() && text.isEmpty();
 }
 
 struct RowReading
@@ -114,7 +116,7 @@ EinvoiceLines::Result EinvoiceLines::read(const Document& document, const Einvoi
             return result;
         }
         const QString text = plainText(row.description);
-        if (isBlank(row, reading.quantity, reading.amount, text, document.options.hideZeroRows))
+        if (isBlank(row, reading.quantity, reading.amount, text, document.options))
             continue;
         EinvoiceLine line;
         line.id = rowName;

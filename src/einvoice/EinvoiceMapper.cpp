@@ -224,9 +224,11 @@ private:
             m_result.missing.add(tr("Company country code such as DE"), Place::Company, QStringLiteral("company.countryCode"));
         s.vatId = m_company.vatId.trimmed();
         s.taxNumber = m_company.taxNumber.trimmed();
-        if (s.vatId.isEmpty() && s.taxNumber.isEmpty())
-            m_result.missing.add(tr("Company VAT identifier or tax number"), Place::Company,
-                                 QStringLiteral("company.vatId, company.taxNumber"));
+        s.registrationId = m_company.registrationId.trimmed();
+        // Without a VAT identifier the receiver identifies the seller by its register number.
+        if (s.vatId.isEmpty() && (s.taxNumber.isEmpty() || s.registrationId.isEmpty()))
+            m_result.missing.add(tr("Company VAT identifier, or tax number and trade register number"), Place::Company,
+                                 QStringLiteral("company.vatId, company.taxNumber, company.registrationId"));
         else if (!s.vatId.isEmpty() && !EinvoiceCodes::isVatId(s.vatId))
             m_result.missing.add(tr("Company VAT identifier starting with its country code, e.g. DE123456789"),
                                  Place::Company, QStringLiteral("company.vatId"));

@@ -190,6 +190,17 @@ private slots:
         Document rtf = invoice({row("", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Bold \\b thing\\b0\\par second line}", "1", "10")});
         rtf.rows.append(DocumentRow());  // an untouched row stays off the invoice
         QTest::newRow("rich text, blank row") << rtf << c << "en_US" << "380" << "11.90" << "11.90" << "Bold thing";
+        Document textRow = invoice({row("", "Delivered on Monday", "", ""), row("S-1", "Soap", "1", "10")});
+        QTest::newRow("text row as a line") << textRow << c << "en_US" << "380" << "11.90" << "11.90"
+                                            << "Delivered on Monday";
+        textRow.options.blankZeroRows = true;
+        EinvoiceCompany taxNumberOnly = c;
+        taxNumberOnly.vatId.clear();
+        taxNumberOnly.taxNumber = QStringLiteral("143/123/45678");
+        taxNumberOnly.registrationId = QStringLiteral("HRB 12345");
+        QTest::newRow("tax number, no VAT identifier") << one << taxNumberOnly << "en_US" << "380" << "119.00" << "119.00"
+                                                       << "Widget";
+        QTest::newRow("text row printed blank") << textRow << c << "en_US" << "380" << "11.90" << "11.90" << "Soap";
     }
 
     void validInvoices()
@@ -268,7 +279,7 @@ private slots:
                            s("- Document number: the No. box (docNumber)"),
                            s("- Customer name: the customer name box (billTo.name)"),
                            s("- Company country code such as DE: Settings, E-invoice (company.countryCode)"),
-                           s("- Company VAT identifier or tax number: Settings, E-invoice"),
+                           s("- Company VAT identifier, or tax number and trade register number: Settings, E-invoice"),
                            s("- Currency code such as EUR: Settings, E-invoice"),
                            s("- Customer country code such as FR: the document's e-invoice fields (buyerCountry)"),
                            s("- Due date, due days or payment terms")}
