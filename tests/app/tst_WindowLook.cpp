@@ -263,11 +263,11 @@ private slots:
                  QApplication::palette().color(QPalette::Base));
 
         // And the open list is drawn so: black below its entries.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         SavedDocsListing listing;
         listing.entries = QStringList{QStringLiteral("INV-1"), QStringLiteral("INV-2")};
         window.savedDocs()->showListing(listing);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.savedDocs()->list()->showPopup();
         QAbstractItemView* view = window.savedDocs()->list()->view();
         QTRY_VERIFY(view->isVisible());

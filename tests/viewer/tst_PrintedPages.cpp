@@ -10,16 +10,20 @@ namespace {
 
 using namespace TestSupport;
 
-// A document of `rows` numbered rows with the default 22 page rows, a note and, for the money-free
-// page, the balance line.
-QByteArray documentJson(int rows, bool moneyFree, bool borders)
+// A document of `rows` numbered rows of `lines` description lines each with the default 22 page rows,
+// a note and, for the money-free page, the balance line.
+QByteArray documentJson(int rows, bool moneyFree, bool borders, int lines)
 {
     QJsonArray items;
-    for (int row = 1; row <= rows; ++row)
+    for (int row = 1; row <= rows; ++row) {
+        QString description = QStringLiteral("Widget number %1").arg(row);
+        for (int line = 2; line <= lines; ++line)
+            description += QStringLiteral("\r\nline %1").arg(line);
         items.append(QJsonObject{{QStringLiteral("productId"), QStringLiteral("P%1q").arg(row, 3, 10, QLatin1Char('0'))},
-                                 {QStringLiteral("description"), QStringLiteral("Widget number %1").arg(row)},
+                                 {QStringLiteral("description"), description},
                                  {QStringLiteral("qty"), QStringLiteral("2")},
                                  {QStringLiteral("price"), QStringLiteral("4.50")}});
+    }
     const QJsonObject document{
         {QStringLiteral("docType"), moneyFree ? QStringLiteral("Delivery Order") : QStringLiteral("Invoice")},
         {QStringLiteral("docNumber"), QStringLiteral("INV-%1").arg(rows)},
@@ -105,11 +109,11 @@ class TestPrintedPages : public QObject
 private:
     QTemporaryDir m_home;
 
-    QString printed(int rows, bool moneyFree, const QString& paper, bool borders = true)
+    QString printed(int rows, bool moneyFree, const QString& paper, bool borders = true, int lines = 1)
     {
-        const QString name = QStringLiteral("%1-%2-%3-%4").arg(rows).arg(moneyFree).arg(paper).arg(borders);
+        const QString name = QStringLiteral("%1-%2-%3-%4-%5").arg(rows).arg(moneyFree).arg(paper).arg(borders).arg(lines);
         const QString json = writeFile(m_home.filePath(name + QStringLiteral(".json")),
-                                       documentJson(rows, moneyFree, borders));
+                                       documentJson(rows, moneyFree, borders, lines));
         const QString pdf = m_home.filePath(name + QStringLiteral(".pdf"));
         const CliRun run = runCli({QStringLiteral("--locale"), QStringLiteral("en_US"), QStringLiteral("render"), json,
                                    QStringLiteral("--pdf"), pdf, QStringLiteral("--paper"), paper},
@@ -123,14 +127,16 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("moneyFree");
         QTest::addColumn<QString>("paper");
+        QTest::addColumn<int>("lines");
         QTest::addColumn<int>("pages");
         for (const bool moneyFree : {false, true}) {
             for (const char* paper : {"a4", "letter"}) {
                 const bool letter = QByteArray(paper) == "letter";
-                // Up to a fifth more than a sheet is shrunk onto it; 90 rows flow.
-                for (const auto& [rows, pages] : {std::pair{1, 1}, {3, 1}, {22, 1}, {23, 1}, {90, letter ? 4 : 3}})
-                    QTest::addRow("%d rows, %s%s", rows, paper, moneyFree ? ", money-free" : "")
-                        << rows << moneyFree << QString::fromLatin1(paper) << pages;
+                // Up to a fifth more than a sheet is shrunk onto it; the most rows, two lines each, flow.
+                for (const auto& [rows, lines, pages] :
+                     {std::tuple{1, 1, 1}, {3, 1, 1}, {22, 1, 1}, {23, 1, 1}, {65, 2, letter ? 4 : 3}})
+                    QTest::addRow("%d rows of %d lines, %s%s", rows, lines, paper, moneyFree ? ", money-free" : "")
+                        << rows << moneyFree << QString::fromLatin1(paper) << lines << pages;
             }
         }
     }
@@ -140,8 +146,9 @@ private slots:
         QFETCH(int, rows);
         QFETCH(bool, moneyFree);
         QFETCH(QString, paper);
+        QFETCH(int, lines);
         QFETCH(int, pages);
-        const QString pdf = printed(rows, moneyFree, paper);
+        const QString pdf = printed(rows, moneyFree, paper, true, lines);
         QVERIFY(!pdf.isEmpty());
         const QByteArray info = tool(QStringLiteral("pdfinfo"), {pdf});
         QCOMPARE(infoField(info, "Pages").toInt(), pages);
@@ -185,9 +192,10 @@ private slots:
     {
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("paper");
-        for (int rows = 66; rows <= 69; ++rows)
+        // Rows of two lines each, around the counts where the first sheet fills up.
+        for (int rows = 20; rows <= 23; ++rows)
             QTest::addRow("%d rows, A4", rows) << rows << QStringLiteral("a4");
-        for (int rows = 59; rows <= 61; ++rows)
+        for (int rows = 18; rows <= 21; ++rows)
             QTest::addRow("%d rows, letter", rows) << rows << QStringLiteral("letter");
     }
 
@@ -195,7 +203,7 @@ private slots:
     {
         QFETCH(int, rows);
         QFETCH(QString, paper);
-        const QString pdf = printed(rows, false, paper);
+        const QString pdf = printed(rows, false, paper, true, 2);
         QVERIFY(!pdf.isEmpty());
         const int pages = infoField(tool(QStringLiteral("pdfinfo"), {pdf}), "Pages").toInt();
         for (int page = 1; page <= pages; ++page) {
@@ -246,7 +254,7 @@ private slots:
 
     void paperOptionIsChecked()
     {
-        const QString json = writeFile(m_home.filePath(QStringLiteral("paper.json")), documentJson(1, false, true));
+        const QString json = writeFile(m_home.filePath(QStringLiteral("paper.json")), documentJson(1, false, true, 1));
         const CliRun run = runCli({QStringLiteral("render"), json, QStringLiteral("--pdf"),
                                    m_home.filePath(QStringLiteral("x.pdf")), QStringLiteral("--paper"),
                                    QStringLiteral("a3")},
