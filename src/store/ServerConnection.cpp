@@ -53,7 +53,8 @@ ServerConnection::Failure ServerConnection::connect(const QString& connectionNam
         setup.exec(QStringLiteral("SET client_min_messages TO warning"));
         return Failure::None;
     }
-    const QString detail = db.lastError().text().trimmed();
+    // libpq's text runs over several lines; the message is one.
+    const QString detail = db.lastError().text().simplified();
     const Failure failure = classify(detail);
     if (error) {
         *error = failure == Failure::LoginRefused
