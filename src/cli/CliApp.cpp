@@ -3,6 +3,7 @@
 #include "cli/CalcCommand.h"
 #include "cli/CliContext.h"
 #include "cli/CompanyCommand.h"
+#include "cli/EinvoiceCommand.h"
 #include "cli/ImportLegacyCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/ImageTagCommand.h"
@@ -50,6 +51,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("journal"), runJournalCommand},
         {QStringLiteral("customers"), runCustomersCommand},
         {QStringLiteral("products"), runProductsCommand},
+        {QStringLiteral("einvoice"), runEinvoiceCommand},
     };
     return table;
 }
@@ -97,6 +99,7 @@ QString CliApp::helpText()
         "                                    the sales journal CSV of documents dated FROM..TO\n"
         "  customers                         the remembered customer names as JSON, most recent first\n"
         "  products                          the remembered product IDs as JSON, most recent first\n"
+        "  einvoice DOC.json --xml FILE      the document as an electronic invoice (EN 16931, CII)\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
 }

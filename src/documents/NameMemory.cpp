@@ -6,12 +6,13 @@
 
 QString NameMemory::statement(Kind kind)
 {
-    // The (column, ID) index answers this without reading the table's rows.
+    // The (column, ID) index answers the customers without reading the table's rows.
     return kind == Kind::Customers
                ? QStringLiteral("SELECT CompanyName, MAX(ID) AS LastID FROM tbldoc WHERE CompanyName <> '' "
                                 "GROUP BY CompanyName ORDER BY LastID DESC")
+               // New rows hold their row number as product ID until the user types one: not a product.
                : QStringLiteral("SELECT ProductID, MAX(ID) AS LastID FROM tbldoc WHERE ProductID <> '' "
-                                "GROUP BY ProductID ORDER BY LastID DESC");
+                                "AND ProductID <> CAST(Serial AS TEXT) GROUP BY ProductID ORDER BY LastID DESC");
 }
 
 bool NameMemory::refresh(QString* error)

@@ -281,6 +281,11 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json, int maxRows)
         company.text("currencySymbol", doc.company.currencySymbol);
         company.text("taxName", doc.company.taxName);
         company.text("taxPercent", doc.company.taxPercent);
+        // The e-invoice fields of the company: the e-invoice export reads them from the same file.
+        for (const char* key : {"legalName", "vatId", "taxNumber", "registrationId", "street", "postCode", "city", "countryCode", "email",
+                                "phone", "currencyCode", "iban", "bic", "paymentMeans", "defaultUnit", "dueDays",
+                                "exemptionReason", "roundLinesToCents"})
+            company.ignore(key);
         company.finish();
     }
     {
@@ -293,6 +298,9 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json, int maxRows)
         letterhead.finish();
     }
     top.object("totals");  // output only
+    // Per-document e-invoice fields, read by the e-invoice export.
+    for (const char* key : {"buyerCountry", "buyerVatId", "buyerReference", "dueDate"})
+        top.ignore(key);
     top.finish();
     if (!parsed.object().contains(QLatin1String("billTo")))
         doc.billToTerm = QStringLiteral("To:");

@@ -54,7 +54,7 @@ const QList<SchemaUpgrade::Step>& SchemaUpgrade::steps()
         {3,
          {},
          {QStringLiteral("CREATE INDEX tbldoc_customer ON tbldoc (CompanyName, ID)"),
-          QStringLiteral("CREATE INDEX tbldoc_product ON tbldoc (ProductID, ID)")}},
+          QStringLiteral("CREATE INDEX tbldoc_product ON tbldoc (ProductID, ID, Serial)")}},
     };
     return all;
 }
