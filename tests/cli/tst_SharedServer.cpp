@@ -86,6 +86,9 @@ private slots:
         const QString url = m_server.createDatabase();
         QCOMPARE(cli({QStringLiteral("--db"), url, QStringLiteral("init")}).exitCode, 0);
         QCOMPARE(cli({QStringLiteral("--db"), url, QStringLiteral("list")}).exitCode, 0);
+        const CliRun compact = cli({QStringLiteral("--db"), url, QStringLiteral("compact")});
+        QCOMPARE(compact.exitCode, 3);
+        QVERIFY(compact.errText().contains(QStringLiteral("pg_dump")));
         const CliRun again = cli({QStringLiteral("--db"), url, QStringLiteral("init")});
         QCOMPARE(again.exitCode, 3);
         QVERIFY(again.errText().contains(QStringLiteral("already holds")));
