@@ -12,6 +12,7 @@ public:
     void showPage(const QString& htmlFile, bool priced) override;
     void copyBordersFromHost() override { m_viewer.copyBordersFromHost(); }
     void showBrowserCommand() override { m_viewer.showBrowserCommand(); }
+    void showGuide(const QString& htmlFile) override { m_viewer.showGuide(htmlFile); }
     void close() override { m_viewer.close(); }
     QWidget* window() const override { return m_viewer.window(); }
 

@@ -16,6 +16,8 @@ public:
     virtual void showPage(const QString& htmlFile, bool priced) = 0;
     virtual void copyBordersFromHost() = 0;
     virtual void showBrowserCommand() = 0;
+    // Shows the user guide's page in the browser window, for desktops without an opener.
+    virtual void showGuide(const QString& htmlFile) = 0;
     virtual void close() = 0;
     // The browser window, null until a page is shown and again after Exit.
     virtual QWidget* window() const = 0;

@@ -26,7 +26,10 @@ private slots:
         QCOMPARE(orders.first().first().toInt(), 2);
         QCOMPARE(panel.order(), 2);
 
-        panel.showListing({true, {}, QStringLiteral("2 files"), {QStringLiteral("A"), QStringLiteral("B")}});
+        SavedDocsListing listing;
+        listing.countLabel = QStringLiteral("2 files");
+        listing.entries = {QStringLiteral("A"), QStringLiteral("B")};
+        panel.showListing(listing);
         QSignalSpy opens(&panel, &SavedDocsPanel::openRequested);
         panel.setListText(QStringLiteral("INV-3"));
         QTest::keyClick(panel.list()->lineEdit(), Qt::Key_Return);

@@ -53,14 +53,29 @@ QString writeSpecShapedFile(const QString& path, const QStringList& extraStateme
         statements << DatabaseSchema::defaultCompanyRow()
                    << QStringLiteral("UPDATE tblcompany SET TaxName = 'VAT', TaxPercent = 7, CurrencySymbol = '£'");
         const JetSqlTranslator translator(English);
+        QList<BoundStatement> inserts;
         for (const QString& number : {QStringLiteral("OLD-1"), QStringLiteral("OLD-2")}) {
             const Document doc = storedDocument(number, number.endsWith(u'1') ? 3 : 2);
             for (int i = 0; i < doc.rowCount(); ++i)
-                statements << translator.translate(DocStatements::insertRow(doc, i, QDate(2025, 3, 2), English).sql);
+                inserts << translator.translate(DocStatements::insertRow(doc, i, QDate(2025, 3, 2), English).sql).value();
         }
-        statements << extraStatements;
         QSqlQuery query(db);
         for (const QString& sql : std::as_const(statements)) {
+            if (ok && !query.exec(sql)) {
+                qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+                ok = false;
+            }
+        }
+        for (const BoundStatement& insert : std::as_const(inserts)) {
+            ok = ok && query.prepare(insert.sql);
+            for (const QVariant& value : insert.values)
+                query.addBindValue(value);
+            if (ok && !query.exec()) {
+                qWarning("%s: %s", qPrintable(insert.sql), qPrintable(query.lastError().text()));
+                ok = false;
+            }
+        }
+        for (const QString& sql : std::as_const(extraStatements)) {
             if (ok && !query.exec(sql)) {
                 qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
                 ok = false;

@@ -15,7 +15,10 @@ MainWindowViewer::MainWindowViewer(MainWindow& window, Dialogs& dialogs, CreateP
     setObjectName(QStringLiteral("mainWindowViewer"));
     window.setPageViewer([this](const PageShowRequest& request) { showInternally(request); },
                          [this](const PageShowRequest& request) { followExternal(request); });
-    window.setGuideViewer([this](const QString& guide) { m_viewer.showGuide(guide); });
+    window.setGuideViewer([this](const QString& guide) {
+        if (PageViewerHandle* shown = viewer())
+            shown->showGuide(guide);
+    });
     addShowBrowserButton();
     window.installEventFilter(this);
 }
