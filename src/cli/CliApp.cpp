@@ -10,6 +10,8 @@
 #include "cli/JpegSizeCommand.h"
 #include "cli/Rtf2HtmlCommand.h"
 #include "cli/CliCompactCommand.h"
+#include "cli/CliInitCommand.h"
+#include "cli/CopyDbCommand.h"
 #include "cli/CliDeleteCommand.h"
 #include "cli/CliListCommand.h"
 #include "cli/CliPurgeCommand.h"
@@ -43,6 +45,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("delete"), runDeleteCommand},
         {QStringLiteral("purge"), runPurgeCommand},
         {QStringLiteral("compact"), runCompactCommand},
+        {QStringLiteral("init"), runInitCommand},
+        {QStringLiteral("copy-db"), runCopyDbCommand},
         {QStringLiteral("next-number"), runNextNumberCommand},
         {QStringLiteral("journal"), runJournalCommand},
         {QStringLiteral("customers"), runCustomersCommand},
@@ -57,13 +61,15 @@ const std::map<QString, Command>& commands()
 QString CliApp::helpText()
 {
     return tr(
-        "Usage: tallywick-cli [--db FILE] [--locale NAME] [--yes] COMMAND [ARGUMENTS]\n"
+        "Usage: tallywick-cli [--db FILE|URL] [--locale NAME] [--yes] COMMAND [ARGUMENTS]\n"
         "\n"
         "Commercial documents without a window: the same checks, totals, pages and database as the\n"
         "main program.\n"
         "\n"
         "Options:\n"
         "  --db FILE       database file to use (default: the one the main program opens)\n"
+        "  --db URL        a shared database on a PostgreSQL server:\n"
+        "                  postgresql://user@host:port/dbname (password from ~/.pgpass)\n"
         "  --locale NAME   regional number and date formats, e.g. en_US, de_DE\n"
         "  --yes           answer every question with its proceeding button (Yes or OK)\n"
         "  --help          this text\n"
@@ -84,6 +90,10 @@ QString CliApp::helpText()
         "  compact                           compact the database, keeping a dated backup\n"
         "  import-legacy FILE.mdb            import documents and company of an old database file\n"
         "  company                           the default company profile as JSON\n"
+        "  init                              create the tables in the --db database (new file or\n"
+        "                                    empty server database)\n"
+        "  copy-db FROM TO                   copy every document and the company profile between\n"
+        "                                    databases (files or URLs); --yes replaces a target's documents\n"
         "  next-number TYPE                  the next number of TYPE's number series\n"
         "  journal FROM TO [--type T] [-o FILE]\n"
         "                                    the sales journal CSV of documents dated FROM..TO\n"

@@ -47,7 +47,13 @@ Database* CliContext::database()
         if (!ok && !message.isEmpty() && message != DatabaseOpener::missingOrLockedMessage())
             err << message.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
     } else {
-        ok = database->open(databasePath) == Database::OpenStatus::Opened;
+        QString error;
+        ok = database->open(databasePath, &error) == Database::OpenStatus::Opened;
+        // A server's trouble names the server; the standing message would only mislead there.
+        if (!ok && ServerAddress::looksLikeUrl(databasePath)) {
+            err << error << Qt::endl;
+            return nullptr;
+        }
     }
     if (!ok) {
         err << DatabaseOpener::missingOrLockedMessage() << Qt::flush;

@@ -95,7 +95,7 @@ SaveCommand::Result SaveCommand::save(Document& document)
     const QString advance = NumberSeries(m_database).advanceStatement(document.docType, number, document.docDate);
     if (!advance.isEmpty())
         inserts.append(advance);
-    result = write(number, replace, inserts);
+    result = write(number, inserts);
     if (result.outcome != Outcome::Saved)
         return result;
     finish(document, number, reminder);
@@ -170,14 +170,19 @@ bool SaveCommand::confirmReplace(const QString& number, const QString& currentDo
     return false;
 }
 
-SaveCommand::Result SaveCommand::write(const QString& number, bool replace, const QStringList& inserts)
+SaveCommand::Result SaveCommand::write(const QString& number, const QStringList& inserts)
 {
-    // The delete and the inserts stand or fall together: the old rows survive any failure.
+    // The delete and the inserts stand or fall together: the old rows survive any failure. The
+    // delete runs even when the number looked free: another desk may have saved it since, and two
+    // saves of one number must end as one document, the later one.
     if (!m_database.beginTransaction())
         return failed(tr("The database cannot start a transaction."));
+    if (!m_database.lockNumber(number)) {
+        m_database.rollback();
+        return failed(tr("The database refused to commit the document."));
+    }
     QStringList statements = inserts;
-    if (replace)
-        statements.prepend(DocStatements::deleteByNumber(number));
+    statements.prepend(DocStatements::deleteByNumber(number));
     for (const QString& sql : std::as_const(statements)) {
         const SqlResult done = m_database.execute(sql);
         if (!done.ok) {

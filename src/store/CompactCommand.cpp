@@ -43,6 +43,17 @@ void CompactCommand::showProgress(bool visible)
 
 CompactCommand::Result CompactCommand::run(const QString& sourcePath)
 {
+    if (m_database.isServer() && sourcePath.isEmpty()) {
+        // A server keeps and tidies its own files; the connection stays as it is.
+        const QString message = tr("The database is on a server (%1): it is not compacted or copied by this "
+                                   "program. Back it up with pg_dump on the server.")
+                                    .arg(m_database.path());
+        m_dialogs.warn(message);
+        Result result;
+        result.outcome = Outcome::Failed;
+        result.error = message;
+        return result;
+    }
     showProgress(true);
     const QString databasePath = m_database.path();
     m_database.close();

@@ -1,7 +1,9 @@
 #include "store/Database.h"
 
 #include "store/DatabaseSchema.h"
+#include "store/PostgresDialect.h"
 #include "store/SchemaUpgrade.h"
+#include "store/ServerConnection.h"
 #include "store/SqlText.h"
 
 #include <QAtomicInt>
@@ -51,6 +53,8 @@ bool Database::looksLikeSqliteFile(const QString& path)
 Database::OpenStatus Database::open(const QString& path, QString* error)
 {
     close();
+    if (ServerAddress::looksLikeUrl(path))
+        return openServer(path, error);
     auto fail = [&](OpenStatus status, const QString& message) {
         if (error)
             *error = message;
@@ -83,11 +87,81 @@ Database::OpenStatus Database::open(const QString& path, QString* error)
     probe.exec(QStringLiteral("ROLLBACK"));
     if (!hasTables())
         return fail(OpenStatus::MissingTables, Database::tr("%1 does not hold the program's tables").arg(path));
+    return upgrade(error);
+}
+
+Database::OpenStatus Database::upgrade(QString* error)
+{
     QString upgradeError;
-    if (!SchemaUpgrade::run(*this, &upgradeError))
-        return fail(OpenStatus::Locked, upgradeError);
+    if (!SchemaUpgrade::run(*this, &upgradeError)) {
+        if (error)
+            *error = upgradeError;
+        close();
+        return OpenStatus::Locked;
+    }
     ensureIndexes();
     return OpenStatus::Opened;
+}
+
+Database::OpenStatus Database::openServer(const QString& url, QString* error)
+{
+    const std::optional<ServerAddress> address = ServerAddress::parse(url, error);
+    if (!address)
+        return OpenStatus::ServerUnavailable;
+    m_translator.setDialect(JetSqlTranslator::Dialect::Postgres);
+    if (ServerConnection::connect(m_connectionName, *address, error) != ServerConnection::Failure::None) {
+        close();
+        return OpenStatus::ServerUnavailable;
+    }
+    m_path = address->toUrl();
+    if (!ServerConnection::hasTables(QSqlDatabase::database(m_connectionName, false))) {
+        if (error)
+            *error = ServerConnection::missingTablesMessage(*address);
+        close();
+        return OpenStatus::MissingTables;
+    }
+    return upgrade(error);
+}
+
+bool Database::createOnServer(const QString& url, QString* error)
+{
+    const std::optional<ServerAddress> address = ServerAddress::parse(url, error);
+    if (!address)
+        return false;
+    m_translator.setDialect(JetSqlTranslator::Dialect::Postgres);
+    if (ServerConnection::connect(m_connectionName, *address, error) != ServerConnection::Failure::None) {
+        close();
+        return false;
+    }
+    m_path = address->toUrl();
+    if (ServerConnection::hasTables(QSqlDatabase::database(m_connectionName, false))) {
+        if (error)
+            *error = tr("The %1 already holds the program's tables.").arg(address->describe());
+        close();
+        return false;
+    }
+    if (!beginTransaction()) {
+        if (error)
+            *error = tr("The database cannot start a transaction.");
+        close();
+        return false;
+    }
+    for (const QString& sql : PostgresDialect::createStatements()) {
+        const SqlResult done = execute(sql);
+        if (!done.ok) {
+            rollback();
+            if (error)
+                *error = tr("The tables could not be created on the %1: %2").arg(address->describe(), done.error);
+            close();
+            return false;
+        }
+    }
+    if (!commit()) {
+        rollback();
+        close();
+        return false;
+    }
+    return upgrade(error) == OpenStatus::Opened;
 }
 
 bool Database::hasTables()
@@ -105,6 +179,11 @@ bool Database::hasTables()
 void Database::ensureIndexes()
 {
     // A read-only file keeps working without them, only slower.
+    if (isServer()) {
+        for (const QString& sql : DatabaseSchema::listIndexStatements())
+            execute(sql);
+        return;
+    }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
     for (const QString& sql : DatabaseSchema::listIndexStatements())
         statement.exec(sql);
@@ -113,6 +192,8 @@ void Database::ensureIndexes()
 bool Database::create(const QString& path, QString* error)
 {
     close();
+    if (ServerAddress::looksLikeUrl(path))
+        return createOnServer(path, error);
     if (QFileInfo::exists(path)) {
         if (error)
             *error = Database::tr("%1 already exists").arg(path);
@@ -166,11 +247,23 @@ void Database::close()
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_path.clear();
+    m_translator.setDialect(JetSqlTranslator::Dialect::Sqlite);
 }
 
 bool Database::isOpen() const
 {
     return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QStringList Database::columnNames(const QString& table) const
+{
+    QStringList names;
+    if (!isOpen())
+        return names;
+    const QSqlRecord record = QSqlDatabase::database(m_connectionName, false).record(table);
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
 }
 
 SqlResult Database::execute(const QString& jetSql)
@@ -243,11 +336,20 @@ bool Database::rollback()
     return isOpen() && QSqlDatabase::database(m_connectionName, false).rollback();
 }
 
+bool Database::lockNumber(const QString& number)
+{
+    if (!isServer())
+        return isOpen();
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    return runBound(statement, {PostgresDialect::numberLockStatement(), {number}});
+}
+
 bool Database::compactInto(const QString& target, QString* error)
 {
-    if (!isOpen()) {
+    if (!isOpen() || isServer()) {
         if (error)
-            *error = Database::tr("The database is not open.");
+            *error = isServer() ? Database::tr("A database on a server is not compacted by this program.")
+                                : Database::tr("The database is not open.");
         return false;
     }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "store/JetSqlTranslator.h"
+#include "store/ServerAddress.h"
 
 #include <QList>
 #include <QSqlRecord>
@@ -37,7 +38,7 @@ class Database
     Q_DECLARE_TR_FUNCTIONS(Database)
 
 public:
-    enum class OpenStatus { Opened, Missing, NotADatabase, Locked, MissingTables };
+    enum class OpenStatus { Opened, Missing, NotADatabase, Locked, MissingTables, ServerUnavailable };
     // The engine's errors have no number of their own; the messages show the one ADO reported for them.
     static constexpr qint64 ErrorNumber = -2147467259;
 
@@ -46,16 +47,23 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens an existing file and checks that it is a whole database of this program.
+    // Opens an existing file, or a server given as postgresql://user@host:port/dbname, and checks that
+    // it is a whole database of this program.
     OpenStatus open(const QString& path, QString* error = nullptr);
-    // Creates a new file with both tables and the default company row. Fails on an existing file.
+    // Creates a new file with both tables and the default company row. Fails on an existing file; on a
+    // server, fails when the tables are there already.
     bool create(const QString& path, QString* error = nullptr);
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }
+    // On a shared server rather than a local file: no file operations (compaction, backups) there.
+    bool isServer() const { return m_translator.dialect() == JetSqlTranslator::Dialect::Postgres; }
     QString connectionName() const { return m_connectionName; }
     // The regional format the statements' date literals are read with.
     QLocale locale() const { return m_translator.locale(); }
+
+    // The table's column names as the engine reports them (lower case on a server); empty if none.
+    QStringList columnNames(const QString& table) const;
 
     SqlResult execute(const QString& jetSql);
     SqlResult query(const QString& jetSql);
@@ -66,6 +74,9 @@ public:
     bool beginTransaction();
     bool commit();
     bool rollback();
+    // Inside a transaction: waits until no other connection saves or deletes this number (in any
+    // case) and keeps others waiting until this transaction ends. The local file locks as a whole.
+    bool lockNumber(const QString& number);
 
     // Test hook: the statement with this ordinal (1-based, counted from now) fails as if the disk did.
     void failStatementAfter(int count) { m_failAfter = count; }
@@ -81,6 +92,9 @@ private:
     static bool runBound(QSqlQuery& statement, const BoundStatement& bound);
     bool hasTables();
     void ensureIndexes();
+    OpenStatus openServer(const QString& url, QString* error);
+    bool createOnServer(const QString& url, QString* error);
+    OpenStatus upgrade(QString* error);
 
     JetSqlTranslator m_translator;
     QString m_connectionName;

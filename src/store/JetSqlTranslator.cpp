@@ -1,6 +1,7 @@
 #include "store/JetSqlTranslator.h"
 
 #include "store/JetStatement.h"
+#include "store/PostgresDialect.h"
 
 #include <QRegularExpression>
 
@@ -59,10 +60,17 @@ std::optional<BoundStatement> JetSqlTranslator::translate(const QString& jetSql,
         bound.sql += *text;
     }
     bound.sql += translateCode(statement->code().last(), inlined);
+    if (m_dialect == Dialect::Postgres)
+        bound.sql = PostgresDialect::finish(bound.sql, inlined);
     return bound;
 }
 
-QString JetSqlTranslator::translateCode(const QString& code, bool schema)
+QString JetSqlTranslator::translateCode(const QString& code, bool schema) const
+{
+    return m_dialect == Dialect::Postgres ? PostgresDialect::translateCode(code, schema) : sqliteCode(code, schema);
+}
+
+QString JetSqlTranslator::sqliteCode(const QString& code, bool schema)
 {
     QString out;
     out.reserve(code.size() + 8);

@@ -27,21 +27,31 @@ struct BoundStatement
 //  - ALTER TABLE t ALTER COLUMN c ... becomes a statement that only checks that the column exists,
 //    since every column here already holds text of any length and may be null.
 // Schema statements keep their literals in the text (the engine binds nothing there); they only ever
-// hold the program's own constants.
+// hold the program's own constants. On a PostgreSQL server the code is written in its words instead
+// (see PostgresDialect); the literals are handled alike.
 class JetSqlTranslator
 {
     Q_DECLARE_TR_FUNCTIONS(JetSqlTranslator)
 
 public:
-    explicit JetSqlTranslator(const QLocale& locale = QLocale()) : m_locale(locale) {}
+    enum class Dialect { Sqlite, Postgres };
+
+    explicit JetSqlTranslator(const QLocale& locale = QLocale(), Dialect dialect = Dialect::Sqlite)
+        : m_locale(locale), m_dialect(dialect)
+    {
+    }
 
     // Nothing, with `error` set, when a literal cannot be read.
     std::optional<BoundStatement> translate(const QString& jetSql, QString* error = nullptr) const;
     QLocale locale() const { return m_locale; }
+    Dialect dialect() const { return m_dialect; }
+    void setDialect(Dialect dialect) { m_dialect = dialect; }
 
 private:
-    static QString translateCode(const QString& code, bool schema);
+    QString translateCode(const QString& code, bool schema) const;
+    static QString sqliteCode(const QString& code, bool schema);
     QString translateAlterColumn(const QString& jetSql) const;
 
     QLocale m_locale;
+    Dialect m_dialect = Dialect::Sqlite;
 };
