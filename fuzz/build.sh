@@ -20,7 +20,7 @@ clang++ $flags "$here/document_json_fuzzer.cpp" "$src/editor/DocumentJson.cpp" "
     "$src/editor/LineBreaks.cpp" $libs -o "$out/document_json_fuzzer"
 sqlflags="$(pkg-config --cflags Qt6Sql)"
 sqllibs="$(pkg-config --libs Qt6Sql)"
-clang++ $flags $sqlflags "$here/statement_fuzzer.cpp" "$src/store/JetSqlTranslator.cpp" "$src/store/JetStatement.cpp" \
+clang++ $flags $sqlflags "$here/statement_fuzzer.cpp" "$src/store/JetSqlTranslator.cpp" "$src/store/JetStatement.cpp" "$src/store/PostgresDialect.cpp" "$src/store/DatabaseSchema.cpp" \
     "$src/store/SqlText.cpp" "$src/core/ShortDateFormat.cpp" "$src/core/SettingsStore.cpp" $libs $sqllibs \
     -o "$out/statement_fuzzer"
 echo "Built rtf_reader_fuzzer, jpeg_size_fuzzer, document_json_fuzzer and statement_fuzzer in $out"
