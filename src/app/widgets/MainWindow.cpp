@@ -305,7 +305,15 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     m_header->restoreBillToTerm();
     QString message;
     QString notice;
-    if (!DatabaseOpener::open(m_database, m_settings, defaultDatabasePath, &message, &notice)) {
+    bool serverFailed = false;
+    bool opened = DatabaseOpener::open(m_database, m_settings, defaultDatabasePath, &message, &notice, &serverFailed);
+    // A shared server out of reach need not end the day: this computer's file is offered instead.
+    if (!opened && serverFailed
+        && m_dialogs.confirmYesNo(DatabaseOpener::offerLocalFile(message), Dialogs::applicationTitle()))
+        opened = DatabaseOpener::openFile(m_database, m_settings, defaultDatabasePath, &message, &notice);
+    else if (!opened && serverFailed)
+        return false;
+    if (!opened) {
         m_dialogs.critical(message);
         return false;
     }
