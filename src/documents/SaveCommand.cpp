@@ -197,7 +197,8 @@ SaveCommand::Result SaveCommand::write(const Document& document, const QString& 
             return failed(done.error);
         }
     }
-    if (!m_database.commit()) {
+    // The other desks hear of the number only if the save commits.
+    if (!m_database.announceChange(number) || !m_database.commit()) {
         m_database.rollback();
         return failed(tr("The database refused to commit the document."));
     }

@@ -54,6 +54,7 @@ PurgeCommand::Result PurgeCommand::run(const QDate& from, const QDate& to)
         m_dialogs.critical(tr("The documents could not be deleted: %1").arg(done.error));
         return {Outcome::Failed, done.error};
     }
+    m_database.announceChange(QString());  // every desk reads its whole list again
     if (m_hooks.loadDocs)
         m_hooks.loadDocs();
     m_dialogs.inform(tr("Target documents successfully deleted .    "));

@@ -1,11 +1,14 @@
 #include "TestSupport.h"
 #include "app/widgets/MainWindow.h"
+#include "documents/DeleteCommand.h"
+#include "documents/StoreFixture.h"
 #include "core/Dialogs.h"
 #include "core/SettingsStore.h"
 #include "store/Database.h"
 #include "store/PgTestServer.h"
 #include "store/ServerAddress.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,6 +140,52 @@ private slots:
         QVERIFY(!next.dialogs.shownTexts().isEmpty());
         QVERIFY2(next.dialogs.shownTexts().first().contains(QLatin1String("pg_dump")),
                  qPrintable(next.dialogs.shownTexts().first()));
+    }
+
+    // Another desk saves and deletes: this desk's saved-document list follows within a second, and
+    // what is being typed in its box stays as typed, cursor and all.
+    void othersWorkAppearsWhileTyping()
+    {
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        const QString url = m_server.createDatabase();
+        const std::optional<ServerAddress> server = ServerAddress::parse(url);
+        QVERIFY(server);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        Database other(english);
+        QVERIFY(other.create(url));
+
+        QTemporaryDir desk;
+        DeskWindow w(desk.path());
+        w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
+        w.settings.save(SettingsStore::ServerHost, server->host);
+        w.settings.save(SettingsStore::ServerDatabase, server->database);
+        w.settings.save(SettingsStore::ServerUser, server->user);
+        QVERIFY(w.start());
+        QVERIFY(w.database.isServer());
+        auto* list = w.find<QComboBox>("cboDocNumber");
+        auto entries = [list] {
+            QStringList all;
+            for (int i = 0; i < list->count(); ++i)
+                all << list->itemText(i);
+            return all.join(QLatin1Char('\n'));
+        };
+        w.typeInto("cboDocNumber", QStringLiteral("ABC"));
+        QWidget* typing = QApplication::focusWidget();
+        QTest::keyClick(typing, Qt::Key_Left);
+
+        Document fromOther = sampleDocument(QStringLiteral("FROM-DESK-2"), 2);
+        ScriptedDialogs yes(true);
+        QCOMPARE(SaveCommand(other, yes, english).save(fromOther).outcome, SaveCommand::Outcome::Saved);
+        QTRY_VERIFY_WITH_TIMEOUT(entries().contains(QLatin1String("FROM-DESK-2")), 1000);
+        QCOMPARE(list->currentText(), QStringLiteral("ABC"));
+        QCOMPARE(QApplication::focusWidget(), typing);
+        QTest::keyClicks(typing, QStringLiteral("x"));
+        QCOMPARE(list->currentText(), QStringLiteral("ABxC"));
+
+        QCOMPARE(DeleteCommand(other, yes).remove(QStringLiteral("FROM-DESK-2")).outcome, DeleteCommand::Outcome::Deleted);
+        QTRY_VERIFY_WITH_TIMEOUT(!entries().contains(QLatin1String("FROM-DESK-2")), 1000);
+        QCOMPARE(list->currentText(), QStringLiteral("ABxC"));
     }
 
     // A server that cannot be used gets one message naming it; the desk may take its own file

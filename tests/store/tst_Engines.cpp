@@ -204,6 +204,35 @@ private slots:
         QCOMPARE(NumberSeries(a).find(QStringLiteral("Invoice"))->counter, qint64(2));
         QCOMPARE(NumberSeries(a).nextNumber(QStringLiteral("Invoice"), date), QStringLiteral("003"));
     }
+
+    // A change is heard by the other desks once its transaction commits, never by the desk that made
+    // it, and not at all when it is rolled back; a local file has nobody to tell.
+    void changesReachTheOtherDesk()
+    {
+        FRESH(a);
+        QObject context;
+        QStringList heardByA;
+        QStringList heardByB;
+        QFETCH_GLOBAL(QString, engine);
+        if (engine != QLatin1String("server")) {
+            QVERIFY(a.announceChange(QStringLiteral("X")));
+            QVERIFY(!a.watchChanges(&context, [&](const QString& number) { heardByA << number; }));
+            return;
+        }
+        Database b(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(b.open(a.path()), Database::OpenStatus::Opened);
+        QVERIFY(a.watchChanges(&context, [&](const QString& number) { heardByA << number; }));
+        QVERIFY(b.watchChanges(&context, [&](const QString& number) { heardByB << number; }));
+        QVERIFY(a.beginTransaction());
+        QVERIFY(a.announceChange(QStringLiteral("GONE")));
+        QVERIFY(a.rollback());
+        QVERIFY(a.beginTransaction());
+        QVERIFY(a.announceChange(QStringLiteral("Kept 'one'")));
+        QVERIFY(a.commit());
+        QVERIFY(a.announceChange(QString()));
+        QTRY_COMPARE_WITH_TIMEOUT(heardByB, (QStringList{QStringLiteral("Kept 'one'"), QString()}), 1000);
+        QVERIFY(heardByA.isEmpty());
+    }
 };
 
 TW_TEST_MAIN(TestEngines)

@@ -319,6 +319,7 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     }
     if (!notice.isEmpty())
         m_dialogs.inform(notice);
+    m_documents->followOtherDesks();
     // An unexpected failure from here on is shown and ends the loading; the window stays as far as it got.
     QString error;
     if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
