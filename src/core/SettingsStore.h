@@ -24,6 +24,13 @@ public:
     // Paper, orientation and margins chosen in Page Setup; the folder PDF files were last saved in.
     static inline const QString PageSetup = QStringLiteral("PageSetup");
     static inline const QString PdfFolder = QStringLiteral("PdfFolder");
+    // Where the documents live: "" this computer's file, "Server" the shared server named by the
+    // keys after it (never a password: the server's own means of login apply).
+    static inline const QString DatabasePlace = QStringLiteral("DatabasePlace");
+    static inline const QString ServerHost = QStringLiteral("ServerHost");
+    static inline const QString ServerPort = QStringLiteral("ServerPort");
+    static inline const QString ServerDatabase = QStringLiteral("ServerDatabase");
+    static inline const QString ServerUser = QStringLiteral("ServerUser");
 
     // The user's own settings.
     SettingsStore();

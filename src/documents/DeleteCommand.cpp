@@ -21,6 +21,8 @@ DeleteCommand::Result DeleteCommand::remove(const QString& currentDocNumber)
         m_dialogs.plain(QString::number(Database::ErrorNumber) + QLatin1Char(' ') + done.error);
         return {Outcome::Failed, done.error};
     }
+    // Told after the delete; a desk that misses it still sees the change on its next reload.
+    m_database.announceChange(SqlText::TrimBlanks(currentDocNumber));
     if (m_hooks.createQuietNewRow)
         m_hooks.createQuietNewRow();
     if (m_hooks.loadDocs)

@@ -139,9 +139,22 @@ QString NumberSeries::nextNumber(const QString& docType, const QDate& date)
     return next ? next->number : QString();
 }
 
-QString NumberSeries::advanceStatement(const QString& docType, const QString& number, const QDate& date)
+QString NumberSeries::advanceStatement(const QString& docType, const QString& number, const QDate& date,
+                                       QString* error)
 {
-    const std::optional<SeriesDefinition> series = find(docType);
+    const std::optional<SeriesDefinition> found = find(docType);
+    if (!found)
+        return QString();
+    // Touching the row locks it until the transaction ends: a desk saving at the same moment waits
+    // here and then reads the counter this save left, so no increment is lost or moved back.
+    const SqlResult locked = m_database.execute(
+        QStringLiteral("UPDATE tblseries SET Counter = Counter WHERE DocType = %1").arg(quoted(found->docType)));
+    if (!locked.ok) {
+        if (error)
+            *error = locked.error;
+        return QString();
+    }
+    const std::optional<SeriesDefinition> series = find(docType, error);
     if (!series)
         return QString();
     const std::optional<Offer> next = offer(*series, date);

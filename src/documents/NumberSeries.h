@@ -42,7 +42,10 @@ public:
     // The next free number for a document of `docType` dated `date`; empty without a series.
     QString nextNumber(const QString& docType, const QDate& date);
     // The statement that moves the counter when `number` is the series' next number; empty otherwise.
-    QString advanceStatement(const QString& docType, const QString& number, const QDate& date);
+    // Called inside the save's transaction: it locks the series row, which the statement then moves.
+    // A statement that fails leaves its message in `error`.
+    QString advanceStatement(const QString& docType, const QString& number, const QDate& date,
+                             QString* error = nullptr);
 
 private:
     struct Offer

@@ -91,11 +91,7 @@ SaveCommand::Result SaveCommand::save(Document& document)
     if (issued.isEmpty())
         return nonNumeric();
     inserts.append(issued);
-    // The series counter moves inside the same transaction: a failed save leaves it where it was.
-    const QString advance = NumberSeries(m_database).advanceStatement(document.docType, number, document.docDate);
-    if (!advance.isEmpty())
-        inserts.append(advance);
-    result = write(number, inserts);
+    result = write(document, number, inserts);
     if (result.outcome != Outcome::Saved)
         return result;
     finish(document, number, reminder);
@@ -170,7 +166,7 @@ bool SaveCommand::confirmReplace(const QString& number, const QString& currentDo
     return false;
 }
 
-SaveCommand::Result SaveCommand::write(const QString& number, const QStringList& inserts)
+SaveCommand::Result SaveCommand::write(const Document& document, const QString& number, const QStringList& inserts)
 {
     // The delete and the inserts stand or fall together: the old rows survive any failure. The
     // delete runs even when the number looked free: another desk may have saved it since, and two
@@ -181,7 +177,18 @@ SaveCommand::Result SaveCommand::write(const QString& number, const QStringList&
         m_database.rollback();
         return failed(tr("The database refused to commit the document."));
     }
+    // The series counter is read and moved under its row lock in this transaction: a failed save
+    // leaves it where it was, and another desk's save of the next number waits for this one.
     QStringList statements = inserts;
+    QString seriesError;
+    const QString advance =
+        NumberSeries(m_database).advanceStatement(document.docType, number, document.docDate, &seriesError);
+    if (!seriesError.isEmpty()) {
+        m_database.rollback();
+        return failed(seriesError);
+    }
+    if (!advance.isEmpty())
+        statements.append(advance);
     statements.prepend(DocStatements::deleteByNumber(number));
     for (const QString& sql : std::as_const(statements)) {
         const SqlResult done = m_database.execute(sql);
@@ -190,7 +197,8 @@ SaveCommand::Result SaveCommand::write(const QString& number, const QStringList&
             return failed(done.error);
         }
     }
-    if (!m_database.commit()) {
+    // The other desks hear of the number only if the save commits.
+    if (!m_database.announceChange(number) || !m_database.commit()) {
         m_database.rollback();
         return failed(tr("The database refused to commit the document."));
     }

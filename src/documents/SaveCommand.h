@@ -55,7 +55,7 @@ private:
     bool checkNumber(const QString& untrimmed, const QString& number, Result& result);
     bool checkRows(const Document& document, Result& result);
     bool confirmReplace(const QString& number, const QString& currentDocNumber, bool& replace, Result& result);
-    Result write(const QString& number, const QStringList& inserts);
+    Result write(const Document& document, const QString& number, const QStringList& inserts);
     void finish(Document& document, const QString& number, const QString& reminder);
 
     Database& m_database;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -342,6 +343,31 @@ bool Database::lockNumber(const QString& number)
         return isOpen();
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
     return runBound(statement, {PostgresDialect::numberLockStatement(), {number}});
+}
+
+bool Database::announceChange(const QString& number)
+{
+    if (!isServer())
+        return isOpen();
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    return runBound(statement, {PostgresDialect::changeNoticeStatement(), {number}});
+}
+
+bool Database::watchChanges(QObject* context, std::function<void(const QString& number)> changed)
+{
+    if (!isServer() || !isOpen())
+        return false;
+    QSqlDriver* driver = QSqlDatabase::database(m_connectionName, false).driver();
+    if (!driver || !driver->subscribeToNotification(PostgresDialect::changeChannel()))
+        return false;
+    QObject::connect(driver, &QSqlDriver::notification, context,
+                     [changed = std::move(changed)](const QString& name, QSqlDriver::NotificationSource source,
+                                                    const QVariant& payload) {
+                         // This desk's own saves are shown by the commands that made them.
+                         if (source == QSqlDriver::OtherSource && name == PostgresDialect::changeChannel())
+                             changed(payload.toString());
+                     });
+    return true;
 }
 
 bool Database::compactInto(const QString& target, QString* error)

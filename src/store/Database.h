@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QObject;
 class QSqlQuery;
 
 // Outcome of one statement: ok, or the engine's message. Queries carry their records.
@@ -77,6 +78,13 @@ public:
     // Inside a transaction: waits until no other connection saves or deletes this number (in any
     // case) and keeps others waiting until this transaction ends. The local file locks as a whole.
     bool lockNumber(const QString& number);
+
+    // Tells the other desks on a server that this number's documents changed (delivered when the
+    // transaction, if any, commits); empty for "reload everything". Nothing to tell on a local file.
+    bool announceChange(const QString& number);
+    // Calls `changed` with the number another desk announced, while `context` lives; false when
+    // nothing can be watched (a local file, or a server that refuses).
+    bool watchChanges(QObject* context, std::function<void(const QString& number)> changed);
 
     // Test hook: the statement with this ordinal (1-based, counted from now) fails as if the disk did.
     void failStatementAfter(int count) { m_failAfter = count; }

@@ -5,6 +5,8 @@
 #include "store/DatabaseSchema.h"
 #include "store/JetFile.h"
 #include "store/JetMigration.h"
+#include "store/ServerAddress.h"
+#include "store/ServerChoice.h"
 
 #include <QFileInfo>
 
@@ -21,8 +23,41 @@ QString DatabaseOpener::choosePath(const QString& settingValue, const QString& d
     return settingValue;
 }
 
+std::optional<ServerAddress> DatabaseOpener::chosenServer(const SettingsStore& settings, QString* error)
+{
+    const ServerChoice choice = ServerChoice::load(settings);
+    if (!choice.onServer)
+        return std::nullopt;
+    return choice.address(error);
+}
+
+QString DatabaseOpener::offerLocalFile(const QString& message)
+{
+    return message + QStringLiteral("\r\n\r\n") + tr("Open the database on this computer instead?");
+}
+
 bool DatabaseOpener::open(Database& database, SettingsStore& settings, const QString& defaultPath,
-                          QString* message, QString* notice)
+                          QString* message, QString* notice, bool* serverFailed)
+{
+    if (serverFailed)
+        *serverFailed = false;
+    QString error;
+    const std::optional<ServerAddress> server = chosenServer(settings, &error);
+    if (!server && error.isEmpty())
+        return openFile(database, settings, defaultPath, message, notice);
+    if (notice)
+        notice->clear();
+    if (server && database.open(server->toUrl(), &error) == Database::OpenStatus::Opened)
+        return true;
+    if (serverFailed)
+        *serverFailed = true;
+    if (message)
+        *message = error;
+    return false;
+}
+
+bool DatabaseOpener::openFile(Database& database, SettingsStore& settings, const QString& defaultPath,
+                              QString* message, QString* notice)
 {
     const QString path = choosePath(settings.get(SettingsStore::CompanyDatabase), defaultPath);
     if (notice)

@@ -149,6 +149,16 @@ QString PostgresDialect::numberLockStatement()
     return QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(lower(?), 0))");
 }
 
+QString PostgresDialect::changeChannel()
+{
+    return QStringLiteral("tallywick_documents");
+}
+
+QString PostgresDialect::changeNoticeStatement()
+{
+    return QStringLiteral("SELECT pg_notify('tallywick_documents', ?)");
+}
+
 QString PostgresDialect::tableProbe()
 {
     return QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "

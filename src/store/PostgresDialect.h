@@ -20,6 +20,10 @@ public:
     static QStringList createStatements();
     // Takes a lock held until the transaction ends, on one lower-cased document number (bound value).
     static QString numberLockStatement();
+    // The channel desks announce saved and deleted numbers on, and the statement that announces one
+    // (bound value; delivered when the transaction commits).
+    static QString changeChannel();
+    static QString changeNoticeStatement();
     // Names of the program's tables present in the current schema, for a check that they are there.
     static QString tableProbe();
 

@@ -30,10 +30,17 @@ QString PurgeCommand::helpText(const QString& buttonCaption)
 
 PurgeCommand::Result PurgeCommand::run(const QDate& from, const QDate& to)
 {
-    const DialogAnswer backup = m_dialogs.ask({tr("Backup database before delete?  "), tr("Backup Now?"),
-                                               DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes});
-    if (backup == DialogAnswer::Yes && m_hooks.compact)
-        m_hooks.compact();
+    if (m_database.isServer()) {
+        // The program copies files only; a server's database is backed up on the server.
+        m_dialogs.inform(tr("The database is on a server (%1). Back it up with pg_dump on the server before "
+                            "deleting documents.")
+                             .arg(m_database.path()));
+    } else {
+        const DialogAnswer backup = m_dialogs.ask({tr("Backup database before delete?  "), tr("Backup Now?"),
+                                                   DialogIcon::Question, DialogButtons::YesNo, DialogAnswer::Yes});
+        if (backup == DialogAnswer::Yes && m_hooks.compact)
+            m_hooks.compact();
+    }
 
     const QString question = tr("Are you sure you want to delete documents issued from:    ") + QStringLiteral("\r\n\r\n\t")
                              + ShortDateFormat::format(from, m_locale, m_dateFormat) + QStringLiteral("\r\n\t")
@@ -47,6 +54,7 @@ PurgeCommand::Result PurgeCommand::run(const QDate& from, const QDate& to)
         m_dialogs.critical(tr("The documents could not be deleted: %1").arg(done.error));
         return {Outcome::Failed, done.error};
     }
+    m_database.announceChange(QString());  // every desk reads its whole list again
     if (m_hooks.loadDocs)
         m_hooks.loadDocs();
     m_dialogs.inform(tr("Target documents successfully deleted .    "));

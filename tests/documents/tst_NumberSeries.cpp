@@ -102,8 +102,9 @@ private slots:
         Document doc = sampleDocument(QStringLiteral("INV-2026-001"), 6);
         doc.docDate = date;
         ScriptedDialogs yes(true);
-        // Statements of the save: the look-up of the number, the series and its free number, then the inserts.
-        f.db.failStatementAfter(3 + 5);
+        // Statements of the save: the look-up of the number, the series, its row lock, the series again and
+        // its free number, then the delete and the inserts.
+        f.db.failStatementAfter(5 + 5);
         QCOMPARE(SaveCommand(f.db, yes, f.locale).save(doc).outcome, SaveCommand::Outcome::Failed);
         f.db.failStatementAfter(0);
         QCOMPARE(f.allRows(), 0);

@@ -1,11 +1,16 @@
 #include "TestSupport.h"
 #include "documents/DocStatements.h"
+#include "documents/NumberSeries.h"
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/PgTestServer.h"
 #include "store/SqlText.h"
 
+#include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <atomic>
+#include <thread>
 
 // The same statements on the local file and on a PostgreSQL server must give the same answers.
 class TestEngines : public QObject
@@ -145,6 +150,88 @@ private slots:
         QVERIFY(db.execute(QStringLiteral("ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL")).ok);
         QVERIFY(db.query(QStringLiteral("SELECT TaxName, HideMoney FROM tbldoc")).ok);
         QVERIFY(db.query(QStringLiteral("SELECT DocType, Counter FROM tblseries")).ok);
+    }
+
+    // Two desks take the next number of one series at the same moment: the second waits for the
+    // first's transaction and then moves the counter on from where the first left it.
+    void seriesCounterWaitsForTheOtherDesk()
+    {
+        QFETCH_GLOBAL(QString, engine);
+        if (engine != QLatin1String("server"))
+            QSKIP("one desk at a time on the local file");
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        const QLocale locale(QLocale::English, QLocale::UnitedStates);
+        const QString url = m_server.createDatabase();
+        Database a(locale);
+        QVERIFY(a.create(url));
+        SeriesDefinition invoices;
+        invoices.docType = QStringLiteral("Invoice");
+        invoices.pattern = QStringLiteral("{###}");
+        QVERIFY(NumberSeries(a).saveAll({invoices}));
+        const QDate date(2026, 12, 4);
+
+        QVERIFY(a.beginTransaction());
+        const QString first = NumberSeries(a).advanceStatement(QStringLiteral("invoice"), QStringLiteral("001"), date);
+        QVERIFY(!first.isEmpty());
+        QVERIFY(a.execute(first).ok);
+        QVERIFY(insertRow(a, QStringLiteral("001"), QStringLiteral("Desk A")));
+
+        std::atomic<bool> otherDone{false};
+        QString otherProblem;
+        std::thread other([&] {
+            Database b(locale);
+            QString error;
+            if (b.open(url, &error) != Database::OpenStatus::Opened || !b.beginTransaction()) {
+                otherProblem = error.isEmpty() ? QStringLiteral("no transaction") : error;
+            } else {
+                const QString advance =
+                    NumberSeries(b).advanceStatement(QStringLiteral("Invoice"), QStringLiteral("002"), date, &error);
+                if (advance.isEmpty() || !b.execute(advance).ok || !insertRow(b, QStringLiteral("002"), QStringLiteral("Desk B"))
+                    || !b.commit())
+                    otherProblem = QStringLiteral("the second desk did not move the counter: ") + error;
+            }
+            otherDone = true;
+        });
+        // The other desk is seen waiting for this desk's lock before this desk commits.
+        QSqlQuery locks(QSqlDatabase::database(a.connectionName(), false));
+        QTRY_VERIFY(locks.exec(QStringLiteral("SELECT count(*) FROM pg_locks WHERE NOT granted")) && locks.next()
+                    && locks.value(0).toInt() > 0);
+        QVERIFY(!otherDone);
+        QVERIFY(a.commit());
+        other.join();
+        QVERIFY2(otherProblem.isEmpty(), qPrintable(otherProblem));
+        QCOMPARE(NumberSeries(a).find(QStringLiteral("Invoice"))->counter, qint64(2));
+        QCOMPARE(NumberSeries(a).nextNumber(QStringLiteral("Invoice"), date), QStringLiteral("003"));
+    }
+
+    // A change is heard by the other desks once its transaction commits, never by the desk that made
+    // it, and not at all when it is rolled back; a local file has nobody to tell.
+    void changesReachTheOtherDesk()
+    {
+        FRESH(a);
+        QObject context;
+        QStringList heardByA;
+        QStringList heardByB;
+        QFETCH_GLOBAL(QString, engine);
+        if (engine != QLatin1String("server")) {
+            QVERIFY(a.announceChange(QStringLiteral("X")));
+            QVERIFY(!a.watchChanges(&context, [&](const QString& number) { heardByA << number; }));
+            return;
+        }
+        Database b(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(b.open(a.path()), Database::OpenStatus::Opened);
+        QVERIFY(a.watchChanges(&context, [&](const QString& number) { heardByA << number; }));
+        QVERIFY(b.watchChanges(&context, [&](const QString& number) { heardByB << number; }));
+        QVERIFY(a.beginTransaction());
+        QVERIFY(a.announceChange(QStringLiteral("GONE")));
+        QVERIFY(a.rollback());
+        QVERIFY(a.beginTransaction());
+        QVERIFY(a.announceChange(QStringLiteral("Kept 'one'")));
+        QVERIFY(a.commit());
+        QVERIFY(a.announceChange(QString()));
+        QTRY_COMPARE_WITH_TIMEOUT(heardByB, (QStringList{QStringLiteral("Kept 'one'"), QString()}), 1000);
+        QVERIFY(heardByA.isEmpty());
     }
 };
 

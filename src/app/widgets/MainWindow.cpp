@@ -305,12 +305,21 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     m_header->restoreBillToTerm();
     QString message;
     QString notice;
-    if (!DatabaseOpener::open(m_database, m_settings, defaultDatabasePath, &message, &notice)) {
+    bool serverFailed = false;
+    bool opened = DatabaseOpener::open(m_database, m_settings, defaultDatabasePath, &message, &notice, &serverFailed);
+    // A shared server out of reach need not end the day: this computer's file is offered instead.
+    if (!opened && serverFailed
+        && m_dialogs.confirmYesNo(DatabaseOpener::offerLocalFile(message), Dialogs::applicationTitle()))
+        opened = DatabaseOpener::openFile(m_database, m_settings, defaultDatabasePath, &message, &notice);
+    else if (!opened && serverFailed)
+        return false;
+    if (!opened) {
         m_dialogs.critical(message);
         return false;
     }
     if (!notice.isEmpty())
         m_dialogs.inform(notice);
+    m_documents->followOtherDesks();
     // An unexpected failure from here on is shown and ends the loading; the window stays as far as it got.
     QString error;
     if (!CompanyRepository(m_database).loadInto(m_company, &error)) {

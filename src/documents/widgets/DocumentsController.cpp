@@ -9,6 +9,8 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
+#include <QTimer>
+
 DocumentsController::DocumentsController(Database& database, Dialogs& dialogs, SavedDocsPanel* panel, Window window,
                                          QObject* parent)
     : QObject(parent),
@@ -40,6 +42,28 @@ bool DocumentsController::loadDocsReporting(QString* error)
     if (error)
         *error = m_listing.error;
     return m_listing.ok;
+}
+
+bool DocumentsController::followOtherDesks()
+{
+    return m_database.watchChanges(this, [this](const QString&) {
+        // A burst of notices (a purge, a busy office) is shown with one reading of the list.
+        if (m_othersChangePending)
+            return;
+        m_othersChangePending = true;
+        QTimer::singleShot(100, this, &DocumentsController::showOthersChange);
+    });
+}
+
+void DocumentsController::showOthersChange()
+{
+    m_othersChangePending = false;
+    // The rows as they were before the other desk's change are gone, so the list is read again.
+    const SavedDocsListing listing = SavedDocsList::LoadDocs(m_database, m_panel->order(), m_locale, m_dateFormat);
+    if (!listing.ok)
+        return;  // a list that cannot be read now stays as it was; the next change tries again
+    m_listing = listing;
+    m_panel->updateListing(m_listing);
 }
 
 QVariantList DocumentsController::keysOf(const QString& number)

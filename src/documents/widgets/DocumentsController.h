@@ -42,6 +42,9 @@ public:
 
     // LoadDocs at start-up: false, with the database's message, when the list cannot be read.
     bool loadDocsReporting(QString* error);
+    // On a shared server: the list follows what other desks save and delete, without touching
+    // what is typed in it. False when the database cannot tell (a local file).
+    bool followOtherDesks();
 
 public slots:
     void loadDocs();
@@ -54,6 +57,7 @@ private:
     // After one number's rows changed: the list is updated in place when it can be, read again otherwise.
     void refreshNumber(const QString& number, const QVariantList& keysBefore);
     QVariantList keysOf(const QString& number);
+    void showOthersChange();
 
     Database& m_database;
     Dialogs& m_dialogs;
@@ -62,4 +66,5 @@ private:
     QLocale m_locale;
     QString m_dateFormat;
     SavedDocsListing m_listing;
+    bool m_othersChangePending = false;
 };

@@ -137,6 +137,25 @@ void SavedDocsPanel::showListing(const SavedDocsListing& listing)
     m_count->setText(listing.countLabel);
 }
 
+void SavedDocsPanel::updateListing(const SavedDocsListing& listing)
+{
+    const QString typed = m_list->currentText();
+    QLineEdit* edit = m_list->lineEdit();
+    const int cursor = edit ? edit->cursorPosition() : 0;
+    const int selectionStart = edit ? edit->selectionStart() : -1;
+    const int selectionLength = edit ? edit->selectionLength() : 0;
+    m_entries->setEntries(listing.entries);
+    m_count->setText(listing.countLabel);
+    if (m_list->currentText() != typed)
+        m_list->setEditText(typed);
+    if (!edit)
+        return;
+    if (selectionStart >= 0 && selectionLength > 0)
+        edit->setSelection(selectionStart, selectionLength);
+    else
+        edit->setCursorPosition(cursor);
+}
+
 int SavedDocsPanel::order() const
 {
     const int id = m_orders->checkedId();

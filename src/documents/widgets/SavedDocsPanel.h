@@ -24,6 +24,9 @@ public:
     void addHelpButtons(Dialogs& dialogs);
 
     void showListing(const SavedDocsListing& listing);
+    // The same list brought up to date under the user's hands: what is typed in the box, and where,
+    // stays as it was.
+    void updateListing(const SavedDocsListing& listing);
     int order() const;
     QString listText() const;
     void setListText(const QString& text);

@@ -5,9 +5,13 @@
 class Database;
 class Dialogs;
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
 class SettingsStore;
+struct ServerChoice;
 
-// The " Database " frame: the database file in use and "Create New Database".
+// The " Database " frame: the database in use, "Create New Database" for a file, and the choice
+// between this computer's file and a shared server (saved for the next start).
 class DatabaseFrame : public QGroupBox
 {
     Q_OBJECT
@@ -15,17 +19,31 @@ class DatabaseFrame : public QGroupBox
 public:
     DatabaseFrame(SettingsStore& settings, Database& database, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Shows the file in use, or the newly created file until the program restarts.
+    // Shows the database in use (or the newly created file until the program restarts) and the
+    // stored choice of where the documents live.
     void refresh();
     QLineEdit* pathBox() const { return m_path; }
 
 private:
     void createDatabase();
     void showPath(const QString& path, bool highlighted);
+    QWidget* buildServerBox();
+    ServerChoice shownChoice() const;
+    void showChoice(const ServerChoice& choice);
+    void enableServerFields();
 
     SettingsStore& m_settings;
     Database& m_database;
     Dialogs& m_dialogs;
     QLineEdit* m_path;
+    QPushButton* m_create;
+    QPushButton* m_createHelp;
+    QRadioButton* m_local;
+    QRadioButton* m_server;
+    QLineEdit* m_host;
+    QLineEdit* m_port;
+    QLineEdit* m_name;
+    QLineEdit* m_user;
+    QPushButton* m_createTables;
     QString m_createdPath;
 };

@@ -4,6 +4,7 @@
 #include "core/Dialogs.h"
 #include "core/ShortDateFormat.h"
 #include "store/CompactCommand.h"
+#include "store/Database.h"
 #include "store/PurgeCommand.h"
 
 #include <QApplication>
@@ -69,6 +70,13 @@ void MaintenancePanel::attach(Database& database, Dialogs& dialogs)
 {
     m_database = &database;
     m_dialogs = &dialogs;
+}
+
+void MaintenancePanel::showEvent(QShowEvent* event)
+{
+    // Compaction copies a file: a server keeps its own files (pg_dump backs them up).
+    m_compact->setVisible(!m_database || !m_database->isServer());
+    QWidget::showEvent(event);
 }
 
 void MaintenancePanel::setDateFormat(const QString& setting)

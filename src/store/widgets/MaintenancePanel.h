@@ -43,6 +43,9 @@ public slots:
 signals:
     void documentsChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildLayout();
     void showProgress(bool visible, const QString& text);

@@ -1,0 +1,223 @@
+#include "TestSupport.h"
+#include "app/widgets/MainWindow.h"
+#include "documents/DeleteCommand.h"
+#include "documents/StoreFixture.h"
+#include "core/Dialogs.h"
+#include "core/SettingsStore.h"
+#include "store/Database.h"
+#include "store/PgTestServer.h"
+#include "store/ServerAddress.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace {
+
+// A main window started as the program starts, with the settings and local file of one folder
+// (kept from one start to the next) and scripted message boxes.
+struct DeskWindow
+{
+    explicit DeskWindow(const QString& folder) : dir(folder) {}
+
+    QDir dir;
+    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    Database database{QLocale::c()};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    QString localPath() const { return dir.filePath(QStringLiteral("tallywick.mdb")); }
+
+    bool start()
+    {
+        window = std::make_unique<MainWindow>(settings, database, dialogs);
+        if (!window->load(localPath()))
+            return false;
+        window->resize(1200, 800);
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    template <typename T = QWidget> T* find(const char* name) const
+    {
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qWarning("no widget %s", name);
+        return widget;
+    }
+
+    // A left click on whatever the window shows at the widget's place.
+    void click(QWidget* target)
+    {
+        QCoreApplication::processEvents();
+        const QPoint at = target->mapTo(window.get(), target->rect().center());
+        QWidget* under = window->childAt(at);
+        QVERIFY2(under && (under == target || target->isAncestorOf(under)), qPrintable(target->objectName()));
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(window.get(), at));
+    }
+
+    void typeInto(const char* name, const QString& text)
+    {
+        click(find(name));
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus, Qt::Key_End);
+        QTest::keyClick(focus, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClicks(focus, text);
+    }
+
+    void openDatabaseSettings()
+    {
+        click(find("chkshowsettings"));
+        QTabBar* tabs = find<QTabWidget>("SSTab1")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+class TestSharedServerWindow : public QObject
+{
+    Q_OBJECT
+
+    PgTestServer m_server;
+    bool m_serverUp = false;
+    QString m_skipReason;
+
+private slots:
+    void initTestCase() { m_serverUp = m_server.start(&m_skipReason); }
+    void cleanupTestCase() { m_server.stop(); }
+
+    // A desk chooses the shared server on the settings page, creates its tables and saves the
+    // choice; the next start opens the server, without the file-only commands.
+    void chooseTheServerAsAPersonDoes()
+    {
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        const std::optional<ServerAddress> server = ServerAddress::parse(m_server.createDatabase());
+        QVERIFY(server);
+        QTemporaryDir desk;
+        {
+            DeskWindow w(desk.path());
+            QVERIFY(w.start());
+            QVERIFY(!w.database.isServer());
+            w.openDatabaseSettings();
+            QVERIFY(w.find("cmdCreateDb")->isVisible());
+            w.click(w.find("optDbServer"));
+            w.typeInto("txtServerHost", server->host);
+            w.typeInto("txtServerPort", QString::number(server->port));
+            w.typeInto("txtServerDatabase", server->database);
+            w.typeInto("txtServerUser", server->user);
+            w.dialogs.clear();
+            w.click(w.find("cmdCreateTables"));
+            QCOMPARE(w.dialogs.shownTexts().size(), 1);
+            QVERIFY2(w.dialogs.shownTexts().first().startsWith(QLatin1String("The program's tables are created")),
+                     qPrintable(w.dialogs.shownTexts().first()));
+            w.click(w.find("cmdSaveDbPlace"));
+            QVERIFY(w.dialogs.shownTexts().last().contains(server->describe()));
+            QVERIFY(!w.database.isServer());  // this run keeps its file
+        }
+        DeskWindow next(desk.path());
+        QVERIFY(next.start());
+        QVERIFY(next.database.isServer());
+        QVERIFY(next.dialogs.shownTexts().isEmpty());
+        next.openDatabaseSettings();
+        QVERIFY(!next.find("cmdCreateDb")->isVisible());
+        QVERIFY(!next.find("cmdcompact")->isVisible());
+        QVERIFY(next.find<QRadioButton>("optDbServer")->isChecked());
+        QCOMPARE(next.find<QLineEdit>("txtServerDatabase")->text(), server->database);
+        QCOMPARE(next.database.path(), server->toUrl());
+
+        // A purge there points to pg_dump instead of offering a backup.
+        next.dialogs.clear();
+        next.click(next.find("cmdDeleteDocs"));
+        QVERIFY(!next.dialogs.shownTexts().isEmpty());
+        QVERIFY2(next.dialogs.shownTexts().first().contains(QLatin1String("pg_dump")),
+                 qPrintable(next.dialogs.shownTexts().first()));
+    }
+
+    // Another desk saves and deletes: this desk's saved-document list follows within a second, and
+    // what is being typed in its box stays as typed, cursor and all.
+    void othersWorkAppearsWhileTyping()
+    {
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        const QString url = m_server.createDatabase();
+        const std::optional<ServerAddress> server = ServerAddress::parse(url);
+        QVERIFY(server);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        Database other(english);
+        QVERIFY(other.create(url));
+
+        QTemporaryDir desk;
+        DeskWindow w(desk.path());
+        w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
+        w.settings.save(SettingsStore::ServerHost, server->host);
+        w.settings.save(SettingsStore::ServerDatabase, server->database);
+        w.settings.save(SettingsStore::ServerUser, server->user);
+        QVERIFY(w.start());
+        QVERIFY(w.database.isServer());
+        auto* list = w.find<QComboBox>("cboDocNumber");
+        auto entries = [list] {
+            QStringList all;
+            for (int i = 0; i < list->count(); ++i)
+                all << list->itemText(i);
+            return all.join(QLatin1Char('\n'));
+        };
+        w.typeInto("cboDocNumber", QStringLiteral("ABC"));
+        QWidget* typing = QApplication::focusWidget();
+        QTest::keyClick(typing, Qt::Key_Left);
+
+        Document fromOther = sampleDocument(QStringLiteral("FROM-DESK-2"), 2);
+        ScriptedDialogs yes(true);
+        QCOMPARE(SaveCommand(other, yes, english).save(fromOther).outcome, SaveCommand::Outcome::Saved);
+        QTRY_VERIFY_WITH_TIMEOUT(entries().contains(QLatin1String("FROM-DESK-2")), 1000);
+        QCOMPARE(list->currentText(), QStringLiteral("ABC"));
+        QCOMPARE(QApplication::focusWidget(), typing);
+        QTest::keyClicks(typing, QStringLiteral("x"));
+        QCOMPARE(list->currentText(), QStringLiteral("ABxC"));
+
+        QCOMPARE(DeleteCommand(other, yes).remove(QStringLiteral("FROM-DESK-2")).outcome, DeleteCommand::Outcome::Deleted);
+        QTRY_VERIFY_WITH_TIMEOUT(!entries().contains(QLatin1String("FROM-DESK-2")), 1000);
+        QCOMPARE(list->currentText(), QStringLiteral("ABxC"));
+    }
+
+    // A server that cannot be used gets one message naming it; the desk may take its own file
+    // instead, or end there.
+    void anUnusableServerOffersTheLocalFile_data()
+    {
+        QTest::addColumn<bool>("takeLocal");
+        QTest::newRow("takes the file") << true;
+        QTest::newRow("ends") << false;
+    }
+    void anUnusableServerOffersTheLocalFile()
+    {
+        QFETCH(bool, takeLocal);
+        QTemporaryDir desk;
+        DeskWindow w(desk.path());
+        w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
+        w.settings.save(SettingsStore::ServerHost, w.dir.filePath(QStringLiteral("no-server-here")));
+        w.settings.save(SettingsStore::ServerDatabase, QStringLiteral("office"));
+        w.settings.save(SettingsStore::ServerUser, QStringLiteral("anna"));
+        w.dialogs.setNextAnswer(takeLocal ? DialogAnswer::Yes : DialogAnswer::No);
+        QCOMPARE(w.start(), takeLocal);
+        QVERIFY(w.dialogs.shownTexts().size() >= 1);
+        const QString message = w.dialogs.shownTexts().first();
+        QVERIFY2(message.contains(QLatin1String("database office on server")) && message.contains(QLatin1String("anna"))
+                     && message.endsWith(QLatin1String("Open the database on this computer instead?")),
+                 qPrintable(message));
+        QCOMPARE(w.database.isOpen(), takeLocal);
+        QCOMPARE(QFile::exists(w.localPath()), takeLocal);
+        // The choice stays: the next start tries the server again.
+        QCOMPARE(w.settings.get(SettingsStore::DatabasePlace), QStringLiteral("Server"));
+    }
+};
+
+TW_TEST_MAIN(TestSharedServerWindow)
+#include "tst_SharedServerWindow.moc"
