@@ -47,7 +47,8 @@ int printFacturx(CliContext& context, Document document, const QByteArray& xml, 
     const auto outcome = GenerateCommand::prepare(document, *context.dialogs, PageCaptions{}, context.locale);
     if (outcome.status != GenerateCommand::Status::Shown)
         return ExitRefused;
-    const PagePdfOptions options{QString(), context.settings().get(SettingsStore::PageSetup), document.company.name};
+    const PagePdfOptions options{QString(), context.settings().get(SettingsStore::PageSetup),
+                                 document.company.name};
     FacturxPdf::Input input;
     QString error;
     if (!printedPage(outcome.page, options, input.pdf, error))

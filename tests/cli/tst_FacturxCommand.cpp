@@ -12,13 +12,15 @@ using namespace TestSupport;
 
 QString exampleDocument()
 {
-    return QDir(QStringLiteral(TW_FIXTURES_DIR)).filePath(QStringLiteral("../../docs/examples/einvoice.json"));
+    return QDir(QStringLiteral(TW_FIXTURES_DIR))
+        .filePath(QStringLiteral("../../docs/examples/einvoice.json"));
 }
 
 QStringList einvoiceArguments(const QString& document, const QStringList& outputs)
 {
-    return QStringList{QStringLiteral("--locale"), QStringLiteral("de_DE"), QStringLiteral("einvoice"), document}
-           + outputs;
+    return QStringList{QStringLiteral("--locale"), QStringLiteral("de_DE"), QStringLiteral("einvoice"),
+                       document} +
+           outputs;
 }
 
 } // namespace
@@ -62,10 +64,11 @@ private slots:
         QVERIFY(meta.contains(QStringLiteral("<fx:ConformanceLevel>EN 16931</fx:ConformanceLevel>")));
 
         const ToolRun list = runTool(QStringLiteral("pdfdetach"), {QStringLiteral("-list"), pdf});
-        QVERIFY2(list.output.contains(QStringLiteral("1 embedded files\n1: factur-x.xml")), qPrintable(list.output));
+        QVERIFY2(list.output.contains(QStringLiteral("1 embedded files\n1: factur-x.xml")),
+                 qPrintable(list.output));
         const QString attached = m_home.filePath(QStringLiteral("factur-x.xml"));
-        QCOMPARE(runTool(QStringLiteral("pdfdetach"), {QStringLiteral("-save"), QStringLiteral("1"),
-                                                      QStringLiteral("-o"), attached, pdf})
+        QCOMPARE(runTool(QStringLiteral("pdfdetach"),
+                         {QStringLiteral("-save"), QStringLiteral("1"), QStringLiteral("-o"), attached, pdf})
                      .exitCode,
                  0);
         // The same invoice in both files: what --xml writes is what the PDF carries.
@@ -81,15 +84,18 @@ private slots:
     // A refused export writes neither file.
     void refusedWritesNothing()
     {
-        const QString doc = writeFile(m_home.filePath(QStringLiteral("quote.json")),
-                                      R"({"docType":"Quotation","docNumber":"Q-1","company":{"name":"Shop"}})");
+        const QString doc =
+            writeFile(m_home.filePath(QStringLiteral("quote.json")),
+                      R"({"docType":"Quotation","docNumber":"Q-1","company":{"name":"Shop"}})");
         QVERIFY(!doc.isEmpty());
         const QString pdf = m_home.filePath(QStringLiteral("quote.pdf"));
         const QString xml = m_home.filePath(QStringLiteral("quote.xml"));
-        const CliRun run = runCli(einvoiceArguments(doc, {QStringLiteral("--xml"), xml, QStringLiteral("--facturx"), pdf}),
-                                  m_home.path());
+        const CliRun run =
+            runCli(einvoiceArguments(doc, {QStringLiteral("--xml"), xml, QStringLiteral("--facturx"), pdf}),
+                   m_home.path());
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.errText().contains(QStringLiteral("has no electronic invoice")), qPrintable(run.errText()));
+        QVERIFY2(run.errText().contains(QStringLiteral("has no electronic invoice")),
+                 qPrintable(run.errText()));
         QVERIFY(!QFileInfo::exists(pdf));
         QVERIFY(!QFileInfo::exists(xml));
     }
@@ -97,7 +103,8 @@ private slots:
     void unwritableFolder()
     {
         const QString pdf = m_home.filePath(QStringLiteral("missing/invoice.pdf"));
-        const CliRun run = runCli(einvoiceArguments(exampleDocument(), {QStringLiteral("--facturx"), pdf}), m_home.path());
+        const CliRun run =
+            runCli(einvoiceArguments(exampleDocument(), {QStringLiteral("--facturx"), pdf}), m_home.path());
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.errText().contains(QStringLiteral("Cannot write ") + pdf), qPrintable(run.errText()));
     }

@@ -29,8 +29,8 @@ QByteArray handMadePdf(const QList<QByteArray>& objects)
     pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
     for (qsizetype offset : offsets)
         pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
-           + QByteArray::number(xref) + "\n%%EOF\n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
     return pdf;
 }
 
@@ -42,14 +42,15 @@ QByteArray stream(const QByteArray& content)
 // A drawn page with a hidden link and an interpolated image: both need mending for PDF/A.
 QByteArray pageWithLink()
 {
-    return handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R "
-                        "/Resources << /XObject << /Im1 6 0 R >> >> /Annots [5 0 R] >>",
-                        stream("0 0 1 rg 10 10 50 50 re f q 20 0 0 20 100 100 cm /Im1 Do Q"),
-                        "<< /Type /Annot /Subtype /Link /Rect [10 10 60 60] /F 2 "
-                        "/A << /S /URI /URI (https://example.com/) >> >>",
-                        "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceRGB "
-                        "/BitsPerComponent 8 /Interpolate true /Length 3 >>\nstream\n\xff\x80\x00\nendstream"});
+    return handMadePdf(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R "
+         "/Resources << /XObject << /Im1 6 0 R >> >> /Annots [5 0 R] >>",
+         stream("0 0 1 rg 10 10 50 50 re f q 20 0 0 20 100 100 cm /Im1 Do Q"),
+         "<< /Type /Annot /Subtype /Link /Rect [10 10 60 60] /F 2 "
+         "/A << /S /URI /URI (https://example.com/) >> >>",
+         "<< /Type /XObject /Subtype /Image /Width 1 /Height 1 /ColorSpace /DeviceRGB "
+         "/BitsPerComponent 8 /Interpolate true /Length 3 >>\nstream\n\xff\x80\x00\nendstream"});
 }
 
 QByteArray pageWithBareFont()
@@ -77,8 +78,9 @@ QByteArray pageWithText()
 
 QByteArray xmlInvoice()
 {
-    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rsm:CrossIndustryInvoice "
-                             "xmlns:rsm=\"urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100\"/>\n");
+    return QByteArrayLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rsm:CrossIndustryInvoice "
+        "xmlns:rsm=\"urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100\"/>\n");
 }
 
 // The objects of a PDF as qpdf describes them, and a reference followed.
@@ -91,16 +93,19 @@ struct PdfObjects
         if (!reference.isString() || !reference.toString().endsWith(QLatin1String(" R")))
             return reference;
         const QJsonObject object = objects.value(QStringLiteral("obj:") + reference.toString()).toObject();
-        return object.contains(QStringLiteral("stream")) ? object[QStringLiteral("stream")][QStringLiteral("dict")]
-                                                          : object[QStringLiteral("value")];
+        return object.contains(QStringLiteral("stream"))
+                   ? object[QStringLiteral("stream")][QStringLiteral("dict")]
+                   : object[QStringLiteral("value")];
     }
     QJsonObject dict(const QJsonValue& reference) const { return value(reference).toObject(); }
 };
 
 PdfObjects describePdf(const QString& path)
 {
-    const ToolRun run = runTool(QStringLiteral("qpdf"), {QStringLiteral("--json"), QStringLiteral("--json-key=qpdf"), path});
-    const QJsonArray qpdf = QJsonDocument::fromJson(run.output.toUtf8()).object()[QStringLiteral("qpdf")].toArray();
+    const ToolRun run =
+        runTool(QStringLiteral("qpdf"), {QStringLiteral("--json"), QStringLiteral("--json-key=qpdf"), path});
+    const QJsonArray qpdf =
+        QJsonDocument::fromJson(run.output.toUtf8()).object()[QStringLiteral("qpdf")].toArray();
     return {qpdf.size() == 2 ? qpdf[1].toObject() : QJsonObject()};
 }
 
@@ -144,10 +149,11 @@ private slots:
         const ToolRun check = runTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
         QVERIFY2(check.exitCode == 0, qPrintable(check.output));
         const QString attached = m_dir.filePath(QStringLiteral("attached.xml"));
-        QCOMPARE(runTool(QStringLiteral("pdfdetach"), {QStringLiteral("-savefile"), QStringLiteral("factur-x.xml"),
-                                                      QStringLiteral("-o"), attached, path})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            runTool(QStringLiteral("pdfdetach"), {QStringLiteral("-savefile"), QStringLiteral("factur-x.xml"),
+                                                  QStringLiteral("-o"), attached, path})
+                .exitCode,
+            0);
         QCOMPARE(readFile(attached), xmlInvoice());
         const ToolRun fonts = runTool(QStringLiteral("pdffonts"), {path});
         QVERIFY2(fontsNotEmbedded(fonts.output).isEmpty(), qPrintable(fonts.output));
@@ -163,9 +169,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("message");
-        QTest::newRow("font left out") << pageWithBareFont()
-                                       << QStringLiteral("The printed page uses the font /Helvetica, which is not "
-                                                         "embedded in it.");
+        QTest::newRow("font left out")
+            << pageWithBareFont()
+            << QStringLiteral("The printed page uses the font /Helvetica, which is not "
+                              "embedded in it.");
         QTest::newRow("not a PDF") << QByteArray("<html>not a pdf</html>")
                                    << QStringLiteral("The e-invoice PDF could not be made: ");
         QTest::newRow("empty") << QByteArray() << QStringLiteral("The e-invoice PDF could not be made: ");
@@ -183,8 +190,10 @@ private slots:
 
     void profileMissing()
     {
-        const QString notAProfile = writeFile(m_dir.filePath(QStringLiteral("text.icc")), QByteArray(200, 'x'));
-        const SrgbProfile::Result result = SrgbProfile::load({m_dir.filePath(QStringLiteral("none.icc")), notAProfile});
+        const QString notAProfile =
+            writeFile(m_dir.filePath(QStringLiteral("text.icc")), QByteArray(200, 'x'));
+        const SrgbProfile::Result result =
+            SrgbProfile::load({m_dir.filePath(QStringLiteral("none.icc")), notAProfile});
         QVERIFY(!result.ok);
         QVERIFY2(result.message.contains(QStringLiteral("icc-profiles-free")), qPrintable(result.message));
         QVERIFY(result.message.contains(notAProfile));
@@ -213,8 +222,9 @@ private:
         while (!reader.atEnd()) {
             const QXmlStreamReader::TokenType token = reader.readNext();
             if (token == QXmlStreamReader::StartElement)
-                open << (reader.prefix() == QLatin1String("rdf") && !open.isEmpty() ? open.last()
-                                                                                    : reader.qualifiedName().toString());
+                open << (reader.prefix() == QLatin1String("rdf") && !open.isEmpty()
+                             ? open.last()
+                             : reader.qualifiedName().toString());
             else if (token == QXmlStreamReader::EndElement)
                 open.removeLast();
             else if (token == QXmlStreamReader::Characters && !reader.isWhitespace() && !open.isEmpty())
@@ -234,7 +244,8 @@ private:
 
     void checkStructure(const PdfObjects& pdf)
     {
-        const QJsonObject trailer = pdf.objects[QStringLiteral("trailer")][QStringLiteral("value")].toObject();
+        const QJsonObject trailer =
+            pdf.objects[QStringLiteral("trailer")][QStringLiteral("value")].toObject();
         QCOMPARE(trailer[QStringLiteral("/ID")].toArray().size(), 2);
         QCOMPARE(pdf.dict(trailer[QStringLiteral("/Info")])[QStringLiteral("/CreationDate")].toString(),
                  QStringLiteral("u:D:20260304050607+00'00'"));
@@ -246,7 +257,8 @@ private:
         const QJsonObject spec = pdf.dict(af[0]);
         QCOMPARE(spec[QStringLiteral("/AFRelationship")].toString(), QStringLiteral("/Alternative"));
         const QJsonArray names =
-            root[QStringLiteral("/Names")][QStringLiteral("/EmbeddedFiles")][QStringLiteral("/Names")].toArray();
+            root[QStringLiteral("/Names")][QStringLiteral("/EmbeddedFiles")][QStringLiteral("/Names")]
+                .toArray();
         QCOMPARE(names.size(), 2);
         QCOMPARE(names[1], af[0]);
         const QJsonObject file = pdf.dict(spec[QStringLiteral("/EF")][QStringLiteral("/F")]);
@@ -261,7 +273,8 @@ private:
             const QJsonObject dict = object[QStringLiteral("value")].toObject();
             if (dict[QStringLiteral("/Subtype")] == QStringLiteral("/Link"))
                 QCOMPARE(dict[QStringLiteral("/F")].toInt(), 4);
-            const QJsonObject streamDict = object[QStringLiteral("stream")][QStringLiteral("dict")].toObject();
+            const QJsonObject streamDict =
+                object[QStringLiteral("stream")][QStringLiteral("dict")].toObject();
             QVERIFY(!streamDict.contains(QStringLiteral("/Interpolate")));
         }
     }

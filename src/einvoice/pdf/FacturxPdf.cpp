@@ -5,12 +5,11 @@
 #include <QCoreApplication>
 
 #ifdef TALLYWICK_HAVE_QPDF
+#include <exception>
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
-
-#include <exception>
 
 namespace {
 
@@ -95,8 +94,13 @@ void describe(QPDF& pdf, Handle root, const FacturxPdf::Input& input)
     info.replaceKey("/ModDate", Handle::newString(text(date)));
     pdf.getTrailer().replaceKey("/Info", pdf.makeIndirectObject(info));
 
-    const FacturxXmp::Fields fields{input.title, input.author, QString::fromLatin1(Producer), QString::fromLatin1(Producer), input.created,
-                                    QString::fromLatin1(FacturxPdf::AttachmentName), input.conformance};
+    const FacturxXmp::Fields fields{input.title,
+                                    input.author,
+                                    QString::fromLatin1(Producer),
+                                    QString::fromLatin1(Producer),
+                                    input.created,
+                                    QString::fromLatin1(FacturxPdf::AttachmentName),
+                                    input.conformance};
     Handle metadata = pdf.newStream(FacturxXmp::packet(fields).toStdString());
     metadata.getDict().replaceKey("/Type", name("/Metadata"));
     metadata.getDict().replaceKey("/Subtype", name("/XML"));
@@ -122,7 +126,8 @@ bool hasFontFile(Handle font)
         return true;
     if (font.getKey("/Subtype").isNameAndEquals("/Type0")) {
         Handle descendants = font.getKey("/DescendantFonts");
-        return descendants.isArray() && descendants.getArrayNItems() == 1 && hasFontFile(descendants.getArrayItem(0));
+        return descendants.isArray() && descendants.getArrayNItems() == 1 &&
+               hasFontFile(descendants.getArrayItem(0));
     }
     Handle descriptor = font.getKey("/FontDescriptor");
     return descriptor.isDictionary() && (descriptor.hasKey("/FontFile") || descriptor.hasKey("/FontFile2") ||
@@ -138,12 +143,15 @@ QString prepareObjects(QPDF& pdf)
             continue;
         if (dict.getKey("/Subtype").isNameAndEquals("/Image"))
             dict.removeKey("/Interpolate");
-        if (dict.getKey("/Type").isNameAndEquals("/Font") && !dict.getKey("/Subtype").isNameAndEquals("/CIDFontType2")
-            && !dict.getKey("/Subtype").isNameAndEquals("/CIDFontType0") && !hasFontFile(dict))
-            return QCoreApplication::translate("FacturxPdf", "The printed page uses the font %1, which is not "
-                                                             "embedded in it.")
-                .arg(QString::fromStdString(dict.getKey("/BaseFont").isName() ? dict.getKey("/BaseFont").getName()
-                                                                               : std::string("?")));
+        if (dict.getKey("/Type").isNameAndEquals("/Font") &&
+            !dict.getKey("/Subtype").isNameAndEquals("/CIDFontType2") &&
+            !dict.getKey("/Subtype").isNameAndEquals("/CIDFontType0") && !hasFontFile(dict))
+            return QCoreApplication::translate("FacturxPdf",
+                                               "The printed page uses the font %1, which is not "
+                                               "embedded in it.")
+                .arg(QString::fromStdString(dict.getKey("/BaseFont").isName()
+                                                ? dict.getKey("/BaseFont").getName()
+                                                : std::string("?")));
     }
     return {};
 }
@@ -183,7 +191,8 @@ FacturxPdf::Result FacturxPdf::make(const Input& input)
     try {
         return convert(input);
     } catch (const std::exception& fault) {
-        return {false, {},
+        return {false,
+                {},
                 QCoreApplication::translate("FacturxPdf", "The e-invoice PDF could not be made: %1")
                     .arg(QString::fromLocal8Bit(fault.what()))};
     }
@@ -193,7 +202,8 @@ FacturxPdf::Result FacturxPdf::make(const Input& input)
 
 FacturxPdf::Result FacturxPdf::make(const Input&)
 {
-    return {false, {},
+    return {false,
+            {},
             QCoreApplication::translate("FacturxPdf", "This build cannot write e-invoice PDFs (it was built "
                                                       "without libqpdf).")};
 }

@@ -57,25 +57,26 @@ QString extensionSchema()
 QString documentDescription(const FacturxXmp::Fields& fields)
 {
     const QString date = FacturxXmp::xmpDate(fields.created);
-    return QStringLiteral("  <rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n"
-                          "   <pdfaid:part>3</pdfaid:part>\n"
-                          "   <pdfaid:conformance>B</pdfaid:conformance>\n"
-                          "  </rdf:Description>\n"
-                          "  <rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
-                          "   <dc:format>application/pdf</dc:format>\n"
-                          "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>\n"
-                          "   <dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
-                          "  </rdf:Description>\n"
-                          "  <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n"
-                          "   <pdf:Producer>%3</pdf:Producer>\n"
-                          "  </rdf:Description>\n"
-                          "  <rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
-                          "   <xmp:CreatorTool>%4</xmp:CreatorTool>\n"
-                          "   <xmp:CreateDate>%5</xmp:CreateDate>\n"
-                          "   <xmp:ModifyDate>%5</xmp:ModifyDate>\n"
-                          "  </rdf:Description>\n")
-        .arg(escaped(fields.title), escaped(fields.author), escaped(fields.producer), escaped(fields.creatorTool),
-             date);
+    return QStringLiteral(
+               "  <rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\">\n"
+               "   <pdfaid:part>3</pdfaid:part>\n"
+               "   <pdfaid:conformance>B</pdfaid:conformance>\n"
+               "  </rdf:Description>\n"
+               "  <rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+               "   <dc:format>application/pdf</dc:format>\n"
+               "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>\n"
+               "   <dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+               "  </rdf:Description>\n"
+               "  <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n"
+               "   <pdf:Producer>%3</pdf:Producer>\n"
+               "  </rdf:Description>\n"
+               "  <rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
+               "   <xmp:CreatorTool>%4</xmp:CreatorTool>\n"
+               "   <xmp:CreateDate>%5</xmp:CreateDate>\n"
+               "   <xmp:ModifyDate>%5</xmp:ModifyDate>\n"
+               "  </rdf:Description>\n")
+        .arg(escaped(fields.title), escaped(fields.author), escaped(fields.producer),
+             escaped(fields.creatorTool), date);
 }
 
 QString facturxDescription(const FacturxXmp::Fields& fields)
@@ -97,8 +98,8 @@ QByteArray FacturxXmp::packet(const Fields& fields)
     // The begin attribute holds a byte order mark, as the packet format asks.
     return QByteArrayLiteral("<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
                              "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-                             " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n")
-        + body.toUtf8() + QByteArrayLiteral(" </rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>");
+                             " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n") +
+           body.toUtf8() + QByteArrayLiteral(" </rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>");
 }
 
 QString FacturxXmp::xmpDate(const QDateTime& when)
@@ -108,5 +109,6 @@ QString FacturxXmp::xmpDate(const QDateTime& when)
 
 QString FacturxXmp::pdfDate(const QDateTime& when)
 {
-    return QStringLiteral("D:") + when.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral("+00'00'");
+    return QStringLiteral("D:") + when.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")) +
+           QStringLiteral("+00'00'");
 }

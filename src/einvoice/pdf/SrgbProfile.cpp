@@ -12,7 +12,8 @@ constexpr qint64 MaxProfileSize = 1 << 20;
 
 QStringList SrgbProfile::standardLocations()
 {
-    return {QStringLiteral("/usr/share/color/icc/sRGB.icc"), QStringLiteral("/usr/share/color/icc/colord/sRGB.icc"),
+    return {QStringLiteral("/usr/share/color/icc/sRGB.icc"),
+            QStringLiteral("/usr/share/color/icc/colord/sRGB.icc"),
             QStringLiteral("/usr/share/color/icc/ghostscript/srgb.icc")};
 }
 
@@ -31,9 +32,10 @@ SrgbProfile::Result SrgbProfile::load(const QStringList& candidates)
         if (isRgbProfile(bytes))
             return {true, bytes, {}};
     }
-    return {false, {},
-            QCoreApplication::translate("SrgbProfile",
-                                        "No sRGB colour profile was found (looked for %1). Install the package "
-                                        "icc-profiles-free or colord-data.")
+    return {false,
+            {},
+            QCoreApplication::translate(
+                "SrgbProfile", "No sRGB colour profile was found (looked for %1). Install the package "
+                               "icc-profiles-free or colord-data.")
                 .arg(candidates.join(QStringLiteral(", ")))};
 }
