@@ -100,6 +100,7 @@ QString CliApp::helpText()
         "  customers                         the remembered customer names as JSON, most recent first\n"
         "  products                          the remembered product IDs as JSON, most recent first\n"
         "  einvoice DOC.json --xml FILE      the document as an electronic invoice (EN 16931, CII)\n"
+        "  einvoice DOC.json --facturx FILE  its printed page as PDF/A-3 with that invoice inside\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 refused at a check or question, 3 file or database failure.\n");
 }

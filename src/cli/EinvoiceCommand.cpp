@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/CliDocumentFile.h"
+#include "cli/FacturxOutput.h"
 #include "einvoice/EinvoiceExport.h"
 #include "einvoice/EinvoiceJson.h"
 
@@ -14,25 +15,26 @@ struct EinvoiceArguments
 {
     QString documentFile;
     QString xmlFile;
+    QString facturxFile;
 };
 
-// Reads "DOC.json --xml FILE"; an empty error means the arguments are fine.
+// Reads "DOC.json [--xml FILE] [--facturx FILE]"; an empty error means the arguments are fine.
 QString parse(const QStringList& arguments, EinvoiceArguments& parsed)
 {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == QLatin1String("--xml")) {
+        if (argument == QLatin1String("--xml") || argument == QLatin1String("--facturx")) {
             if (i + 1 >= arguments.size())
-                return QStringLiteral("--xml needs a file name.");
-            parsed.xmlFile = arguments[++i];
+                return QStringLiteral("%1 needs a file name.").arg(argument);
+            (argument == QLatin1String("--xml") ? parsed.xmlFile : parsed.facturxFile) = arguments[++i];
         } else if (parsed.documentFile.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             parsed.documentFile = argument;
         } else {
             return QStringLiteral("Unexpected argument: %1").arg(argument);
         }
     }
-    if (parsed.documentFile.isEmpty() || parsed.xmlFile.isEmpty())
-        return QStringLiteral("Usage: tallywick-cli einvoice DOC.json --xml FILE.xml");
+    if (parsed.documentFile.isEmpty() || (parsed.xmlFile.isEmpty() && parsed.facturxFile.isEmpty()))
+        return QStringLiteral("Usage: tallywick-cli einvoice DOC.json [--xml FILE.xml] [--facturx FILE.pdf]");
     return {};
 }
 
@@ -68,5 +70,15 @@ int runEinvoiceCommand(CliContext& context)
         context.err << exported.message << Qt::endl;
         return ExitRefused;
     }
-    return writeFile(context, arguments.xmlFile, exported.xml);
+    // The PDF is made before either file is written: a failed print leaves no XML behind either.
+    QByteArray pdf;
+    if (!arguments.facturxFile.isEmpty()) {
+        if (const int code = printFacturx(context, *document, exported.xml, pdf); code != ExitDone)
+            return code;
+    }
+    if (!arguments.xmlFile.isEmpty()) {
+        if (const int code = writeFile(context, arguments.xmlFile, exported.xml); code != ExitDone)
+            return code;
+    }
+    return arguments.facturxFile.isEmpty() ? ExitDone : writeFile(context, arguments.facturxFile, pdf);
 }

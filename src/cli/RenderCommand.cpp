@@ -8,7 +8,6 @@
 #include "html/PageWriter.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -46,20 +45,10 @@ QString parse(const QStringList& arguments, RenderArguments& parsed)
     return {};
 }
 
-// The page printed as the viewer prints it. The page goes through a file of its own, byte for byte
-// what -o writes, so the printout reads exactly what the window would show.
 int renderPdf(CliContext& context, const QString& page, const QString& pdfFile, const PagePdfOptions& options)
 {
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
-        return context.failure(QCoreApplication::translate("RenderCommand", "Cannot make a temporary folder: %1")
-                                   .arg(scratch.errorString()));
-    const QString htmlFile = scratch.filePath(QStringLiteral("~document.htm"));
-    const PageWriter::Result written = PageWriter::write(htmlFile, page);
-    if (!written.ok)
-        return context.failure(written.description);
     QString error;
-    if (!writePagePdf(htmlFile, pdfFile, options, &error))
+    if (!printPagePdf(page, pdfFile, options, &error))
         return context.failure(error);
     return ExitDone;
 }

@@ -69,7 +69,7 @@ private slots:
         QTest::newRow("unknown key still refused") << QByteArray(R"({"buyerCity":"Cork"})") << xml << 1
                                                    << QStringLiteral("Unknown key \"buyerCity\".");
         QTest::newRow("no output named") << QByteArray("{}") << QStringList() << 1
-                                         << QStringLiteral("Usage: tallywick-cli einvoice DOC.json --xml FILE.xml");
+                                         << QStringLiteral("Usage: tallywick-cli einvoice DOC.json [--xml FILE.xml] [--facturx FILE.pdf]");
     }
 
     void refusals()
