@@ -32,7 +32,7 @@ void prepareWebEngine(bool printsPdf)
 bool asksForPdf(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0)
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strcmp(argv[i], "--facturx") == 0)
             return true;
     }
     return false;
