@@ -5,6 +5,7 @@
 #include "documents/widgets/SavedDocsPanel.h"
 #include "store/widgets/MaintenancePanel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,26 @@ class TestDocumentWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    // A count that gains digits does not push the list's buttons aside.
+    void buttonsStayAsTheCountGrows()
+    {
+        SavedDocsPanel panel;
+        panel.resize(900, panel.sizeHint().height());
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto* open = panel.findChild<QPushButton*>(QStringLiteral("cmdgetDOC"));
+        QVERIFY(open);
+        QList<int> places;
+        for (const char* count : {"9 files", "10 files", "1000000 files"}) {
+            SavedDocsListing listing;
+            listing.countLabel = QString::fromLatin1(count);
+            panel.showListing(listing);
+            QApplication::processEvents();
+            places << open->mapTo(&panel, QPoint()).x();
+        }
+        QCOMPARE(places, QList<int>({places.first(), places.first(), places.first()}));
+    }
+
     void panelOrderAndEnterInTheList()
     {
         SavedDocsPanel panel;

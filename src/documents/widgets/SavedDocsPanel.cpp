@@ -94,6 +94,8 @@ void SavedDocsPanel::buildLayout()
     m_list->lineEdit()->installEventFilter(this);
 
     m_count->setObjectName(QStringLiteral("lbldocinfo"));
+    // Room for a seven-digit count, so that the list and its buttons stay put as the count grows.
+    m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(QStringLiteral("9999999 files")));
     m_open->setObjectName(QStringLiteral("cmdgetDOC"));
     m_delete->setObjectName(QStringLiteral("cmddeletePO"));
     m_delete->setToolTip(tr("Delete this document"));
