@@ -29,7 +29,7 @@ Handle name(const char* value)
 
 constexpr char Producer[] = "Tallywick";
 
-// The XML as an embedded file stream inside its file specification.
+// The XML as an embedded file stream inside its /Filespec dictionary.
 Handle attachment(QPDF& pdf, const FacturxPdf::Input& input)
 {
     Handle params = Handle::newDictionary();
@@ -43,27 +43,27 @@ Handle attachment(QPDF& pdf, const FacturxPdf::Input& input)
     Handle streams = Handle::newDictionary();
     streams.replaceKey("/F", file);
     streams.replaceKey("/UF", file);
-    Handle spec = Handle::newDictionary();
-    spec.replaceKey("/Type", name("/Filespec"));
-    spec.replaceKey("/F", Handle::newString(FacturxPdf::AttachmentName));
-    spec.replaceKey("/UF", Handle::newUnicodeString(FacturxPdf::AttachmentName));
-    spec.replaceKey("/Desc", Handle::newString("Factur-X invoice"));
-    spec.replaceKey("/AFRelationship", name("/Alternative"));
-    spec.replaceKey("/EF", streams);
-    return pdf.makeIndirectObject(spec);
+    Handle fileEntry = Handle::newDictionary();
+    fileEntry.replaceKey("/Type", name("/Filespec"));
+    fileEntry.replaceKey("/F", Handle::newString(FacturxPdf::AttachmentName));
+    fileEntry.replaceKey("/UF", Handle::newUnicodeString(FacturxPdf::AttachmentName));
+    fileEntry.replaceKey("/Desc", Handle::newString("Factur-X invoice"));
+    fileEntry.replaceKey("/AFRelationship", name("/Alternative"));
+    fileEntry.replaceKey("/EF", streams);
+    return pdf.makeIndirectObject(fileEntry);
 }
 
 void attach(QPDF& pdf, Handle root, const FacturxPdf::Input& input)
 {
-    Handle spec = attachment(pdf, input);
-    root.replaceKey("/AF", Handle::newArray({spec}));
+    Handle fileEntry = attachment(pdf, input);
+    root.replaceKey("/AF", Handle::newArray({fileEntry}));
     Handle names = root.getKey("/Names");
     if (!names.isDictionary()) {
         names = Handle::newDictionary();
         root.replaceKey("/Names", names);
     }
     Handle tree = Handle::newDictionary();
-    tree.replaceKey("/Names", Handle::newArray({Handle::newString(FacturxPdf::AttachmentName), spec}));
+    tree.replaceKey("/Names", Handle::newArray({Handle::newString(FacturxPdf::AttachmentName), fileEntry}));
     names.replaceKey("/EmbeddedFiles", tree);
 }
 
