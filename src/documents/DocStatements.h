@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "documents/LastUse.h"
 
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 

@@ -4,7 +4,7 @@
 #include "documents/DocStatements.h"
 #include "documents/IssuedValues.h"
 #include "documents/SavedDocsList.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "editor/TotalsCalculator.h"
 #include "store/Database.h"
 #include "store/SqlText.h"

@@ -6,7 +6,7 @@
 #include "documents/NumberSeries.h"
 #include "editor/Document.h"
 #include "editor/EmptyToZero.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "editor/TotalsCalculator.h"
 #include "store/Database.h"
 #include "store/SqlText.h"

@@ -2,7 +2,7 @@
 
 #include "core/ShortDateFormat.h"
 #include "documents/DocStatements.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 

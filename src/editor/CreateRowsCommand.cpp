@@ -6,7 +6,7 @@
 #include "editor/CalculateCommand.h"
 #include "editor/Document.h"
 #include "editor/EditorState.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "editor/OptionBoxes.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 #include "editor/CalculateCommand.h"
 #include "editor/Document.h"
 #include "editor/EmptyToZero.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 
 void OptionBoxes::calculate()
 {

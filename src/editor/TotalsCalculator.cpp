@@ -2,7 +2,7 @@
 
 #include "editor/Document.h"
 #include "editor/EmptyToZero.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 
 namespace {
 

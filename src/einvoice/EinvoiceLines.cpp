@@ -1,7 +1,7 @@
 #include "einvoice/EinvoiceLines.h"
 
 #include "editor/Document.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "richtext/RtfReader.h"
 
 #include <QCoreApplication>

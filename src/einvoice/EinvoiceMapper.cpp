@@ -1,7 +1,7 @@
 #include "einvoice/EinvoiceMapper.h"
 
 #include "editor/Document.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "einvoice/EinvoiceCodes.h"
 #include "einvoice/EinvoiceLines.h"
 #include "einvoice/EinvoiceTypeCode.h"

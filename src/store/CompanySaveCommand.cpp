@@ -1,7 +1,7 @@
 #include "store/CompanySaveCommand.h"
 
 #include "core/Dialogs.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "editor/Document.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "editor/TotalsCalculator.h"
 
 namespace {

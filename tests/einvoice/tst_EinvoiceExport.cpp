@@ -3,7 +3,7 @@
 
 #include "editor/Document.h"
 #include "editor/DocumentJson.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "editor/TotalsCalculator.h"
 #include "einvoice/DecimalText.h"
 #include "einvoice/EinvoiceExport.h"

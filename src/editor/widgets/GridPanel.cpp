@@ -3,7 +3,7 @@
 #include "core/PickLists.h"
 #include "core/widgets/WheelNeedsFocus.h"
 #include "editor/Document.h"
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 #include "editor/RowMover.h"
 #include "editor/widgets/GridStyle.h"
 #include "editor/widgets/Twips.h"

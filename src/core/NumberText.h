@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/Money.h"
+#include "core/Money.h"
 
 #include <QLocale>
 #include <QString>

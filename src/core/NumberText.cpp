@@ -1,4 +1,4 @@
-#include "editor/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "editor/Money.h"
+#include "core/Money.h"
 
 #include <cmath>
 #include <limits>
