@@ -598,6 +598,9 @@ private slots:
         QTest::newRow("charges - 2 . 5 0") << "txtdelivery" << "-2.50" << "-250";
         QTest::newRow("paid") << "txtpaid" << "1a0" << "10";
         QTest::newRow("page rows take nothing") << "cbolines" << "7x." << "";
+        // "^A" is Ctrl+A: select all, then the digits replace what was there.
+        QTest::newRow("select all in price") << "txtprice" << "12^A3" << "3";
+        QTest::newRow("select all in paid") << "txtpaid" << "45^A6" << "6";
     }
 
     void typedKeysPassTheFieldFilters()
@@ -615,7 +618,12 @@ private slots:
         w.closeOpenList();
         w.selectAll();
         w.key(Qt::Key_Backspace);
-        w.type(keys);
+        const QStringList parts = keys.split(QStringLiteral("^A"));
+        for (int i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                w.key(Qt::Key_A, Qt::ControlModifier);
+            w.type(parts.at(i));
+        }
         const QString shown = target->property("gridRow").isValid() ? w.rowText(objectName.constData(), 1)
                                                                     : w.text(objectName.constData());
         if (name == QLatin1String("cbolines"))

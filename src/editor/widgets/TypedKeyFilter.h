@@ -5,10 +5,11 @@
 #include <QObject>
 
 class QComboBox;
+class QKeyEvent;
 class QWidget;
 
 // Discards the typed characters a numeric field does not take; keys that type nothing (arrows,
-// Delete) and pasting pass untouched.
+// Delete) and the editing shortcuts (select all, copy, cut, paste, undo, redo) pass untouched.
 class TypedKeyFilter : public QObject
 {
     Q_OBJECT
@@ -21,6 +22,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static bool isEditingShortcut(const QKeyEvent* key);
+
     TypedKeyFilter(KeyFilter::Kind kind, QObject* parent) : QObject(parent), m_kind(kind) {}
 
     KeyFilter::Kind m_kind;
