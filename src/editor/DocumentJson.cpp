@@ -1,6 +1,6 @@
 #include "editor/DocumentJson.h"
 
-#include "editor/LineBreaks.h"
+#include "core/LineBreaks.h"
 #include "editor/StrictJsonCheck.h"
 
 #include <QJsonArray>

@@ -5,7 +5,7 @@
 #include "core/SettingsStore.h"
 #include "core/ShortDateFormat.h"
 #include "editor/Document.h"
-#include "editor/LineBreaks.h"
+#include "core/LineBreaks.h"
 #include "core/widgets/HelpPlacement.h"
 #include "editor/widgets/DropDownOnFocus.h"
 #include "editor/widgets/GridStyle.h"

@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/PickLists.h"
-#include "editor/LineBreaks.h"
+#include "core/LineBreaks.h"
 #include "store/CompanyRepository.h"
 #include "store/CompanySaveCommand.h"
 #include "store/SettingsHelp.h"

@@ -1,4 +1,4 @@
-#include "editor/LineBreaks.h"
+#include "core/LineBreaks.h"
 
 namespace LineBreaks {
 
