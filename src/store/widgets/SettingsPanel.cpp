@@ -275,7 +275,8 @@ void SettingsPanel::setMaintenanceWidget(QWidget* widget)
 
 void SettingsPanel::addPage(QWidget* page, const QString& title)
 {
-    m_tabs->addTab(page, title);
+    // The numbered pages stay together; the e-invoice page comes last.
+    m_tabs->insertTab(m_tabs->indexOf(m_einvoice), page, title);
 }
 
 void SettingsPanel::setClockWidget(QWidget* widget)
