@@ -275,7 +275,7 @@ private slots:
         QTest::newRow("everything missing")
             << bare << EinvoiceCompany()
             << QStringList{s("The e-invoice cannot be written until these fields are filled in:\n"),
-                           s("- Document number: the No. box (docNumber)"),
+                           s("- Document number: the Doc No. box (docNumber)"),
                            s("- Customer name: the customer name box (billTo.name)"),
                            s("- Company country code such as DE: Settings, E-invoice (company.countryCode)"),
                            s("- Company VAT identifier, or tax number and trade register number: Settings, E-invoice"),

@@ -401,7 +401,7 @@ void MainWindow::exportEinvoiceXml()
 {
     // The export recalculates as the page does, so the file states what the page would print.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    EinvoiceXmlCommand(m_dialogs, QLocale()).run(document(), folder.isEmpty() ? QDir::homePath() : folder);
+    EinvoiceXmlCommand(m_dialogs, m_editor->numberLocale()).run(document(), folder.isEmpty() ? QDir::homePath() : folder);
 }
 
 void MainWindow::generatePage()
