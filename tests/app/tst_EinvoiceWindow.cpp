@@ -121,8 +121,12 @@ private slots:
         QTRY_VERIFY(w.dialogs.shownTexts().contains(QStringLiteral("Settings successfully saved.")));
         QCOMPARE(w.database.query(QStringLiteral("SELECT City, RoundLines FROM tblcompany")).records.value(0).value(0),
                  QVariant(QStringLiteral("Munich")));
+        // Typing without saving is dropped when the panel closes, an empty stored field included.
+        w.typeInto("txtPhone", QStringLiteral("555"));
         w.click(w.find<QCheckBox>("chkshowsettings"));
         QTRY_VERIFY(!w.find<QWidget>("FrameSettings")->isVisible());
+        QVERIFY(w.find<QLineEdit>("txtPhone")->text().isEmpty());
+        QCOMPARE(w.find<QLineEdit>("txtCity")->text(), QStringLiteral("Munich"));
 
         w.typeInto("txtnum", QStringLiteral("1"));
         w.click(w.find<QPushButton>("cmdcreate"));

@@ -322,6 +322,8 @@ void SettingsPanel::companyEdited()
 void SettingsPanel::reloadCompany()
 {
     CompanyProfile reloaded = profile();
+    // An empty stored e-invoice field is a value of its own: unsaved typing there must not survive.
+    reloaded.einvoice = EinvoiceCompany();
     QString error;
     if (!CompanyRepository(m_database).loadInto(reloaded, &error)) {
         m_dialogs.plain(error);
