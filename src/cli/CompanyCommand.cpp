@@ -1,12 +1,12 @@
 #include "cli/CompanyCommand.h"
 
 #include "cli/CliContext.h"
+#include "editor/DocumentJson.h"
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 int runCompanyCommand(CliContext& context)
 {
@@ -19,11 +19,7 @@ int runCompanyCommand(CliContext& context)
     const auto profile = CompanyRepository(*database).loadDefault(&error);
     if (!profile)
         return context.failure(error);
-    const QJsonObject json{{QStringLiteral("name"), profile->name},
-                           {QStringLiteral("address"), profile->address},
-                           {QStringLiteral("currencySymbol"), profile->currencySymbol},
-                           {QStringLiteral("taxName"), profile->taxName},
-                           {QStringLiteral("taxPercent"), profile->taxPercent}};
+    const QJsonObject json = DocumentJson::companyToJson(*profile);
     context.out << QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)) << Qt::flush;
     return ExitDone;
 }

@@ -3,17 +3,20 @@
 #include "cli/CliContext.h"
 #include "cli/CliDocumentFile.h"
 #include "cli/FacturxOutput.h"
+#include "core/SettingsStore.h"
 #include "einvoice/EinvoiceExport.h"
-#include "einvoice/EinvoiceJson.h"
+#include "documents/OpenCommand.h"
+#include "store/CompanyRepository.h"
+#include "store/Database.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
 
 struct EinvoiceArguments
 {
-    QString documentFile;
+    QString document;  // a document file, or the number of a stored document
     QString xmlFile;
     QString facturxFile;
 };
@@ -27,14 +30,14 @@ QString parse(const QStringList& arguments, EinvoiceArguments& parsed)
             if (i + 1 >= arguments.size())
                 return QStringLiteral("%1 needs a file name.").arg(argument);
             (argument == QLatin1String("--xml") ? parsed.xmlFile : parsed.facturxFile) = arguments[++i];
-        } else if (parsed.documentFile.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
-            parsed.documentFile = argument;
+        } else if (parsed.document.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
+            parsed.document = argument;
         } else {
             return QStringLiteral("Unexpected argument: %1").arg(argument);
         }
     }
-    if (parsed.documentFile.isEmpty() || (parsed.xmlFile.isEmpty() && parsed.facturxFile.isEmpty()))
-        return QStringLiteral("Usage: tallywick-cli einvoice DOC.json [--xml FILE.xml] [--facturx FILE.pdf]");
+    if (parsed.document.isEmpty() || (parsed.xmlFile.isEmpty() && parsed.facturxFile.isEmpty()))
+        return QStringLiteral("Usage: tallywick-cli einvoice NUMBER|DOC.json [--xml FILE.xml] [--facturx FILE.pdf]");
     return {};
 }
 
@@ -47,6 +50,37 @@ int writeFile(CliContext& context, const QString& path, const QByteArray& bytes)
     return ExitDone;
 }
 
+// A stored document as the window opens it, with the company's current profile.
+std::optional<Document> storedDocument(CliContext& context, const QString& number, int& exitCode)
+{
+    Database* database = context.database();
+    if (!database) {
+        exitCode = ExitFailure;
+        return std::nullopt;
+    }
+    Document current;
+    QString error;
+    if (!CompanyRepository(*database).loadInto(current.company, &error)) {
+        exitCode = context.failure(error);
+        return std::nullopt;
+    }
+    current.letterhead = Letterhead::fromSettings(context.settings());
+    current.letterhead.dateFormat = context.settings().get(SettingsStore::DateFormat);
+    const OpenCommand::Result opened = OpenCommand(*database, *context.dialogs, context.locale).open(number, current, false);
+    if (opened.outcome == OpenCommand::Outcome::Opened)
+        return opened.document;
+    if (opened.outcome == OpenCommand::Outcome::Ignored)
+        context.err << QStringLiteral("There is no record of this document number.") << Qt::endl;
+    exitCode = opened.outcome == OpenCommand::Outcome::Failed ? ExitFailure : ExitRefused;
+    return std::nullopt;
+}
+
+// A name ending in .json, or one that names a file, is a document file; anything else a number.
+bool isDocumentFile(const QString& argument)
+{
+    return argument.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) || QFileInfo(argument).isFile();
+}
+
 } // namespace
 
 int runEinvoiceCommand(CliContext& context)
@@ -55,17 +89,12 @@ int runEinvoiceCommand(CliContext& context)
     if (const QString error = parse(context.arguments, arguments); !error.isEmpty())
         return context.usage(error);
     int exitCode = ExitDone;
-    const std::optional<Document> document = CliDocumentFile::read(context, arguments.documentFile, exitCode);
+    const std::optional<Document> document = isDocumentFile(arguments.document)
+                                                 ? CliDocumentFile::read(context, arguments.document, exitCode)
+                                                 : storedDocument(context, arguments.document, exitCode);
     if (!document)
         return exitCode;
-    QFile file(arguments.documentFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return context.failure(QStringLiteral("Cannot read %1: %2").arg(arguments.documentFile, file.errorString()));
-    const EinvoiceJson::ReadResult extra = EinvoiceJson::read(file.readAll());
-    if (!extra.ok)
-        return context.usage(extra.error);
-    const EinvoiceExport::Result exported =
-        EinvoiceExport::toXml(*document, extra.company, extra.fields, context.locale, true);
+    const EinvoiceExport::Result exported = EinvoiceExport::toXml(*document, context.locale, true);
     if (!exported.ok) {
         context.err << exported.message << Qt::endl;
         return ExitRefused;

@@ -63,6 +63,13 @@ std::optional<Money> Money::lineAmount(qint16 quantity, Money price, Money disco
     return fromWide(divideRounded(product, hundredPercent));
 }
 
+std::optional<Money> Money::lineAmountInCents(qint16 quantity, Money price, Money discountPercent)
+{
+    // Cents × hundredths of a percent: q × p × (10000 − d) / 10000 is the amount in cents.
+    const Wide cents = Wide(quantity) * Wide(price.roundedTo(2)) * (Wide(10000) - Wide(discountPercent.roundedTo(2)));
+    return fromWide(divideRounded(cents, Wide(10000)) * Wide(100));
+}
+
 std::optional<Money> Money::percentToCents(Money base, Money ratePercent)
 {
     // base × rate is in 10^-8; one hundredth of it in cents is a division by 10^8.

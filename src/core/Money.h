@@ -27,6 +27,9 @@ public:
     static std::optional<Money> subtract(Money a, Money b);
     // Q × (P − D × P / 100), exact, then held in four places.
     static std::optional<Money> lineAmount(qint16 quantity, Money price, Money discountPercent);
+    // The same from the price and discount as two places print them, rounded once to cents: a
+    // line amount that a reader can recompute from the printed figures.
+    static std::optional<Money> lineAmountInCents(qint16 quantity, Money price, Money discountPercent);
     // S × R / 100 rounded to two places, halves away from zero.
     static std::optional<Money> percentToCents(Money base, Money ratePercent);
     // S × R / 100 computed in double precision and converted back to four places.

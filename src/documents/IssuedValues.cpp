@@ -51,6 +51,17 @@ void readFlag(const QSqlRecord& record, const QString& column, bool& box)
     box = value.toString() == QLatin1String("Yes");
 }
 
+// The buyer's e-invoice fields; a document without a due date of its own stores none (NULL).
+QString einvoiceAssignments(const EinvoiceDocumentFields& fields, const QLocale& locale)
+{
+    return QStringLiteral("', BuyerCountry = '") + SqlText::EscapeQuotes(fields.buyerCountry.trimmed())
+           + QStringLiteral("', BuyerVatId = '") + SqlText::EscapeQuotes(fields.buyerVatId.trimmed())
+           + QStringLiteral("', BuyerReference = '") + SqlText::EscapeQuotes(fields.buyerReference.trimmed())
+           + (fields.dueDate.isValid() ? QStringLiteral("', DueDate = #") + SqlText::DateText(fields.dueDate, locale)
+                                             + QLatin1Char('#')
+                                       : QStringLiteral("', DueDate = NULL"));
+}
+
 } // namespace
 
 QString IssuedValues::updateStatement(const Document& document, const QString& number, const QLocale& locale)
@@ -63,7 +74,8 @@ QString IssuedValues::updateStatement(const Document& document, const QString& n
            + QStringLiteral(", CurrencySymbol = '") + SqlText::EscapeQuotes(document.company.currencySymbol)
            + QStringLiteral("', HideMoney = '") + yesNo(document.options.hideMoney)
            + QStringLiteral("', ShowBalance = '") + yesNo(document.options.showBalanceOnly)
-           + QStringLiteral("' WHERE DOCnumber='") + SqlText::EscapeQuotes(number) + QStringLiteral("' ");
+           + einvoiceAssignments(document.einvoice, locale)
+           + QStringLiteral(" WHERE DOCnumber='") + SqlText::EscapeQuotes(number) + QStringLiteral("' ");
 }
 
 bool IssuedValues::storedIn(const QSqlRecord& record)
@@ -82,6 +94,7 @@ void IssuedValues::read(const QSqlRecord& record, Document& document, Database& 
 void IssuedValues::read(const QSqlRecord& record, Document& document, const CompanyProfile& company,
                         const QLocale& locale)
 {
+    readEinvoice(record, document.einvoice, locale);
     if (!storedIn(record)) {
         document.company.taxName = company.taxName;
         document.company.taxPercent = company.taxPercent;
@@ -93,4 +106,16 @@ void IssuedValues::read(const QSqlRecord& record, Document& document, const Comp
     document.company.currencySymbol = record.value(QStringLiteral("CurrencySymbol")).toString();
     readFlag(record, QStringLiteral("HideMoney"), document.options.hideMoney);
     readFlag(record, QStringLiteral("ShowBalance"), document.options.showBalanceOnly);
+}
+
+void IssuedValues::readEinvoice(const QSqlRecord& record, EinvoiceDocumentFields& fields, const QLocale& locale)
+{
+    // Rows saved before these fields existed hold nulls: the defaults (company country, due days) apply.
+    fields = EinvoiceDocumentFields();
+    fields.buyerCountry = record.value(QStringLiteral("BuyerCountry")).toString();
+    fields.buyerVatId = record.value(QStringLiteral("BuyerVatId")).toString();
+    fields.buyerReference = record.value(QStringLiteral("BuyerReference")).toString();
+    const QVariant due = record.value(QStringLiteral("DueDate"));
+    if (!due.isNull() && !due.toString().isEmpty())
+        fields.dueDate = SqlText::ReadDate(due, locale);
 }

@@ -7,9 +7,11 @@ class Database;
 class QSqlRecord;
 struct CompanyProfile;
 struct Document;
+struct EinvoiceDocumentFields;
 
 // What a document was issued with and must keep whatever the company profile says later: tax name,
-// tax percent, currency symbol, and the "Hide Money Value" / "Show Balance Only" choices.
+// tax percent, currency symbol, the "Hide Money Value" / "Show Balance Only" choices, and the
+// buyer's e-invoice fields with the due date.
 class IssuedValues
 {
 public:
@@ -23,6 +25,9 @@ public:
     // The same with the company's values given (many documents in a row).
     static void read(const QSqlRecord& record, Document& document, const CompanyProfile& company,
                      const QLocale& locale);
+
+    // The buyer's e-invoice fields and the due date stored with the document.
+    static void readEinvoice(const QSqlRecord& record, EinvoiceDocumentFields& fields, const QLocale& locale);
 
     // Whether the record carries the values (saved since they are kept).
     static bool storedIn(const QSqlRecord& record);

@@ -8,6 +8,7 @@ void BlankFieldsCommand::run(Document& doc, OptionBoxes& boxes, const QDate& tod
 {
     doc.billToName.clear();
     doc.billToAddress.clear();
+    doc.einvoice = EinvoiceDocumentFields();  // the buyer's fields belong to the document, like its customer
     doc.notes.clear();
     doc.docNumber.clear();
     doc.docDate = today;

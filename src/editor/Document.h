@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/EinvoiceDocumentFields.h"
 #include "store/CompanyProfile.h"
 #include "store/Letterhead.h"
 
@@ -65,6 +66,7 @@ struct Document
     QString notes;
     QString pageRows = QStringLiteral("22");
     DocumentOptions options;
+    EinvoiceDocumentFields einvoice;
     CompanyProfile company;
     Letterhead letterhead;
 

@@ -219,7 +219,71 @@ bool isPageRowCount(const QString& text)
     return ok && count >= 1 && count <= DocumentJson::MaxPageRows && text == QString::number(count);
 }
 
+void readEinvoiceCompany(ObjectReader& reader, EinvoiceCompany& c)
+{
+    reader.text("legalName", c.legalName);
+    reader.text("vatId", c.vatId);
+    reader.text("taxNumber", c.taxNumber);
+    reader.text("registrationId", c.registrationId);
+    reader.text("street", c.street);
+    reader.text("postCode", c.postCode);
+    reader.text("city", c.city);
+    reader.text("countryCode", c.countryCode);
+    reader.text("email", c.email);
+    reader.text("phone", c.phone);
+    reader.text("currencyCode", c.currencyCode);
+    reader.text("iban", c.iban);
+    reader.text("bic", c.bic);
+    reader.text("paymentMeans", c.paymentMeans);
+    reader.text("defaultUnit", c.defaultUnit);
+    reader.text("dueDays", c.dueDays);
+    reader.text("exemptionReason", c.exemptionReason);
+    reader.flag("roundLinesToCents", c.roundLinesToCents);
+}
+
+void readEinvoiceFields(ObjectReader& top, EinvoiceDocumentFields& fields, QString& error)
+{
+    top.text("buyerCountry", fields.buyerCountry);
+    top.text("buyerVatId", fields.buyerVatId);
+    top.text("buyerReference", fields.buyerReference);
+    QString due;
+    top.text("dueDate", due);
+    if (top.failed() || due.isEmpty())
+        return;
+    fields.dueDate = readIsoDate(due);
+    if (!fields.dueDate.isValid())
+        error = QStringLiteral("The key \"dueDate\" must be a date written yyyy-mm-dd.");
+}
+
 } // namespace
+
+QJsonObject DocumentJson::companyToJson(const CompanyProfile& company)
+{
+    const EinvoiceCompany& e = company.einvoice;
+    return QJsonObject{{QStringLiteral("name"), company.name},
+                       {QStringLiteral("address"), company.address},
+                       {QStringLiteral("currencySymbol"), company.currencySymbol},
+                       {QStringLiteral("taxName"), company.taxName},
+                       {QStringLiteral("taxPercent"), company.taxPercent},
+                       {QStringLiteral("legalName"), e.legalName},
+                       {QStringLiteral("vatId"), e.vatId},
+                       {QStringLiteral("taxNumber"), e.taxNumber},
+                       {QStringLiteral("registrationId"), e.registrationId},
+                       {QStringLiteral("street"), e.street},
+                       {QStringLiteral("postCode"), e.postCode},
+                       {QStringLiteral("city"), e.city},
+                       {QStringLiteral("countryCode"), e.countryCode},
+                       {QStringLiteral("email"), e.email},
+                       {QStringLiteral("phone"), e.phone},
+                       {QStringLiteral("currencyCode"), e.currencyCode},
+                       {QStringLiteral("iban"), e.iban},
+                       {QStringLiteral("bic"), e.bic},
+                       {QStringLiteral("paymentMeans"), e.paymentMeans},
+                       {QStringLiteral("defaultUnit"), e.defaultUnit},
+                       {QStringLiteral("dueDays"), e.dueDays},
+                       {QStringLiteral("exemptionReason"), e.exemptionReason},
+                       {QStringLiteral("roundLinesToCents"), e.roundLinesToCents}};
+}
 
 DocumentJson::ReadResult DocumentJson::read(const QByteArray& json, int maxRows)
 {
@@ -281,11 +345,7 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json, int maxRows)
         company.text("currencySymbol", doc.company.currencySymbol);
         company.text("taxName", doc.company.taxName);
         company.text("taxPercent", doc.company.taxPercent);
-        // The e-invoice fields of the company: the e-invoice export reads them from the same file.
-        for (const char* key : {"legalName", "vatId", "taxNumber", "registrationId", "street", "postCode", "city", "countryCode", "email",
-                                "phone", "currencyCode", "iban", "bic", "paymentMeans", "defaultUnit", "dueDays",
-                                "exemptionReason", "roundLinesToCents"})
-            company.ignore(key);
+        readEinvoiceCompany(company, doc.company.einvoice);
         company.finish();
     }
     {
@@ -298,9 +358,7 @@ DocumentJson::ReadResult DocumentJson::read(const QByteArray& json, int maxRows)
         letterhead.finish();
     }
     top.object("totals");  // output only
-    // Per-document e-invoice fields, read by the e-invoice export.
-    for (const char* key : {"buyerCountry", "buyerVatId", "buyerReference", "dueDate"})
-        top.ignore(key);
+    readEinvoiceFields(top, doc.einvoice, error);
     top.finish();
     if (!parsed.object().contains(QLatin1String("billTo")))
         doc.billToTerm = QStringLiteral("To:");
@@ -352,11 +410,11 @@ QJsonObject DocumentJson::toJson(const Document& doc)
                      {QStringLiteral("blankZeroRows"), o.blankZeroRows},
                      {QStringLiteral("tableBorders"), o.tableBorders},
                      {QStringLiteral("externalBrowser"), o.externalBrowser}}},
-        {QStringLiteral("company"), QJsonObject{{QStringLiteral("name"), doc.company.name},
-                                                {QStringLiteral("address"), doc.company.address},
-                                                {QStringLiteral("currencySymbol"), doc.company.currencySymbol},
-                                                {QStringLiteral("taxName"), doc.company.taxName},
-                                                {QStringLiteral("taxPercent"), doc.company.taxPercent}}},
+        {QStringLiteral("buyerCountry"), doc.einvoice.buyerCountry},
+        {QStringLiteral("buyerVatId"), doc.einvoice.buyerVatId},
+        {QStringLiteral("buyerReference"), doc.einvoice.buyerReference},
+        {QStringLiteral("dueDate"), doc.einvoice.dueDate.isValid() ? doc.einvoice.dueDate.toString(Qt::ISODate) : QString()},
+        {QStringLiteral("company"), companyToJson(doc.company)},
         {QStringLiteral("letterhead"), QJsonObject{{QStringLiteral("logoPath"), doc.letterhead.logoPath},
                                                    {QStringLiteral("layout"), doc.letterhead.layout},
                                                    {QStringLiteral("alignLeft"), doc.letterhead.alignLeft},

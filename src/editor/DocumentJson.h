@@ -30,4 +30,6 @@ public:
     static ReadResult read(const QByteArray& json, int maxRows = CreateRowsCommand::MaxRows);
     static QJsonObject toJson(const Document& document);
     static QByteArray write(const Document& document);
+    // The "company" object: the letterhead fields and the company's e-invoice fields.
+    static QJsonObject companyToJson(const CompanyProfile& company);
 };

@@ -72,7 +72,8 @@ private:
         m_error = NumberText::readQuantity(EmptyToZero(row.qty), m_locale, quantity);
         if (m_error != NumberError::None)
             return false;
-        const auto amount = Money::lineAmount(quantity, price, discount);
+        const auto amount = m_doc.company.einvoice.roundLinesToCents ? Money::lineAmountInCents(quantity, price, discount)
+                                                                     : Money::lineAmount(quantity, price, discount);
         if (!amount)
             return fail(NumberError::Overflow);
         row.amount = money(*amount);
@@ -120,7 +121,9 @@ private:
             return fail(NumberError::Overflow);
         m_doc.taxAmount = money(*tax);
         Money total = m_subtotal;
-        if (!addTo(total, *exactTax) || !addUntaxedCharges(total))
+        // Cent-exact documents add the tax as printed, so that the total is the sum of what the page shows.
+        const Money taxInTotal = m_doc.company.einvoice.roundLinesToCents ? *tax : *exactTax;
+        if (!addTo(total, taxInTotal) || !addUntaxedCharges(total))
             return false;
         m_doc.total = money(total);
         m_doc.taxLabel = m_doc.company.taxName + QLatin1Char(' ') + money(rate) + QStringLiteral("% :");

@@ -11,6 +11,9 @@ EinvoiceExport::Result EinvoiceExport::toXml(Document document, const EinvoiceCo
                                              bool withKeys)
 {
     Result result;
+    // The company's rounding choice takes part in the recalculation below.
+    document.company.einvoice = company;
+    document.einvoice = fields;
     if (EinvoiceTypeCode::forDocumentType(document.docType).isEmpty()) {
         result.message = EinvoiceTypeCode::refusal(document.docType);
         return result;
@@ -33,4 +36,9 @@ EinvoiceExport::Result EinvoiceExport::toXml(Document document, const EinvoiceCo
     result.xml = CiiWriter::write(*mapped.invoice);
     result.ok = true;
     return result;
+}
+
+EinvoiceExport::Result EinvoiceExport::toXml(const Document& document, const QLocale& locale, bool withKeys)
+{
+    return toXml(document, document.company.einvoice, document.einvoice, locale, withKeys);
 }

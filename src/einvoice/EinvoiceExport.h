@@ -1,7 +1,7 @@
 #pragma once
 
-#include "einvoice/EinvoiceCompany.h"
-#include "einvoice/EinvoiceDocumentFields.h"
+#include "store/EinvoiceCompany.h"
+#include "editor/EinvoiceDocumentFields.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -24,4 +24,6 @@ public:
     // `withKeys` names the document-file keys next to each missing field (for the command line).
     static Result toXml(Document document, const EinvoiceCompany& company, const EinvoiceDocumentFields& fields,
                         const QLocale& locale, bool withKeys = false);
+    // The same with the document's own e-invoice fields and its company's.
+    static Result toXml(const Document& document, const QLocale& locale, bool withKeys = false);
 };

@@ -201,7 +201,7 @@ private:
     {
         m_invoice.number = m_doc.docNumber.trimmed();
         if (m_invoice.number.isEmpty())
-            m_result.missing.add(tr("Document number"), Place::Window, QStringLiteral("docNumber"), tr("the No. box"));
+            m_result.missing.add(tr("Document number"), Place::Window, QStringLiteral("docNumber"), tr("the Doc No. box"));
         m_invoice.issueDate = m_doc.docDate;
         m_invoice.note = EinvoiceLines::plainText(m_doc.notes);
         m_invoice.buyerReference = m_fields.buyerReference.trimmed();

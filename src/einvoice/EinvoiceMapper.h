@@ -1,8 +1,8 @@
 #pragma once
 
 #include "einvoice/Einvoice.h"
-#include "einvoice/EinvoiceCompany.h"
-#include "einvoice/EinvoiceDocumentFields.h"
+#include "store/EinvoiceCompany.h"
+#include "editor/EinvoiceDocumentFields.h"
 #include "einvoice/MissingFields.h"
 
 #include <QLocale>

@@ -15,7 +15,7 @@ QString placeText(const MissingFields::Entry& entry)
     case MissingFields::Place::Company:
         return tr("Settings, E-invoice");
     case MissingFields::Place::Document:
-        return tr("the document's e-invoice fields");
+        return tr("the document's e-invoice fields beside \"Issued by\"");
     case MissingFields::Place::Window:
         break;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/EinvoiceCompany.h"
+
 #include <QString>
 
 // The issuing company as the main window's company fields hold it.
@@ -10,6 +12,7 @@ struct CompanyProfile
     QString currencySymbol;
     QString taxName = QStringLiteral("Tax");
     QString taxPercent;
+    EinvoiceCompany einvoice;  // what an electronic invoice needs beyond the letterhead
 
     bool operator==(const CompanyProfile&) const = default;
 };

@@ -4,6 +4,19 @@
 
 #include <QSqlRecord>
 
+QList<std::pair<const char*, QString*>> CompanyRepository::einvoiceColumns(EinvoiceCompany& e)
+{
+    return {{"LegalName", &e.legalName},   {"VatId", &e.vatId},
+            {"TaxNumber", &e.taxNumber},   {"RegistrationId", &e.registrationId},
+            {"Street", &e.street},         {"PostCode", &e.postCode},
+            {"City", &e.city},             {"CountryCode", &e.countryCode},
+            {"Email", &e.email},           {"Phone", &e.phone},
+            {"CurrencyCode", &e.currencyCode}, {"Iban", &e.iban},
+            {"Bic", &e.bic},               {"PaymentMeans", &e.paymentMeans},
+            {"DefaultUnit", &e.defaultUnit}, {"DueDays", &e.dueDays},
+            {"ExemptionReason", &e.exemptionReason}};
+}
+
 bool CompanyRepository::loadInto(CompanyProfile& profile, QString* error)
 {
     const SqlResult result = m_database.query(QStringLiteral("SELECT * FROM tblcompany  WHERE Default = 'Yes' "));
@@ -25,6 +38,12 @@ bool CompanyRepository::loadInto(CompanyProfile& profile, QString* error)
     take("CurrencySymbol", profile.currencySymbol);
     take("TaxName", profile.taxName);
     take("TaxPercent", profile.taxPercent);
+    EinvoiceCompany& e = profile.einvoice;
+    for (const auto& [column, field] : einvoiceColumns(e))
+        take(column, *field);
+    const QVariant round = row.value(QStringLiteral("RoundLines"));
+    if (!round.isNull() && !round.toString().isEmpty())
+        e.roundLinesToCents = round.toString() == QLatin1String("Yes");
     return true;
 }
 

@@ -2,7 +2,10 @@
 
 #include "store/CompanyProfile.h"
 
+#include <QList>
+
 #include <optional>
+#include <utility>
 
 class Database;
 
@@ -16,6 +19,9 @@ public:
     // was. Returns false with `error` on a database failure; no default row is no failure.
     bool loadInto(CompanyProfile& profile, QString* error = nullptr);
     std::optional<CompanyProfile> loadDefault(QString* error = nullptr);
+
+    // The e-invoice text fields with the tblcompany column of each (RoundLines, a Yes/No flag, aside).
+    static QList<std::pair<const char*, QString*>> einvoiceColumns(EinvoiceCompany& einvoice);
 
 private:
     Database& m_database;

@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/NumberText.h"
+#include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -38,11 +39,16 @@ CompanySaveCommand::Outcome CompanySaveCommand::run(CompanyProfile& profile)
 
 QString CompanySaveCommand::updateStatement(const CompanyProfile& profile)
 {
-    return QStringLiteral("UPDATE tblcompany SET CompanyName = '") + SqlText::EscapeQuotes(profile.name)
-           + QStringLiteral("', CompanyAddress = '") + SqlText::EscapeQuotes(profile.address)
-           + QStringLiteral("', CurrencySymbol = '") + SqlText::EscapeQuotes(profile.currencySymbol)
-           + QStringLiteral("', TaxName = '") + SqlText::EscapeQuotes(profile.taxName)
-           + QStringLiteral("', TaxPercent = ") + profile.taxPercent + QStringLiteral(" WHERE Default = 'Yes' ");
+    QString sql = QStringLiteral("UPDATE tblcompany SET CompanyName = '") + SqlText::EscapeQuotes(profile.name)
+                  + QStringLiteral("', CompanyAddress = '") + SqlText::EscapeQuotes(profile.address)
+                  + QStringLiteral("', CurrencySymbol = '") + SqlText::EscapeQuotes(profile.currencySymbol)
+                  + QStringLiteral("', TaxName = '") + SqlText::EscapeQuotes(profile.taxName)
+                  + QStringLiteral("', TaxPercent = ") + profile.taxPercent;
+    EinvoiceCompany einvoice = profile.einvoice;
+    for (const auto& [column, field] : CompanyRepository::einvoiceColumns(einvoice))
+        sql += QStringLiteral(", %1 = '").arg(QLatin1String(column)) + SqlText::EscapeQuotes(*field) + QLatin1Char('\'');
+    sql += QStringLiteral(", RoundLines = '") + (einvoice.roundLinesToCents ? QStringLiteral("Yes") : QStringLiteral("No"));
+    return sql + QStringLiteral("' WHERE Default = 'Yes' ");
 }
 
 bool CompanySaveCommand::isPlainSqlNumber(const QString& text)

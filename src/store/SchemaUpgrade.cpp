@@ -32,6 +32,20 @@ bool hasColumn(Database& database, const QString& table, const QString& column)
     return false;
 }
 
+QList<SchemaUpgrade::Column> einvoiceColumns()
+{
+    QList<SchemaUpgrade::Column> columns;
+    const char* company[] = {"LegalName", "VatId", "TaxNumber", "RegistrationId", "Street", "PostCode", "City",
+                             "CountryCode", "Email", "Phone", "CurrencyCode", "Iban", "Bic", "PaymentMeans",
+                             "DefaultUnit", "DueDays", "ExemptionReason", "RoundLines"};
+    for (const char* name : company)
+        columns.append({QStringLiteral("tblcompany"), QLatin1String(name), QStringLiteral("TEXT")});
+    for (const char* name : {"BuyerCountry", "BuyerVatId", "BuyerReference"})
+        columns.append({QStringLiteral("tbldoc"), QLatin1String(name), QStringLiteral("TEXT")});
+    columns.append({QStringLiteral("tbldoc"), QStringLiteral("DueDate"), QStringLiteral("DATE")});
+    return columns;
+}
+
 } // namespace
 
 const QList<SchemaUpgrade::Step>& SchemaUpgrade::steps()
@@ -55,6 +69,9 @@ const QList<SchemaUpgrade::Step>& SchemaUpgrade::steps()
          {},
          {QStringLiteral("CREATE INDEX tbldoc_customer ON tbldoc (CompanyName, ID)"),
           QStringLiteral("CREATE INDEX tbldoc_product ON tbldoc (ProductID, ID, Serial)")}},
+        // Electronic invoices: the company's identifiers, address, bank and defaults, and per document
+        // the buyer's country, VAT identifier and reference and the due date. Empty means the default.
+        {4, einvoiceColumns(), {}},
     };
     return all;
 }

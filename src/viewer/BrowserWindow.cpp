@@ -2,6 +2,8 @@
 
 #include "core/Dialogs.h"
 #include "core/SettingsStore.h"
+#include "einvoice/pdf/FacturxPdf.h"
+#include "einvoice/pdf/SrgbProfile.h"
 #include "store/FileReplace.h"
 #include "viewer/HtmlFileEncoder.h"
 #include "viewer/PagePdfPrinter.h"
@@ -12,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -76,6 +79,9 @@ void BrowserWindow::buildControls()
     QPushButton* setup = addButton(QStringLiteral("cmdpagesetup"), tr("Page Setup"));
     QPushButton* saveHtmlButton = addButton(QStringLiteral("cmdsave"), tr("Save Html"));
     QPushButton* savePdfButton = addButton(QStringLiteral("cmdSavePdf"), tr("Save PDF"));
+    m_saveFacturx = addButton(QStringLiteral("cmdSaveFacturx"), tr("PDF with e-invoice (Factur-X)"));
+    m_saveFacturx->setToolTip(tr("The page as a PDF/A-3 file with the invoice's EN 16931 XML inside"));
+    m_saveFacturx->hide();
     QPushButton* saveDoc = addButton(QStringLiteral("cmdTallywickDoc"), tr("Save Doc"));
     QPushButton* back = addButton(QStringLiteral("cmdback"), QString());
     back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
@@ -87,7 +93,7 @@ void BrowserWindow::buildControls()
     // A nested layout takes its parent's spacing, which is 0 so the page meets the buttons.
     bar->setSpacing(6);
     for (QWidget* control : std::initializer_list<QWidget*>{m_rowsLabel, m_rows, help, m_borders, edit, printButton,
-                                                            setup, saveHtmlButton, savePdfButton, saveDoc, back,
+                                                            setup, saveHtmlButton, savePdfButton, m_saveFacturx, saveDoc, back,
                                                             exitButton})
         bar->addWidget(control);
     bar->addStretch(1);
@@ -109,6 +115,7 @@ void BrowserWindow::buildControls()
     connect(setup, &QPushButton::clicked, this, &BrowserWindow::pageSetup);
     connect(saveHtmlButton, &QPushButton::clicked, this, &BrowserWindow::saveHtml);
     connect(savePdfButton, &QPushButton::clicked, this, &BrowserWindow::savePdf);
+    connect(m_saveFacturx, &QPushButton::clicked, this, &BrowserWindow::saveFacturx);
     connect(saveDoc, &QPushButton::clicked, this, [this] { QTimer::singleShot(0, this, [this] { m_host.save(); }); });
     connect(back, &QPushButton::clicked, this, [this] { m_host.bringToFront(); });
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
@@ -117,6 +124,7 @@ void BrowserWindow::buildControls()
 void BrowserWindow::showPage(const QString& htmlFile, PageKind kind)
 {
     m_view->load(QUrl::fromLocalFile(QFileInfo(htmlFile).absoluteFilePath()));
+    m_saveFacturx->setVisible(kind == PageKind::Priced && m_host.offersEinvoice());
     if (!isVisible()) {
         // Without a window manager "maximised" means nothing; the screen's size still fills it.
         if (QScreen* shown = screen())
@@ -241,6 +249,59 @@ bool BrowserWindow::savePdfTo(const QString& file, QString* error)
     printer.setAuthor(m_host.companyName());
     const auto pdf = printer.printLoaded(*m_view->page(), error);
     return pdf && FileReplace::writeWhole(file, *pdf, error);
+}
+
+bool BrowserWindow::saveFacturxTo(const QString& file, const QByteArray& xml, QString* error)
+{
+    // The colour profile first: a machine without one learns so before any printing.
+    const SrgbProfile::Result profile = SrgbProfile::load();
+    if (!profile.ok) {
+        if (error)
+            *error = profile.message;
+        return false;
+    }
+    PagePdfPrinter printer(m_layout);
+    printer.setAuthor(m_host.companyName());
+    const auto printed = printer.printLoaded(*m_view->page(), error);
+    if (!printed)
+        return false;
+    FacturxPdf::Input input;
+    input.pdf = *printed;
+    input.xml = xml;
+    input.iccProfile = profile.profile;
+    input.title = shownTitle();
+    input.author = m_host.companyName();
+    input.created = QDateTime::currentDateTimeUtc();
+    const FacturxPdf::Result made = FacturxPdf::make(input);
+    if (!made.ok) {
+        if (error)
+            *error = made.message;
+        return false;
+    }
+    return FileReplace::writeWhole(file, made.pdf, error);
+}
+
+void BrowserWindow::saveFacturx()
+{
+    // Refused before a file is asked for: the type, missing fields or amounts that do not add up.
+    QString refusal;
+    const QByteArray xml = m_host.einvoiceXml(&refusal);
+    if (xml.isEmpty()) {
+        m_dialogs.critical(refusal, tr("No e-invoice"));
+        return;
+    }
+    const QString proposed = QDir(pdfFolder()).filePath(pdfFileName(shownTitle()));
+    const QString file = m_dialogs.chooseSaveFile(tr("PDF with e-invoice (Factur-X)"), tr("PDF Files|*.pdf"), proposed);
+    if (file.isEmpty())
+        return;
+    m_status->clear();
+    QString error;
+    if (!saveFacturxTo(file, xml, &error)) {
+        reportFailure(error);
+        return;
+    }
+    m_host.saveSetting(SettingsStore::PdfFolder, QFileInfo(file).absolutePath());
+    m_status->setText(tr("Saved %1 with its e-invoice").arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())));
 }
 
 QString BrowserWindow::pdfFileName(const QString& title)

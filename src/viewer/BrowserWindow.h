@@ -43,6 +43,8 @@ public:
     std::optional<QByteArray> shownPageBytes(QString* error);
     bool saveHtmlTo(const QString& file, QString* error);
     bool savePdfTo(const QString& file, QString* error);
+    // The shown page printed as savePdfTo prints it, made into an e-invoice PDF carrying `xml`.
+    bool saveFacturxTo(const QString& file, const QByteArray& xml, QString* error);
     // "<title>.pdf" with the characters file names cannot hold replaced.
     static QString pdfFileName(const QString& title);
     // Where Save PDF starts: the folder last saved in, else Documents, else home.
@@ -55,6 +57,7 @@ public slots:
     void pageSetup();
     void saveHtml();
     void savePdf();
+    void saveFacturx();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -79,6 +82,7 @@ private:
     QComboBox* m_rows;
     QCheckBox* m_borders;
     QLabel* m_status;
+    QPushButton* m_saveFacturx = nullptr;  // shown for a priced page of an invoice type
     std::unique_ptr<QPrinter> m_printer;
     QPageLayout m_layout;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // What the browser window needs from the main window. The main window keeps the authoritative copies
@@ -28,4 +29,13 @@ public:
     virtual void saveSetting(const QString& key, const QString& value) = 0;
     // The company issuing the document, named as the author of its PDF.
     virtual QString companyName() const = 0;
+    // Whether the open document is of a type that has an electronic invoice.
+    virtual bool offersEinvoice() const { return false; }
+    // The open document's e-invoice XML, recalculated as its page is; empty with `refusal` saying why.
+    virtual QByteArray einvoiceXml(QString* refusal)
+    {
+        if (refusal)
+            refusal->clear();
+        return {};
+    }
 };

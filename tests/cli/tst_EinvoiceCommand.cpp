@@ -1,6 +1,10 @@
 #include "CliRunner.h"
 #include "EinvoiceKit.h"
 
+#include "editor/DocumentJson.h"
+#include "store/CompanySaveCommand.h"
+#include "store/Database.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -46,6 +50,46 @@ private slots:
         QVERIFY2(kit.exitCode == 0, qPrintable(kit.output));
     }
 
+    // A saved document with the company's stored e-invoice fields gives the same file as its document file.
+    void storedNumberWritesTheSameInvoice()
+    {
+        const QString db = m_home.filePath(QStringLiteral("stored.db"));
+        QCOMPARE(runCli({QStringLiteral("--db"), db, QStringLiteral("init")}, m_home.path()).exitCode, 0);
+        const DocumentJson::ReadResult example = DocumentJson::read(readFile(exampleDocument()));
+        QVERIFY(example.ok);
+        {
+            Database database;
+            QCOMPARE(database.open(db), Database::OpenStatus::Opened);
+            QVERIFY(database.execute(CompanySaveCommand::updateStatement(example.document.company)).ok);
+        }
+        const QStringList base{QStringLiteral("--db"), db, QStringLiteral("--locale"), QStringLiteral("de_DE")};
+        const CliRun saved = runCli(base + QStringList{QStringLiteral("save"), exampleDocument()}, m_home.path());
+        QVERIFY2(saved.exitCode == 0, qPrintable(saved.errText()));
+
+        const QString fromFile = m_home.filePath(QStringLiteral("from-file.xml"));
+        const QString fromNumber = m_home.filePath(QStringLiteral("from-number.xml"));
+        QCOMPARE(runCli(base + QStringList{QStringLiteral("einvoice"), exampleDocument(), QStringLiteral("--xml"), fromFile},
+                        m_home.path()).exitCode, 0);
+        const CliRun run = runCli(base + QStringList{QStringLiteral("einvoice"), QStringLiteral("INV-2026-0042"),
+                                                     QStringLiteral("--xml"), fromNumber},
+                                  m_home.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errText()));
+        QCOMPARE(readFile(fromNumber), readFile(fromFile));
+
+        const CliRun unknown = runCli(base + QStringList{QStringLiteral("einvoice"), QStringLiteral("NO-SUCH"),
+                                                         QStringLiteral("--xml"), fromNumber},
+                                      m_home.path());
+        QCOMPARE(unknown.exitCode, 2);
+        QVERIFY2(unknown.errText().contains(QStringLiteral("There is no record of this document number.")),
+                 qPrintable(unknown.errText()));
+
+        const QString validator = einvoiceValidator();
+        if (validator.isEmpty())
+            QSKIP("skipped: conformance kit not found");
+        const KitRun kit = validateEinvoices(validator, {fromNumber});
+        QVERIFY2(kit.exitCode == 0, qPrintable(kit.output));
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -69,7 +113,7 @@ private slots:
         QTest::newRow("unknown key still refused") << QByteArray(R"({"buyerCity":"Cork"})") << xml << 1
                                                    << QStringLiteral("Unknown key \"buyerCity\".");
         QTest::newRow("no output named") << QByteArray("{}") << QStringList() << 1
-                                         << QStringLiteral("Usage: tallywick-cli einvoice DOC.json [--xml FILE.xml] [--facturx FILE.pdf]");
+                                         << QStringLiteral("Usage: tallywick-cli einvoice NUMBER|DOC.json [--xml FILE.xml] [--facturx FILE.pdf]");
     }
 
     void refusals()

@@ -238,6 +238,64 @@ private slots:
         }
     }
 
+    // The company's "round each line to cents": every line from its printed price and discount,
+    // rounded once, and the tax added as printed. Off keeps the documented results.
+    void roundEachLineToCents_data()
+    {
+        QTest::addColumn<bool>("round");
+        QTest::addColumn<Texts>("rows");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<Texts>("amounts");
+        QTest::addColumn<Texts>("totals");  // subtotal, tax amount, total
+        const struct
+        {
+            const char* name;
+            Texts rows;
+            const char* rate;
+            Texts off;
+            Texts on;
+        } cases[] = {
+            // 0.99 less 99.5% is 0.00495: four places make 0.0050, which shows as 0.01.
+            {"line rounded twice", {"1|0.99|99.5", "1|1|"}, "", {"0.01", "1.00", "1.01", "0.00", "1.01"},
+             {"0.00", "1.00", "1.00", "0.00", "1.00"}},
+            {"price beyond cents", {"3|1.005|"}, "", {"3.02", "3.02", "0.00", "3.02"}, {"3.03", "3.03", "0.00", "3.03"}},
+            // 0.25% of 1.99 is 0.004975: printed as 0.00, but the unrounded tax lifts the total to 2.00.
+            {"tax beyond cents", {"1|1.99|"}, "0.25", {"1.99", "1.99", "0.00", "2.00"}, {"1.99", "1.99", "0.00", "1.99"}},
+            {"ordinary invoice", {"2|9.99|10", "1|5|"}, "7", {"17.98", "5.00", "22.98", "1.61", "24.59"},
+             {"17.98", "5.00", "22.98", "1.61", "24.59"}},
+        };
+        for (const auto& c : cases) {
+            const qsizetype lines = qsizetype(c.rows.size());
+            for (const bool round : {false, true}) {
+                const Texts& all = round ? c.on : c.off;
+                QTest::addRow("%s, %s", c.name, round ? "on" : "off")
+                    << round << c.rows << QString::fromLatin1(c.rate) << Texts(all.begin(), all.begin() + lines)
+                    << Texts(all.begin() + lines, all.end());
+            }
+        }
+    }
+
+    void roundEachLineToCents()
+    {
+        QFETCH(bool, round);
+        QFETCH(Texts, rows);
+        QFETCH(QString, rate);
+        QFETCH(Texts, amounts);
+        QFETCH(Texts, totals);
+        const QLocale locale(QStringLiteral("en_US"));
+        Document doc;
+        doc.rows = rowsFrom(rows, locale);
+        doc.chargesAmount.clear();
+        doc.company.taxPercent = rate;
+        doc.company.einvoice.roundLinesToCents = round;
+        QVERIFY(TotalsCalculator::DoSum(doc, locale).ok);
+        QStringList shown;
+        for (const DocumentRow& row : doc.rows)
+            shown << row.amount;
+        QCOMPARE(shown, localised(amounts, locale));
+        QCOMPARE((QStringList{doc.subtotal, doc.taxAmount, doc.total}), localised(totals, locale));
+    }
+
     void readsAndWritesInTheSameFormat_data()
     {
         QTest::addColumn<QString>("localeName");

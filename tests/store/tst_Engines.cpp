@@ -1,6 +1,11 @@
 #include "TestSupport.h"
 #include "documents/DocStatements.h"
 #include "documents/NumberSeries.h"
+#include "documents/OpenCommand.h"
+#include "documents/SaveCommand.h"
+#include "core/Dialogs.h"
+#include "editor/Document.h"
+#include "store/CompanySaveCommand.h"
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/PgTestServer.h"
@@ -150,6 +155,33 @@ private slots:
         QVERIFY(db.execute(QStringLiteral("ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL")).ok);
         QVERIFY(db.query(QStringLiteral("SELECT TaxName, HideMoney FROM tbldoc")).ok);
         QVERIFY(db.query(QStringLiteral("SELECT DocType, Counter FROM tblseries")).ok);
+    }
+
+    // The e-invoice fields, quotes and all, come back from either engine as they were saved.
+    void einvoiceFieldsRoundTrip()
+    {
+        FRESH(db);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        CompanyProfile company = *CompanyRepository(db).loadDefault();
+        company.taxPercent = QStringLiteral("7");
+        company.einvoice.legalName = QStringLiteral("O'Brien's Ltd");
+        company.einvoice.street = QStringLiteral("1 Quay St\r\nx'); DROP TABLE tbldoc; --");
+        company.einvoice.countryCode = QStringLiteral("IE");
+        company.einvoice.roundLinesToCents = true;
+        QVERIFY(db.execute(CompanySaveCommand::updateStatement(company)).ok);
+        QCOMPARE(CompanyRepository(db).loadDefault()->einvoice, company.einvoice);
+
+        Document doc;
+        doc.docNumber = QStringLiteral("E-1");
+        doc.docDate = QDate(2026, 12, 4);
+        doc.rows.append({QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("Tea"), QStringLiteral("1"),
+                         QStringLiteral("2.00"), QStringLiteral("0.00"), QStringLiteral("2.00")});
+        doc.einvoice = {QStringLiteral("FR"), QStringLiteral("FR'1"), QStringLiteral("? $1 :name"), QDate(2027, 1, 31)};
+        ScriptedDialogs yes(true);
+        QCOMPARE(SaveCommand(db, yes, english).save(doc).outcome, SaveCommand::Outcome::Saved);
+        const OpenCommand::Result opened = OpenCommand(db, yes, english).open(QStringLiteral("E-1"), Document(), false);
+        QCOMPARE(opened.outcome, OpenCommand::Outcome::Opened);
+        QCOMPARE(opened.document.einvoice, doc.einvoice);
     }
 
     // Two desks take the next number of one series at the same moment: the second waits for the

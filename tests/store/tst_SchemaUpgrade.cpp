@@ -5,6 +5,8 @@
 #include "documents/OpenCommand.h"
 #include "documents/SaveCommand.h"
 #include "editor/Document.h"
+#include "store/CompanyRepository.h"
+#include "store/CompanySaveCommand.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
 #include "store/DatabaseSchema.h"
@@ -181,6 +183,44 @@ private slots:
         QCOMPARE(db.query(QStringLiteral("SELECT count(*) FROM tblschema")).records.first().value(0).toInt(), 1);
         QCOMPARE(allRows(db).size(), 6);
         QCOMPARE(oldColumnValues(allRows(db)).mid(0, 5), before);
+    }
+
+    // Old documents and the old company row read as "nothing given" (the defaults apply); what is
+    // saved afterwards comes back as it was saved, on the document and on the company row.
+    void einvoiceFieldsDefaultAndKeep()
+    {
+        const QString path = writeSpecShapedFile(m_dir.filePath(QStringLiteral("einvoice.db")));
+        QVERIFY(!path.isEmpty());
+        Database db(English);
+        QCOMPARE(db.open(path), Database::OpenStatus::Opened);
+        QCOMPARE(allRows(db).size(), 5);
+        QCOMPARE(opened(db, QStringLiteral("OLD-2")).einvoice, EinvoiceDocumentFields());
+        std::optional<CompanyProfile> company = CompanyRepository(db).loadDefault();
+        QVERIFY(company);
+        QCOMPARE(company->einvoice, EinvoiceCompany());
+        QCOMPARE(company->name, QStringLiteral("Your Company Name"));
+
+        company->taxPercent = QStringLiteral("7");
+        company->einvoice = {QStringLiteral("Shop GmbH"), QStringLiteral("DE123456789"), QStringLiteral("12/345"),
+                             QStringLiteral("HRB 1"), QStringLiteral("Weg 1\r\nHof 2"), QStringLiteral("80331"),
+                             QStringLiteral("München"), QStringLiteral("DE"), QStringLiteral("a@b.de"),
+                             QStringLiteral("+49 1"), QStringLiteral("EUR"), QStringLiteral("DE02120300000000202051"),
+                             QStringLiteral("BYLADEM1001"), QStringLiteral("30"), QStringLiteral("HUR"),
+                             QStringLiteral("14"), QStringLiteral("O'Neill's reason"), true};
+        ScriptedDialogs dialogs(true);
+        CompanyProfile edited = *company;
+        QCOMPARE(CompanySaveCommand(db, dialogs, English).run(edited), CompanySaveCommand::Outcome::Saved);
+        QCOMPARE(CompanyRepository(db).loadDefault()->einvoice, company->einvoice);
+
+        Document fresh = storedDocument(QStringLiteral("NEW-2"), 1);
+        fresh.einvoice = {QStringLiteral("FR"), QStringLiteral("FR40303265045"), QStringLiteral("PO 'A'"), QDate(2025, 4, 1)};
+        QCOMPARE(SaveCommand(db, dialogs, English).save(fresh).outcome, SaveCommand::Outcome::Saved);
+        QCOMPARE(opened(db, QStringLiteral("NEW-2")).einvoice, fresh.einvoice);
+        fresh.einvoice.dueDate = QDate();
+        fresh.currentDocNumber = QStringLiteral("NEW-2");
+        QCOMPARE(SaveCommand(db, dialogs, English).save(fresh).outcome, SaveCommand::Outcome::Saved);
+        QCOMPARE(opened(db, QStringLiteral("NEW-2")).einvoice, fresh.einvoice);
+        QCOMPARE(allRows(db).size(), 6);
     }
 
     // A step the file refuses is undone whole: the steps before it stay, no row is lost, and the

@@ -133,13 +133,17 @@ private slots:
         TextSource texts(seed, QString(QChar(0)) + QStringLiteral("'\"#;-\r\n Yes"), 30);
         QVERIFY(store.db.beginTransaction());
         for (int round = 0; round < Rounds; ++round) {
-            CompanyProfile profile{texts.next(), texts.next(), texts.next(), texts.next(), QStringLiteral("7.5")};
+            CompanyProfile profile{texts.next(), texts.next(), texts.next(), texts.next(), QStringLiteral("7.5"), {}};
+            profile.einvoice.vatId = texts.next();
+            profile.einvoice.street = texts.next();
             QVERIFY(store.db.execute(CompanySaveCommand::updateStatement(profile)).ok);
-            CompanyProfile stored{QString(), QString(), QString(), QString(), QString()};
+            CompanyProfile stored{QString(), QString(), QString(), QString(), QString(), {}};
             QString error;
             QVERIFY2(CompanyRepository(store.db).loadInto(stored, &error), qPrintable(error));
             QVERIFY2(stored.name == profile.name && stored.address == profile.address
-                         && stored.currencySymbol == profile.currencySymbol && stored.taxName == profile.taxName,
+                         && stored.currencySymbol == profile.currencySymbol && stored.taxName == profile.taxName
+                         && stored.einvoice.vatId == profile.einvoice.vatId
+                         && stored.einvoice.street == profile.einvoice.street,
                      qPrintable(QStringLiteral("seed %1 round %2").arg(seed).arg(round)));
             QCOMPARE(store.db.query(QStringLiteral("SELECT * FROM tblcompany")).records.size(), 1);
         }

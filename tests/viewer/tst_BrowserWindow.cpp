@@ -1,4 +1,5 @@
 #include "ViewerTestMain.h"
+#include "PdfTools.h"
 
 #include "core/AppPaths.h"
 #include "core/Dialogs.h"
@@ -15,6 +16,7 @@
 #include "viewer/PaperLayout.h"
 #include "viewer/PdfPages.h"
 #include "viewer/ViewerHost.h"
+#include "einvoice/pdf/SrgbProfile.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -48,6 +50,12 @@ struct Browser : ViewerHost
     QString setting(const QString& key) const override { return settings.value(key); }
     void saveSetting(const QString& key, const QString& value) override { settings[key] = value; }
     QString companyName() const override { return QStringLiteral("Norvane Trading"); }
+    bool offersEinvoice() const override { return invoice; }
+    QByteArray einvoiceXml(QString* why) override
+    {
+        *why = refusal;
+        return xml;
+    }
 
     void writePage() const
     {
@@ -79,6 +87,9 @@ struct Browser : ViewerHost
     int regenerations = 0;
     int saves = 0;
     int broughtToFront = 0;
+    bool invoice = false;
+    QByteArray xml;
+    QString refusal;
     QHash<QString, QString> settings;
     ScriptedDialogs dialogs;
     PageViewer viewer{*this, dialogs};
@@ -321,6 +332,47 @@ private slots:
         QCOMPARE(QDir(b.dir.path()).entryList({QStringLiteral("~print-*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // An invoice's page offers the e-invoice PDF beside the plain one; a refusal asks for no file; the
+    // written file carries the host's XML as its attachment.
+    void facturxPdfForInvoicesOnly()
+    {
+        Browser b;
+        QVERIFY(b.showAndWait());
+        auto* facturx = b.control<QPushButton>("cmdSaveFacturx");
+        QVERIFY(facturx && facturx->isHidden());
+        b.invoice = true;
+        QVERIFY(b.showAndWait(BrowserWindow::PageKind::MoneyFree));
+        QVERIFY(facturx->isHidden());
+        QVERIFY(b.showAndWait());
+        QVERIFY(!facturx->isHidden());
+
+        b.refusal = QStringLiteral("The e-invoice cannot be written until these fields are filled in:");
+        facturx->click();
+        QCOMPARE(b.dialogs.shownTexts(), QStringList{b.refusal});
+        QVERIFY(b.dialogs.fileTitles().isEmpty());
+
+        if (!SrgbProfile::load().ok)
+            QSKIP("skipped: no sRGB colour profile on this machine");
+        b.dialogs.clear();
+        b.refusal.clear();
+        b.xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<invoice>INV-7</invoice>\n";
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("INV-7.pdf"));
+        b.dialogs.setNextFile(file);
+        facturx->click();
+        QVERIFY2(b.dialogs.shown().isEmpty(), qPrintable(b.dialogs.shownTexts().join(u'\n')));
+        QVERIFY(b.window()->statusText().contains(QDir::toNativeSeparators(file)));
+        if (!TestSupport::missingTools({QStringLiteral("pdfdetach")}).isEmpty())
+            QSKIP("skipped: pdfdetach not found");
+        const QString attached = folder.filePath(QStringLiteral("attached.xml"));
+        QCOMPARE(TestSupport::runTool(QStringLiteral("pdfdetach"),
+                                      {QStringLiteral("-savefile"), QStringLiteral("factur-x.xml"), QStringLiteral("-o"),
+                                       attached, file})
+                     .exitCode,
+                 0);
+        QCOMPARE(TestSupport::readFile(attached), b.xml);
+    }
+
     void pdfFileName_data()
     {
         QTest::addColumn<QString>("title");
@@ -369,6 +421,20 @@ private slots:
         QTRY_VERIFY(!b.window());
         QVERIFY(b.showAndWait());
         QCOMPARE(b.control<QComboBox>("cbolines")->currentIndex(), -1);
+    }
+
+    // The main window's invoice offers the e-invoice PDF; its missing company fields are listed by the refusal.
+    void mainWindowInvoiceNamesWhatTheEinvoiceLacks()
+    {
+        Window w;
+        w.startDocument(1);
+        w.generate();
+        QTRY_VERIFY(w.inBrowser<QPushButton>("cmdSaveFacturx") && !w.inBrowser<QPushButton>("cmdSaveFacturx")->isHidden());
+        w.dialogs.clear();
+        w.inBrowser<QPushButton>("cmdSaveFacturx")->click();
+        QVERIFY2(w.dialogs.shownTexts().value(0).contains(QStringLiteral("- Currency code such as EUR: Settings, E-invoice")),
+                 qPrintable(w.dialogs.shownTexts().join(u'\n')));
+        QVERIFY(w.dialogs.fileTitles().isEmpty());
     }
 
     // Show Browser asks for a document, then generates it into the browser; closing the main window closes it.

@@ -29,6 +29,7 @@
 #include "editor/widgets/NotesPanel.h"
 #include "editor/widgets/PageScrollSteps.h"
 #include "editor/widgets/TotalsPanel.h"
+#include "einvoice/EinvoiceXmlCommand.h"
 #include "html/GenerateCommand.h"
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
@@ -38,6 +39,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QStandardPaths>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -147,6 +150,9 @@ void MainWindow::buildMenus()
                &MainWindow::createNewRows);
     addCommand(tools, QStringLiteral("actOpenSaved"), tr("Open Saved File"),
                QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::focusSavedDocuments);
+    tools->addSeparator();
+    addCommand(tools, QStringLiteral("actExportEinvoice"), tr("Export e-invoice XML\u2026"), QKeySequence(),
+               &MainWindow::exportEinvoiceXml);
 
     QMenu* info = menuBar()->addMenu(tr("Info"));
     info->setObjectName(QStringLiteral("mnuhelp"));
@@ -389,6 +395,13 @@ void MainWindow::saveFile()
 {
     // Whether the button is shown, not whether the window is on screen at this moment.
     m_documents->saveFile(!m_saveButton->isHidden());
+}
+
+void MainWindow::exportEinvoiceXml()
+{
+    // The export recalculates as the page does, so the file states what the page would print.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EinvoiceXmlCommand(m_dialogs, m_editor->numberLocale()).run(document(), folder.isEmpty() ? QDir::homePath() : folder);
 }
 
 void MainWindow::generatePage()

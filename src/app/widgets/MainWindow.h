@@ -67,6 +67,7 @@ public slots:
     void saveFile();
     // "Html": checks, recalculates, writes and shows the printable page.
     void generatePage();
+    void exportEinvoiceXml();
     // Hooks for the keyboard shortcuts; each runs the command of its panel.
     void createNewRows();
     void focusSavedDocuments();

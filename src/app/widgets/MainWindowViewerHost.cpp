@@ -1,6 +1,9 @@
 #include "app/widgets/MainWindowViewerHost.h"
 
 #include "app/widgets/MainWindow.h"
+#include "editor/widgets/EditorController.h"
+#include "einvoice/EinvoiceExport.h"
+#include "einvoice/EinvoiceTypeCode.h"
 #include "core/SettingsStore.h"
 #include "editor/widgets/GridPanel.h"
 #include "editor/widgets/TotalsPanel.h"
@@ -79,4 +82,17 @@ void MainWindowViewerHost::saveSetting(const QString& key, const QString& value)
 QString MainWindowViewerHost::companyName() const
 {
     return m_window.document().company.name;
+}
+
+bool MainWindowViewerHost::offersEinvoice() const
+{
+    return !EinvoiceTypeCode::forDocumentType(m_window.document().docType).isEmpty();
+}
+
+QByteArray MainWindowViewerHost::einvoiceXml(QString* refusal)
+{
+    const EinvoiceExport::Result exported = EinvoiceExport::toXml(m_window.document(), m_window.editor()->numberLocale());
+    if (refusal)
+        *refusal = exported.message;
+    return exported.ok ? exported.xml : QByteArray();
 }

@@ -24,6 +24,8 @@ public:
     QString setting(const QString& key) const override;
     void saveSetting(const QString& key, const QString& value) override;
     QString companyName() const override;
+    bool offersEinvoice() const override;
+    QByteArray einvoiceXml(QString* refusal) override;
 
 private:
     QComboBox* pageRowsBox() const;

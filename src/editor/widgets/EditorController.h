@@ -38,6 +38,7 @@ public:
 
     EditorState& state() { return m_state; }
     void setNumberLocale(const QLocale& locale);
+    QLocale numberLocale() const { return m_locale; }
     // The grid, totals and " Calculate" appear with the first rows.
     void revealPanels(bool visible);
 

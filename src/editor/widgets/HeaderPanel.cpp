@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,7 +71,11 @@ HeaderPanel::HeaderPanel(SettingsStore& settings, QWidget* parent)
       m_shipToTerm(GridStyle::editableCombo(this, QStringList())),
       m_shipToName(lineEdit(QStringLiteral("txtcusShip"), this)),
       m_shipToAddress(addressEdit(QStringLiteral("txtaddressShip"), this)),
-      m_currentDocNum(new QLabel(this))
+      m_currentDocNum(new QLabel(this)),
+      m_buyerVatId(lineEdit(QStringLiteral("txtBuyerVatId"), this)),
+      m_buyerCountry(lineEdit(QStringLiteral("txtBuyerCountry"), this)),
+      m_buyerReference(lineEdit(QStringLiteral("txtBuyerReference"), this)),
+      m_dueDate(new QDateEdit(this))
 {
     setObjectName(QStringLiteral("HeaderPanel"));
     m_docType->setObjectName(QStringLiteral("cboDoc"));
@@ -116,6 +121,8 @@ void HeaderPanel::buildLayout()
     addPair(tr("Terms"), m_paymentTerm, 2);
     ++row;
     addPair(tr("Issued by"), m_salePerson, 0);
+    grid->addWidget(new QLabel(tr("Customer VAT ID"), this), row, 2);
+    grid->addLayout(buildEinvoiceRow(), row, 3, 1, 3);
     ++row;
     grid->addWidget(m_billToTerm, row, 0);
     grid->addWidget(m_billToName, row, 1);
@@ -126,6 +133,35 @@ void HeaderPanel::buildLayout()
     grid->addWidget(m_shipToAddress, row, 3, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+}
+
+QLayout* HeaderPanel::buildEinvoiceRow()
+{
+    m_buyerVatId->setMaxLength(30);
+    m_buyerCountry->setMaxLength(2);
+    m_buyerCountry->setPlaceholderText(tr("own"));
+    m_buyerCountry->setToolTip(tr("The customer's ISO country code, e.g. FR; empty means the company's country"));
+    m_buyerCountry->setFixedWidth(m_buyerCountry->fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
+    m_buyerReference->setMaxLength(100);
+    m_buyerReference->setToolTip(tr("The customer's order or routing reference"));
+    m_dueDate->setObjectName(QStringLiteral("DTPickerDue"));
+    m_dueDate->setCalendarPopup(true);
+    // The earliest date stands for "none": the document date plus the company's due days.
+    m_dueDate->setMinimumDate(QDate(2000, 1, 1));
+    m_dueDate->setSpecialValueText(tr("by due days"));
+    m_dueDate->setDate(m_dueDate->minimumDate());
+    m_dueDate->setToolTip(tr("Due date for the e-invoice; \"by due days\" means the date plus the due days "
+                             "in Settings, E-invoice"));
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(m_buyerVatId, 2);
+    row->addWidget(new QLabel(tr("Country"), this));
+    row->addWidget(m_buyerCountry);
+    row->addWidget(new QLabel(tr("Reference"), this));
+    row->addWidget(m_buyerReference, 2);
+    row->addWidget(new QLabel(tr("Due"), this));
+    row->addWidget(m_dueDate, 1);
+    return row;
 }
 
 void HeaderPanel::addHelpButtons(Dialogs& dialogs)
@@ -141,6 +177,7 @@ void HeaderPanel::addHelpButtons(Dialogs& dialogs)
 void HeaderPanel::setDateFormat(const QString& setting)
 {
     m_docDate->setDisplayFormat(ShortDateFormat::pattern(m_docDate->locale(), setting));
+    m_dueDate->setDisplayFormat(m_docDate->displayFormat());
 }
 
 void HeaderPanel::fillPickLists()
@@ -182,6 +219,10 @@ void HeaderPanel::readInto(Document& document) const
     document.shipToName = m_shipToName->text();
     document.shipToAddress = LineBreaks::toCrLf(m_shipToAddress->toPlainText());
     document.currentDocNumber = m_currentDocNum->text();
+    document.einvoice.buyerVatId = m_buyerVatId->text();
+    document.einvoice.buyerCountry = m_buyerCountry->text();
+    document.einvoice.buyerReference = m_buyerReference->text();
+    document.einvoice.dueDate = m_dueDate->date() == m_dueDate->minimumDate() ? QDate() : m_dueDate->date();
 }
 
 void HeaderPanel::showFrom(const Document& document)
@@ -198,4 +239,9 @@ void HeaderPanel::showFrom(const Document& document)
     m_shipToName->setText(document.shipToName);
     m_shipToAddress->setPlainText(LineBreaks::toLf(document.shipToAddress));
     m_currentDocNum->setText(document.currentDocNumber);
+    m_buyerVatId->setText(document.einvoice.buyerVatId);
+    m_buyerCountry->setText(document.einvoice.buyerCountry);
+    m_buyerReference->setText(document.einvoice.buyerReference);
+    const QDate due = document.einvoice.dueDate;
+    m_dueDate->setDate(due.isValid() && due > m_dueDate->minimumDate() ? due : m_dueDate->minimumDate());
 }

@@ -6,13 +6,15 @@ class Dialogs;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class SettingsStore;
 struct Document;
 
-// The document header: type, number, date, terms, issuer, bill-to and ship-to.
+// The document header: type, number, date, terms, issuer, the buyer's e-invoice fields, bill-to and
+// ship-to.
 class HeaderPanel : public QWidget
 {
     Q_OBJECT
@@ -39,6 +41,7 @@ public:
 
 private:
     void buildLayout();
+    QLayout* buildEinvoiceRow();
 
     SettingsStore& m_settings;
     QComboBox* m_docType;
@@ -54,4 +57,9 @@ private:
     QLineEdit* m_shipToName;
     QPlainTextEdit* m_shipToAddress;
     QLabel* m_currentDocNum;
+    // The buyer's e-invoice fields; an empty due date means the document date plus the company's due days.
+    QLineEdit* m_buyerVatId;
+    QLineEdit* m_buyerCountry;
+    QLineEdit* m_buyerReference;
+    QDateEdit* m_dueDate;
 };

@@ -7,6 +7,7 @@
 #include "store/CompanySaveCommand.h"
 #include "store/SettingsHelp.h"
 #include "store/widgets/DatabaseFrame.h"
+#include "store/widgets/EinvoicePage.h"
 #include "store/widgets/LayoutPreview.h"
 
 #include <QApplication>
@@ -37,7 +38,8 @@ SettingsPanel::SettingsPanel(SettingsStore& settings, Database& database, Dialog
       m_database(database),
       m_dialogs(dialogs),
       m_letterhead(settings, dialogs),
-      m_tabs(new QTabWidget(this))
+      m_tabs(new QTabWidget(this)),
+      m_einvoice(new EinvoicePage)
 {
     setObjectName(QStringLiteral("FrameSettings"));
     setAutoFillBackground(true);
@@ -52,6 +54,9 @@ SettingsPanel::SettingsPanel(SettingsStore& settings, Database& database, Dialog
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(buildCompanyPage(), tr("Settings 1"));
     m_tabs->addTab(buildDatabasePage(), tr("Settings 2"));
+    m_tabs->addTab(m_einvoice, tr("E-invoice"));
+    connect(m_einvoice, &EinvoicePage::edited, this, &SettingsPanel::companyEdited);
+    connect(m_einvoice->saveButton(), &QPushButton::clicked, this, &SettingsPanel::saveCompany);
     auto* exit = new QPushButton(tr("X"), this);
     exit->setObjectName(QStringLiteral("cmdExit"));
     exit->setFixedWidth(32);
@@ -270,7 +275,8 @@ void SettingsPanel::setMaintenanceWidget(QWidget* widget)
 
 void SettingsPanel::addPage(QWidget* page, const QString& title)
 {
-    m_tabs->addTab(page, title);
+    // The numbered pages stay together; the e-invoice page comes last.
+    m_tabs->insertTab(m_tabs->indexOf(m_einvoice), page, title);
 }
 
 void SettingsPanel::setClockWidget(QWidget* widget)
@@ -291,6 +297,7 @@ CompanyProfile SettingsPanel::profile() const
     profile.currencySymbol = m_currencySymbol->currentText();
     profile.taxName = m_taxName->text();
     profile.taxPercent = m_taxPercent->currentText();
+    profile.einvoice = m_einvoice->value();
     return profile;
 }
 
@@ -302,6 +309,7 @@ void SettingsPanel::setProfile(const CompanyProfile& profile)
     m_currencySymbol->setCurrentText(profile.currencySymbol);
     m_taxName->setText(profile.taxName);
     m_taxPercent->setCurrentText(profile.taxPercent);
+    m_einvoice->setValue(profile.einvoice);
     m_showingProfile = false;
 }
 
@@ -314,6 +322,8 @@ void SettingsPanel::companyEdited()
 void SettingsPanel::reloadCompany()
 {
     CompanyProfile reloaded = profile();
+    // An empty stored e-invoice field is a value of its own: unsaved typing there must not survive.
+    reloaded.einvoice = EinvoiceCompany();
     QString error;
     if (!CompanyRepository(m_database).loadInto(reloaded, &error)) {
         m_dialogs.plain(error);

@@ -7,6 +7,7 @@
 
 class Database;
 class DatabaseFrame;
+class EinvoicePage;
 class Dialogs;
 class QButtonGroup;
 class QCheckBox;
@@ -21,7 +22,7 @@ class QVBoxLayout;
 class SettingsStore;
 
 // FrameSettings: the company fields and letterhead choices ("Settings 1") and the database page
-// ("Settings 2"). The company fields belong to the window: it keeps the one profile and hears of
+// ("Settings 2"), with the company's e-invoice fields on a page of their own. The company fields belong to the window: it keeps the one profile and hears of
 // every change through profileChanged().
 class SettingsPanel : public QWidget
 {
@@ -89,6 +90,7 @@ private:
     QLineEdit* m_logoPath;
     QLabel* m_logo;
     QLabel* m_noFile;
+    EinvoicePage* m_einvoice;
     DatabaseFrame* m_databaseFrame;
     QVBoxLayout* m_maintenanceSlot;
     QVBoxLayout* m_clockSlot;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "einvoice/EinvoiceCompany.h"
+#include "store/EinvoiceCompany.h"
 
 #include <QDate>
 #include <QString>
