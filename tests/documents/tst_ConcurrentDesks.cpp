@@ -1,12 +1,19 @@
 #include "TestSupport.h"
+#include "core/Dialogs.h"
+#include "documents/SaveCommand.h"
+#include "editor/Document.h"
 #include "store/Database.h"
 #include "store/PgTestServer.h"
+#include "store/SqlText.h"
 
 #include <QProcess>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <chrono>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 // Eight desks save, re-save and delete documents on one server at once, several on the same numbers
 // (in differing case). Afterwards every stored document is the whole of one save, and the one that
@@ -101,9 +108,100 @@ class TestConcurrentDesks : public QObject
         return later.isEmpty() ? QString() : key + QStringLiteral(" holds %1 though %2 started after it").arg(marker, later);
     }
 
+    static bool insertRows(Database& db, const QString& number, const QString& tag)
+    {
+        return db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Description, Qty, Price) VALUES ('%1', '%2', 1, 1)")
+                              .arg(SqlText::EscapeQuotes(number), tag))
+            .ok;
+    }
+
+    static QStringList storedTags(Database& db, const QString& number)
+    {
+        QStringList tags;
+        for (const QSqlRecord& record :
+             db.query(QStringLiteral("SELECT Description FROM tbldoc WHERE Docnumber = '%1' ORDER BY ID").arg(number)).records)
+            tags << record.value(0).toString();
+        return tags;
+    }
+
 private slots:
     void initTestCase() { m_up = m_server.start(&m_reason); }
     void cleanupTestCase() { m_server.stop(); }
+
+    // The answer to "replace it?" (or no question, for a free number) is given before the save waits
+    // for the number; the desk that meanwhile saved or deleted it must not be overruled unseen.
+    void answerStandsOrFallsWithTheNumber_data()
+    {
+        QTest::addColumn<bool>("storedBefore");
+        QTest::addColumn<bool>("openDocument");
+        QTest::addColumn<QString>("otherDesk");  // what the other desk does while this one waits: save / delete
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QStringList>("after");
+        const QStringList mine{QStringLiteral("mine")};
+        const QStringList theirs{QStringLiteral("theirs")};
+        QTest::newRow("free number taken meanwhile") << false << false << QStringLiteral("save") << false << theirs;
+        QTest::newRow("open document saved meanwhile") << false << true << QStringLiteral("save") << true << mine;
+        QTest::newRow("replaced number re-saved meanwhile") << true << false << QStringLiteral("save") << true << mine;
+        QTest::newRow("replaced number deleted meanwhile") << true << false << QStringLiteral("delete") << true << mine;
+    }
+
+    void answerStandsOrFallsWithTheNumber()
+    {
+        QFETCH(bool, storedBefore);
+        QFETCH(bool, openDocument);
+        QFETCH(QString, otherDesk);
+        QFETCH(bool, saved);
+        QFETCH(QStringList, after);
+        if (!m_up)
+            QSKIP(qPrintable(m_reason));
+        const QLocale locale(QLocale::English, QLocale::UnitedStates);
+        const QString url = m_server.createDatabase();
+        const QString number = QStringLiteral("INV-7");
+        Database other(locale);
+        QVERIFY(other.create(url));
+        if (storedBefore)
+            QVERIFY(insertRows(other, number, QStringLiteral("old")));
+
+        std::atomic<int> stage{0};  // 1: this desk has opened the database; 2: the other desk holds the number
+        SaveCommand::Outcome outcome = SaveCommand::Outcome::Failed;
+        QStringList shown;
+        std::thread desk([&] {
+            Database db(locale);
+            const bool opened = db.open(url) == Database::OpenStatus::Opened;
+            stage = 1;
+            while (stage != 2)
+                std::this_thread::yield();
+            if (!opened)
+                return;
+            ScriptedDialogs dialogs(true);
+            Document document;
+            document.docNumber = number;
+            document.currentDocNumber = openDocument ? number : QString();
+            document.rows.append(DocumentRow{QString(), QString(), QStringLiteral("mine"), QStringLiteral("1"),
+                                             QStringLiteral("1.00"), QStringLiteral("0.00"), QStringLiteral("1.00")});
+            outcome = SaveCommand(db, dialogs, locale).save(document).outcome;
+            shown = dialogs.shownTexts();
+        });
+        QTRY_VERIFY(stage == 1);
+        QVERIFY(other.beginTransaction());
+        QVERIFY(other.lockNumber(QStringLiteral("inv-7")));
+        QVERIFY(other.execute(QStringLiteral("DELETE FROM tbldoc WHERE Docnumber = 'inv-7'")).ok);
+        if (otherDesk == QLatin1String("save"))
+            QVERIFY(insertRows(other, number, QStringLiteral("theirs")));
+        stage = 2;
+        // This desk has had its question and waits for the number before the other desk commits.
+        QSqlQuery locks(QSqlDatabase::database(other.connectionName(), false));
+        QTRY_VERIFY(locks.exec(QStringLiteral("SELECT count(*) FROM pg_locks WHERE NOT granted AND locktype = 'advisory'"))
+                    && locks.next() && locks.value(0).toInt() > 0);
+        QVERIFY(other.commit());
+        desk.join();
+
+        QCOMPARE(outcome, saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
+        QCOMPARE(storedTags(other, number), after);
+        const bool asked = !shown.isEmpty() && shown.first().contains(QStringLiteral("has been used by a previous document"));
+        QCOMPARE(asked, storedBefore && !openDocument);
+        QCOMPARE(shown.contains(SaveCommand::takenMeanwhileMessage(number)), !saved);
+    }
 
     void lastWholeSaveWins()
     {
