@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 #include "TestSupport.h"
+#include "documents/NumberSeries.h"
+#include "store/Database.h"
 #include "store/JetFile.h"
 #include "store/PgTestServer.h"
 
@@ -107,6 +109,17 @@ private slots:
                       fixture(QStringLiteral("legacy/legacy-2004.mdb"))})
                      .exitCode,
                  0);
+        QList<SeriesDefinition> series;
+        {
+            Database db;
+            QCOMPARE(db.open(local), Database::OpenStatus::Opened);
+            SeriesDefinition invoices{QStringLiteral("Invoice"), QStringLiteral("INV-{yyyy}-{####}"), true, 0, 0};
+            SeriesDefinition quotes{QStringLiteral("Quotation"), QStringLiteral("Q{##}"), false, 0, 0};
+            QVERIFY(NumberSeries(db).saveAll({invoices, quotes}));
+            QVERIFY(db.execute(QStringLiteral("UPDATE tblseries SET Counter = 41, CounterYear = 2026 WHERE DocType = 'Invoice'")).ok);
+            series = NumberSeries(db).all();
+            QCOMPARE(series.size(), 2);
+        }
         const QString url = m_server.createDatabase();
         const QString back = m_home.filePath(QStringLiteral("back.db"));
         CliRun run = cli({QStringLiteral("copy-db"), local, url});
@@ -123,6 +136,9 @@ private slots:
                          cli({QStringLiteral("--db"), local, QStringLiteral("list"), QStringLiteral("--order"), order}).out);
             QCOMPARE(cli({QStringLiteral("--db"), db, QStringLiteral("company")}).out,
                      cli({QStringLiteral("--db"), local, QStringLiteral("company")}).out);
+            Database copy;
+            QCOMPARE(copy.open(db), Database::OpenStatus::Opened);
+            QCOMPARE(NumberSeries(copy).all(), series);
             for (const QString& number : {QStringLiteral("INV-1001"), QStringLiteral("QUO-7"), QStringLiteral("PO 2026/01")})
                 QCOMPARE(cli({QStringLiteral("--db"), db, QStringLiteral("show"), number}).out,
                          cli({QStringLiteral("--db"), local, QStringLiteral("show"), number}).out);
