@@ -170,7 +170,7 @@ bool SaveCommand::confirmReplace(const QString& number, const QString& currentDo
 
 QString SaveCommand::takenMeanwhileMessage(const QString& number)
 {
-    return tr("Another desk has just saved a document numbered  \"%1\" . Nothing was saved: save again to be "
+    return tr("Another desk has just saved a document numbered \"%1\". Nothing was saved: save again to be "
               "asked whether to replace it.")
         .arg(number);
 }
