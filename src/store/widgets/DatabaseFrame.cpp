@@ -98,7 +98,12 @@ QWidget* DatabaseFrame::buildServerBox()
     grid->setColumnStretch(2, 1);
 
     connect(m_local, &QRadioButton::toggled, this, &DatabaseFrame::enableServerFields);
-    connect(save, &QPushButton::clicked, this, [this] { shownChoice().save(m_settings, m_dialogs); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        if (!shownChoice().save(m_settings, m_dialogs))
+            return;
+        emit placeSaved();
+        refresh();
+    });
     connect(m_createTables, &QPushButton::clicked, this, [this] { shownChoice().createTables(m_dialogs); });
     connect(help, &QPushButton::clicked, this, [this] { m_dialogs.inform(ServerChoice::helpText()); });
     showChoice(ServerChoice::load(m_settings));
