@@ -141,7 +141,8 @@ void DatabaseFrame::enableServerFields()
 
 void DatabaseFrame::refresh()
 {
-    m_path->setText(m_createdPath.isEmpty() ? m_database.path() : m_createdPath);
+    // A file just created is named until the next start, but not while a server is in use.
+    m_path->setText(m_createdPath.isEmpty() || m_database.isServer() ? m_database.path() : m_createdPath);
     // A new file is a file operation: on a server there is none to make.
     m_create->setVisible(!m_database.isServer());
     m_createHelp->setVisible(!m_database.isServer());
