@@ -152,3 +152,8 @@ QString PostgresDialect::tableProbe()
     return QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
                           "AND table_name IN ('tbldoc', 'tblcompany')");
 }
+
+QString PostgresDialect::indexProbe()
+{
+    return QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND tablename = 'tbldoc'");
+}
