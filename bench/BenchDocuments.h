@@ -25,15 +25,18 @@ inline Document make(int number, int rows)
     doc.docType = number % 3 ? QStringLiteral("Invoice") : QStringLiteral("Quotation");
     doc.billToName = QStringLiteral("Customer %1 O'Brien").arg(number % 700);
     doc.billToAddress = QStringLiteral("%1 Quay Street\r\nCork\r\nIreland").arg(number % 97);
-    doc.notes = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Thank you for your business.\\par}");
+    doc.notes = QStringLiteral(
+        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Thank you for your business.\\par}");
     doc.paid = QStringLiteral("0.00");
     doc.total = QStringLiteral("100.00");
     for (int i = 0; i < rows; ++i) {
         DocumentRow row;
         row.serial = QString::number(i + 1);
         row.productId = QStringLiteral("P-%1").arg(i + 1);
-        row.description = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs18 Widget model %1, "
-                                         "stainless, boxed\\par}").arg(i);
+        row.description =
+            QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs18 Widget model %1, "
+                           "stainless, boxed\\par}")
+                .arg(i);
         row.qty = QStringLiteral("2");
         row.price = QStringLiteral("5.00");
         row.amount = QStringLiteral("10.00");

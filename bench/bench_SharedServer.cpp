@@ -11,14 +11,17 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kDocuments = 10000;
 
-enum class Engine { File, Server };
+enum class Engine
+{
+    File,
+    Server
+};
 
 // Both databases, filled once for every benchmark of this run.
 struct Fixture
@@ -35,7 +38,8 @@ struct Fixture
         BenchDocuments::fill(file, kDocuments, 10);
         if (!server.start(&serverProblem))
             return;
-        if (!shared.create(server.createDatabase(), &serverProblem) || !BenchDocuments::fill(shared, kDocuments, 10))
+        if (!shared.create(server.createDatabase(), &serverProblem) ||
+            !BenchDocuments::fill(shared, kDocuments, 10))
             serverProblem = QStringLiteral("the server database could not be filled: ") + serverProblem;
     }
 
@@ -64,7 +68,8 @@ void BM_ListByDate(benchmark::State& state, Engine engine)
     if (!db)
         return;
     for (auto _ : state) {
-        const SavedDocsListing listing = SavedDocsList::LoadDocs(*db, SavedDocsList::ByDate, BenchDocuments::locale());
+        const SavedDocsListing listing =
+            SavedDocsList::LoadDocs(*db, SavedDocsList::ByDate, BenchDocuments::locale());
         benchmark::DoNotOptimize(listing.entries.size());
     }
 }

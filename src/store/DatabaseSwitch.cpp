@@ -6,8 +6,8 @@
 #include "store/DatabaseOpener.h"
 #include "store/ServerAddress.h"
 
-DatabaseSwitch::Outcome DatabaseSwitch::run(Database& database, SettingsStore& settings, const QString& defaultPath,
-                                            Dialogs& dialogs)
+DatabaseSwitch::Outcome DatabaseSwitch::run(Database& database, SettingsStore& settings,
+                                            const QString& defaultPath, Dialogs& dialogs)
 {
     QString error;
     const std::optional<ServerAddress> server = DatabaseOpener::chosenServer(settings, &error);
@@ -20,8 +20,9 @@ DatabaseSwitch::Outcome DatabaseSwitch::run(Database& database, SettingsStore& s
     return toFile(database, settings, defaultPath, dialogs);
 }
 
-DatabaseSwitch::Outcome DatabaseSwitch::toServer(Database& database, SettingsStore& settings, const QString& url,
-                                                 const QString& name, const QString& defaultPath, Dialogs& dialogs)
+DatabaseSwitch::Outcome DatabaseSwitch::toServer(Database& database, SettingsStore& settings,
+                                                 const QString& url, const QString& name,
+                                                 const QString& defaultPath, Dialogs& dialogs)
 {
     const QString nowUsed = tr("The program now uses the %1.").arg(name);
     if (database.isServer() && database.path() == url) {
@@ -33,8 +34,8 @@ DatabaseSwitch::Outcome DatabaseSwitch::toServer(Database& database, SettingsSto
         Database probe(database.locale());
         if (probe.open(url, &error) != Database::OpenStatus::Opened) {
             if (!database.isServer()) {
-                dialogs.critical(error + QStringLiteral("\r\n\r\n")
-                                 + tr("The program goes on with the database file on this computer."));
+                dialogs.critical(error + QStringLiteral("\r\n\r\n") +
+                                 tr("The program goes on with the database file on this computer."));
                 return Outcome::Kept;
             }
             if (!dialogs.confirmYesNo(DatabaseOpener::offerLocalFile(error), Dialogs::applicationTitle()))
@@ -54,8 +55,8 @@ DatabaseSwitch::Outcome DatabaseSwitch::toServer(Database& database, SettingsSto
     return Outcome::Switched;
 }
 
-DatabaseSwitch::Outcome DatabaseSwitch::toFile(Database& database, SettingsStore& settings, const QString& defaultPath,
-                                               Dialogs& dialogs)
+DatabaseSwitch::Outcome DatabaseSwitch::toFile(Database& database, SettingsStore& settings,
+                                               const QString& defaultPath, Dialogs& dialogs)
 {
     const QString nowUsed = tr("The program now uses the database file on this computer.");
     // Which file is in use changes only at a start (as after "Create New Database").

@@ -15,14 +15,20 @@ class DatabaseSwitch
     Q_DECLARE_TR_FUNCTIONS(DatabaseSwitch)
 
 public:
-    enum class Outcome { Switched, Kept };
+    enum class Outcome
+    {
+        Switched,
+        Kept
+    };
 
     // Switched: the window shows another database (or, should even the file fail, none) and reads
     // everything again. `defaultPath` is this computer's file when the settings name none.
-    static Outcome run(Database& database, SettingsStore& settings, const QString& defaultPath, Dialogs& dialogs);
+    static Outcome run(Database& database, SettingsStore& settings, const QString& defaultPath,
+                       Dialogs& dialogs);
 
 private:
-    static Outcome toServer(Database& database, SettingsStore& settings, const QString& url, const QString& name,
-                            const QString& defaultPath, Dialogs& dialogs);
-    static Outcome toFile(Database& database, SettingsStore& settings, const QString& defaultPath, Dialogs& dialogs);
+    static Outcome toServer(Database& database, SettingsStore& settings, const QString& url,
+                            const QString& name, const QString& defaultPath, Dialogs& dialogs);
+    static Outcome toFile(Database& database, SettingsStore& settings, const QString& defaultPath,
+                          Dialogs& dialogs);
 };

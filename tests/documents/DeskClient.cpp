@@ -17,7 +17,6 @@
 #include <QCoreApplication>
 #include <QSqlRecord>
 #include <QTextStream>
-
 #include <chrono>
 #include <cstdio>
 
@@ -25,7 +24,8 @@ namespace {
 
 qint64 nowNs()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -125,8 +125,8 @@ public:
             save(number, QStringLiteral("d%1k%2a").arg(m_desk).arg(k), rows, false);
             if (shared)
                 read(number);
-            save(number, QStringLiteral("d%1k%2b").arg(m_desk).arg(k), rows + (k % 5) - 2 > 0 ? rows + (k % 5) - 2 : 1,
-                 true);
+            save(number, QStringLiteral("d%1k%2b").arg(m_desk).arg(k),
+                 rows + (k % 5) - 2 > 0 ? rows + (k % 5) - 2 : 1, true);
             if (k % 4 == 3 || (shared && k % 6 == 4))
                 remove(number);
             if (shared)

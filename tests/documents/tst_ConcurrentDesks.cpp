@@ -9,9 +9,8 @@
 #include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-#include <chrono>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 
@@ -24,7 +23,7 @@ class TestConcurrentDesks : public QObject
 
     struct Operation
     {
-        QChar kind;  // S save, D delete
+        QChar kind; // S save, D delete
         QString number;
         QString marker;
         int rows = 0;
@@ -49,9 +48,11 @@ class TestConcurrentDesks : public QObject
             if (f.size() < 2)
                 continue;
             if (f[0] == QLatin1String("S") && f.size() == 6)
-                done[f[1].toLower()].append({QLatin1Char('S'), f[1], f[2], f[3].toInt(), f[4].toLongLong(), f[5].toLongLong()});
+                done[f[1].toLower()].append(
+                    {QLatin1Char('S'), f[1], f[2], f[3].toInt(), f[4].toLongLong(), f[5].toLongLong()});
             else if (f[0] == QLatin1String("D") && f.size() == 4)
-                done[f[1].toLower()].append({QLatin1Char('D'), f[1], QString(), 0, f[2].toLongLong(), f[3].toLongLong()});
+                done[f[1].toLower()].append(
+                    {QLatin1Char('D'), f[1], QString(), 0, f[2].toLongLong(), f[3].toLongLong()});
             else if (f[0] != QLatin1String("R"))
                 problems << QStringLiteral("desk %1: %2").arg(desk).arg(QString::fromUtf8(line));
             if (f[0] == QLatin1String("S"))
@@ -67,18 +68,21 @@ class TestConcurrentDesks : public QObject
             for (auto b = std::next(a); b != byDesk.cend(); ++b)
                 for (const Operation& x : a.value())
                     for (const Operation& y : b.value())
-                        if (x.number.compare(y.number, Qt::CaseInsensitive) == 0 && x.start < y.end && y.start < x.end)
+                        if (x.number.compare(y.number, Qt::CaseInsensitive) == 0 && x.start < y.end &&
+                            y.start < x.end)
                             ++count;
         return count;
     }
 
     // Empty when the stored rows of one number are the whole of its last save; the fault otherwise.
-    static QString judge(const QString& key, const QList<QPair<QString, QString>>& stored, const QList<Operation>& ops)
+    static QString judge(const QString& key, const QList<QPair<QString, QString>>& stored,
+                         const QList<Operation>& ops)
     {
         const auto startedAfter = [&](qint64 end) {
             for (const Operation& op : ops)
                 if (op.start > end)
-                    return op.kind == QLatin1Char('S') ? QStringLiteral("save %1").arg(op.marker) : QStringLiteral("a delete");
+                    return op.kind == QLatin1Char('S') ? QStringLiteral("save %1").arg(op.marker)
+                                                       : QStringLiteral("a delete");
             return QString();
         };
         if (stored.isEmpty()) {
@@ -103,15 +107,20 @@ class TestConcurrentDesks : public QObject
         for (const auto& [number, text] : stored)
             actual << number + QStringLiteral(" | ") + text;
         if (actual != expected)
-            return key + QStringLiteral(" is not one whole save: ") + actual.join(QStringLiteral("; ")).left(600);
+            return key + QStringLiteral(" is not one whole save: ") +
+                   actual.join(QStringLiteral("; ")).left(600);
         const QString later = startedAfter(save->end);
-        return later.isEmpty() ? QString() : key + QStringLiteral(" holds %1 though %2 started after it").arg(marker, later);
+        return later.isEmpty()
+                   ? QString()
+                   : key + QStringLiteral(" holds %1 though %2 started after it").arg(marker, later);
     }
 
     static bool insertRows(Database& db, const QString& number, const QString& tag)
     {
-        return db.execute(QStringLiteral("INSERT INTO tbldoc (Docnumber, Description, Qty, Price) VALUES ('%1', '%2', 1, 1)")
-                              .arg(SqlText::EscapeQuotes(number), tag))
+        return db
+            .execute(QStringLiteral(
+                         "INSERT INTO tbldoc (Docnumber, Description, Qty, Price) VALUES ('%1', '%2', 1, 1)")
+                         .arg(SqlText::EscapeQuotes(number), tag))
             .ok;
     }
 
@@ -119,7 +128,9 @@ class TestConcurrentDesks : public QObject
     {
         QStringList tags;
         for (const QSqlRecord& record :
-             db.query(QStringLiteral("SELECT Description FROM tbldoc WHERE Docnumber = '%1' ORDER BY ID").arg(number)).records)
+             db.query(QStringLiteral("SELECT Description FROM tbldoc WHERE Docnumber = '%1' ORDER BY ID")
+                          .arg(number))
+                 .records)
             tags << record.value(0).toString();
         return tags;
     }
@@ -134,15 +145,20 @@ private slots:
     {
         QTest::addColumn<bool>("storedBefore");
         QTest::addColumn<bool>("openDocument");
-        QTest::addColumn<QString>("otherDesk");  // what the other desk does while this one waits: save / delete
+        QTest::addColumn<QString>(
+            "otherDesk"); // what the other desk does while this one waits: save / delete
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QStringList>("after");
         const QStringList mine{QStringLiteral("mine")};
         const QStringList theirs{QStringLiteral("theirs")};
-        QTest::newRow("free number taken meanwhile") << false << false << QStringLiteral("save") << false << theirs;
-        QTest::newRow("open document saved meanwhile") << false << true << QStringLiteral("save") << true << mine;
-        QTest::newRow("replaced number re-saved meanwhile") << true << false << QStringLiteral("save") << true << mine;
-        QTest::newRow("replaced number deleted meanwhile") << true << false << QStringLiteral("delete") << true << mine;
+        QTest::newRow("free number taken meanwhile")
+            << false << false << QStringLiteral("save") << false << theirs;
+        QTest::newRow("open document saved meanwhile")
+            << false << true << QStringLiteral("save") << true << mine;
+        QTest::newRow("replaced number re-saved meanwhile")
+            << true << false << QStringLiteral("save") << true << mine;
+        QTest::newRow("replaced number deleted meanwhile")
+            << true << false << QStringLiteral("delete") << true << mine;
     }
 
     void answerStandsOrFallsWithTheNumber()
@@ -162,7 +178,7 @@ private slots:
         if (storedBefore)
             QVERIFY(insertRows(other, number, QStringLiteral("old")));
 
-        std::atomic<int> stage{0};  // 1: this desk has opened the database; 2: the other desk holds the number
+        std::atomic<int> stage{0}; // 1: this desk has opened the database; 2: the other desk holds the number
         SaveCommand::Outcome outcome = SaveCommand::Outcome::Failed;
         QStringList shown;
         std::thread desk([&] {
@@ -177,8 +193,9 @@ private slots:
             Document document;
             document.docNumber = number;
             document.currentDocNumber = openDocument ? number : QString();
-            document.rows.append(DocumentRow{QString(), QString(), QStringLiteral("mine"), QStringLiteral("1"),
-                                             QStringLiteral("1.00"), QStringLiteral("0.00"), QStringLiteral("1.00")});
+            document.rows.append(DocumentRow{QString(), QString(), QStringLiteral("mine"),
+                                             QStringLiteral("1"), QStringLiteral("1.00"),
+                                             QStringLiteral("0.00"), QStringLiteral("1.00")});
             outcome = SaveCommand(db, dialogs, locale).save(document).outcome;
             shown = dialogs.shownTexts();
         });
@@ -191,14 +208,16 @@ private slots:
         stage = 2;
         // This desk has had its question and waits for the number before the other desk commits.
         QSqlQuery locks(QSqlDatabase::database(other.connectionName(), false));
-        QTRY_VERIFY(locks.exec(QStringLiteral("SELECT count(*) FROM pg_locks WHERE NOT granted AND locktype = 'advisory'"))
-                    && locks.next() && locks.value(0).toInt() > 0);
+        QTRY_VERIFY(locks.exec(QStringLiteral(
+                        "SELECT count(*) FROM pg_locks WHERE NOT granted AND locktype = 'advisory'")) &&
+                    locks.next() && locks.value(0).toInt() > 0);
         QVERIFY(other.commit());
         desk.join();
 
         QCOMPARE(outcome, saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
         QCOMPARE(storedTags(other, number), after);
-        const bool asked = !shown.isEmpty() && shown.first().contains(QStringLiteral("has been used by a previous document"));
+        const bool asked = !shown.isEmpty() &&
+                           shown.first().contains(QStringLiteral("has been used by a previous document"));
         QCOMPARE(asked, storedBefore && !openDocument);
         QCOMPARE(shown.contains(SaveCommand::takenMeanwhileMessage(number)), !saved);
     }
@@ -214,9 +233,10 @@ private slots:
         }
         std::vector<std::unique_ptr<QProcess>> desks;
         int finished = 0;
-        const qint64 deadline = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                    std::chrono::steady_clock::now().time_since_epoch() + std::chrono::seconds(SecondsEach))
-                                    .count();
+        const qint64 deadline =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::chrono::steady_clock::now().time_since_epoch() + std::chrono::seconds(SecondsEach))
+                .count();
         for (int d = 0; d < Desks; ++d) {
             auto desk = std::make_unique<QProcess>();
             desk->setProcessChannelMode(QProcess::SeparateChannels);
@@ -232,18 +252,21 @@ private slots:
         QStringList problems;
         for (int d = 0; d < Desks; ++d) {
             QProcess& desk = *desks[d];
-            QVERIFY2(desk.exitStatus() == QProcess::NormalExit && desk.exitCode() == 0, desk.readAllStandardError().constData());
+            QVERIFY2(desk.exitStatus() == QProcess::NormalExit && desk.exitCode() == 0,
+                     desk.readAllStandardError().constData());
             readLog(desk.readAllStandardOutput(), d, done, byDesk, problems);
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 10).join(QLatin1Char('\n'))));
 
         Database db;
         QCOMPARE(db.open(url), Database::OpenStatus::Opened);
-        const SqlResult rows = db.query(QStringLiteral("SELECT Docnumber, Description FROM tbldoc ORDER BY ID"));
+        const SqlResult rows =
+            db.query(QStringLiteral("SELECT Docnumber, Description FROM tbldoc ORDER BY ID"));
         QVERIFY2(rows.ok, qPrintable(rows.error));
         QHash<QString, QList<QPair<QString, QString>>> stored;
         for (const QSqlRecord& record : rows.records)
-            stored[record.value(0).toString().toLower()].append({record.value(0).toString(), record.value(1).toString()});
+            stored[record.value(0).toString().toLower()].append(
+                {record.value(0).toString(), record.value(1).toString()});
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
             QVERIFY2(done.contains(it.key()), qPrintable(it.key() + QStringLiteral(" was never saved")));
         QStringList faults;
