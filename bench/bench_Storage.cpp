@@ -1,7 +1,7 @@
 // Stored documents on a database of 10,000 documents of 10 rows each: the saved-document list in
 // "Date" order and saving a 65-row document over its stored rows.
+#include "BenchDocuments.h"
 #include "core/Dialogs.h"
-#include "documents/DocStatements.h"
 #include "documents/SaveCommand.h"
 #include "documents/SavedDocsList.h"
 #include "editor/Document.h"
@@ -14,32 +14,8 @@
 
 namespace {
 
-const QLocale kLocale(QLocale::English, QLocale::UnitedStates);
-
-Document makeDocument(int number, int rows)
-{
-    Document doc;
-    doc.docNumber = QStringLiteral("INV-%1").arg(number, 5, 10, QLatin1Char('0'));
-    doc.docDate = QDate(2020, 1, 1).addDays(number % 1500);
-    doc.docType = number % 3 ? QStringLiteral("Invoice") : QStringLiteral("Quotation");
-    doc.billToName = QStringLiteral("Customer %1 O'Brien").arg(number % 700);
-    doc.billToAddress = QStringLiteral("%1 Quay Street\r\nCork\r\nIreland").arg(number % 97);
-    doc.notes = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Thank you for your business.\\par}");
-    doc.paid = QStringLiteral("0.00");
-    doc.total = QStringLiteral("100.00");
-    for (int i = 0; i < rows; ++i) {
-        DocumentRow row;
-        row.serial = QString::number(i + 1);
-        row.productId = QStringLiteral("P-%1").arg(i + 1);
-        row.description = QStringLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs18 Widget model %1, "
-                                         "stainless, boxed\\par}").arg(i);
-        row.qty = QStringLiteral("2");
-        row.price = QStringLiteral("5.00");
-        row.amount = QStringLiteral("10.00");
-        doc.rows.append(row);
-    }
-    return doc;
-}
+const QLocale kLocale = BenchDocuments::locale();
+using BenchDocuments::make;
 
 // One database for every benchmark of this run.
 struct Fixture
@@ -50,13 +26,7 @@ struct Fixture
     Fixture()
     {
         db.create(dir.filePath(QStringLiteral("bench.mdb")));
-        db.beginTransaction();
-        for (int n = 0; n < 10000; ++n) {
-            const Document doc = makeDocument(n, 10);
-            for (int i = 0; i < doc.rowCount(); ++i)
-                db.execute(DocStatements::insertRow(doc, i, QDate(2026, 12, 4), kLocale).sql);
-        }
-        db.commit();
+        BenchDocuments::fill(db, 10000, 10);
     }
 
     static Fixture& instance()
@@ -80,7 +50,7 @@ void BM_Save65RowDocument(benchmark::State& state)
 {
     Fixture& f = Fixture::instance();
     ScriptedDialogs dialogs(true);
-    Document doc = makeDocument(20000, 65);
+    Document doc = make(20000, 65);
     doc.currentDocNumber = doc.docNumber;
     for (auto _ : state) {
         SaveCommand save(f.db, dialogs, kLocale);

@@ -53,7 +53,7 @@ int runCopyDbCommand(CliContext& context)
     const DatabaseCopy::Result copied = DatabaseCopy::run(from, to);
     if (!copied.ok)
         return context.failure(copied.error);
-    context.out << tr("Copied %1 document rows and the company profile into %2").arg(copied.documentRows).arg(to.path())
+    context.out << tr("Copied %1 document rows, the company profile and the number series into %2").arg(copied.documentRows).arg(to.path())
                 << Qt::endl;
     return ExitDone;
 }

@@ -76,6 +76,8 @@ SaveCommand::Result SaveCommand::save(Document& document)
     bool replace = false;
     if (!confirmReplace(number, document.currentDocNumber, replace, result))
         return result;
+    // Nobody was asked about replacing a number that looked free or is the open document's own.
+    const bool mustStayFree = !replace && document.currentDocNumber != number;
 
     const QDate saveDate = m_saveDate.isValid() ? m_saveDate : QDate::currentDate();
     QStringList inserts;
@@ -91,7 +93,7 @@ SaveCommand::Result SaveCommand::save(Document& document)
     if (issued.isEmpty())
         return nonNumeric();
     inserts.append(issued);
-    result = write(document, number, inserts);
+    result = write(document, number, inserts, mustStayFree);
     if (result.outcome != Outcome::Saved)
         return result;
     finish(document, number, reminder);
@@ -166,16 +168,35 @@ bool SaveCommand::confirmReplace(const QString& number, const QString& currentDo
     return false;
 }
 
-SaveCommand::Result SaveCommand::write(const Document& document, const QString& number, const QStringList& inserts)
+QString SaveCommand::takenMeanwhileMessage(const QString& number)
 {
-    // The delete and the inserts stand or fall together: the old rows survive any failure. The
-    // delete runs even when the number looked free: another desk may have saved it since, and two
-    // saves of one number must end as one document, the later one.
+    return tr("Another desk has just saved a document numbered \"%1\". Nothing was saved: save again to be "
+              "asked whether to replace it.")
+        .arg(number);
+}
+
+SaveCommand::Result SaveCommand::write(const Document& document, const QString& number, const QStringList& inserts,
+                                       bool mustStayFree)
+{
+    // The delete and the inserts stand or fall together: the old rows survive any failure. Under the
+    // number's lock no other desk saves or deletes it, so what is checked here still holds at commit.
     if (!m_database.beginTransaction())
         return failed(tr("The database cannot start a transaction."));
     if (!m_database.lockNumber(number)) {
         m_database.rollback();
         return failed(tr("The database refused to commit the document."));
+    }
+    if (mustStayFree) {
+        const SqlResult existing = m_database.query(DocStatements::countRows(number));
+        if (!existing.ok || existing.records.isEmpty()) {
+            m_database.rollback();
+            return failed(existing.error);
+        }
+        if (existing.records.first().value(0).toLongLong() > 0) {
+            m_database.rollback();
+            m_dialogs.warn(takenMeanwhileMessage(number));
+            return refused(true);
+        }
     }
     // The series counter is read and moved under its row lock in this transaction: a failed save
     // leaves it where it was, and another desk's save of the next number waits for this one.

@@ -47,6 +47,8 @@ public:
     Result saveFile(Document& document, bool saveButtonVisible);
 
     static QString nonNumericMessage();
+    // A number that was free when the save began was taken by another desk before its rows went in.
+    static QString takenMeanwhileMessage(const QString& number);
 
 private:
     Result refused(bool focusDocNumber = false) const;
@@ -55,7 +57,7 @@ private:
     bool checkNumber(const QString& untrimmed, const QString& number, Result& result);
     bool checkRows(const Document& document, Result& result);
     bool confirmReplace(const QString& number, const QString& currentDocNumber, bool& replace, Result& result);
-    Result write(const Document& document, const QString& number, const QStringList& inserts);
+    Result write(const Document& document, const QString& number, const QStringList& inserts, bool mustStayFree);
     void finish(Document& document, const QString& number, const QString& reminder);
 
     Database& m_database;

@@ -13,6 +13,8 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace {
 
@@ -181,8 +183,16 @@ void Database::ensureIndexes()
 {
     // A read-only file keeps working without them, only slower.
     if (isServer()) {
-        for (const QString& sql : DatabaseSchema::listIndexStatements())
-            execute(sql);
+        // Creating an index, even one that is there, waits for every save in progress on the server
+        // and holds up the saves behind it: only missing ones are made.
+        QSet<QString> present;
+        for (const QSqlRecord& record : query(PostgresDialect::indexProbe()).records)
+            present.insert(record.value(0).toString().toLower());
+        static const QRegularExpression named(QStringLiteral(R"(\bEXISTS\s+(\w+))"), QRegularExpression::CaseInsensitiveOption);
+        for (const QString& sql : DatabaseSchema::listIndexStatements()) {
+            if (!present.contains(named.match(sql).captured(1).toLower()))
+                execute(sql);
+        }
         return;
     }
     QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));

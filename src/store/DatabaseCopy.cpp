@@ -35,7 +35,8 @@ QString DatabaseCopy::literal(const QVariant& value)
     }
 }
 
-bool DatabaseCopy::copyTable(Database& from, Database& to, const QString& table, qint64& rows, QString& error)
+bool DatabaseCopy::copyTable(Database& from, Database& to, const QString& table, const QString& order, qint64& rows,
+                             QString& error)
 {
     // Row numbers are the target's own; the order of the rows is kept.
     QStringList columns;
@@ -56,7 +57,7 @@ bool DatabaseCopy::copyTable(Database& from, Database& to, const QString& table,
     const QString head = QStringLiteral("INSERT INTO %1 (%2) VALUES (").arg(table, columns.join(QStringLiteral(", ")));
     QString failure;
     const SqlResult read = from.forEachRow(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY ID").arg(columns.join(QStringLiteral(", ")), table),
+        QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(columns.join(QStringLiteral(", ")), table, order),
         [&](const QSqlQuery& row) {
             QStringList values;
             for (int i = 0; i < columns.size(); ++i)
@@ -81,10 +82,14 @@ DatabaseCopy::Result DatabaseCopy::run(Database& from, Database& to)
         return result;
     }
     qint64 companyRows = 0;
+    qint64 seriesRows = 0;
+    // Number series go along with their counters, so the next number on the target follows on.
     const bool ok = to.execute(QStringLiteral("DELETE FROM tbldoc")).ok
                     && to.execute(QStringLiteral("DELETE FROM tblcompany")).ok
-                    && copyTable(from, to, QStringLiteral("tbldoc"), result.documentRows, result.error)
-                    && copyTable(from, to, QStringLiteral("tblcompany"), companyRows, result.error);
+                    && to.execute(QStringLiteral("DELETE FROM tblseries")).ok
+                    && copyTable(from, to, QStringLiteral("tbldoc"), QStringLiteral("ID"), result.documentRows, result.error)
+                    && copyTable(from, to, QStringLiteral("tblcompany"), QStringLiteral("ID"), companyRows, result.error)
+                    && copyTable(from, to, QStringLiteral("tblseries"), QStringLiteral("DocType"), seriesRows, result.error);
     if (!ok || !to.commit()) {
         to.rollback();
         if (result.error.isEmpty())

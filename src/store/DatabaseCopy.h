@@ -5,9 +5,9 @@
 
 class Database;
 
-// Copies every document row and the company profile from one database into another, row for row
-// in their order, on any pair of engines. The target's own documents and profile are replaced, all
-// or nothing.
+// Copies every document row, the company profile and the number series from one database into
+// another, row for row in their order, on any pair of engines. The target's own are replaced, all or
+// nothing.
 class DatabaseCopy
 {
     Q_DECLARE_TR_FUNCTIONS(DatabaseCopy)
@@ -25,6 +25,7 @@ public:
     static Result run(Database& from, Database& to);
 
 private:
-    static bool copyTable(Database& from, Database& to, const QString& table, qint64& rows, QString& error);
+    static bool copyTable(Database& from, Database& to, const QString& table, const QString& order, qint64& rows,
+                          QString& error);
     static QString literal(const QVariant& value);
 };

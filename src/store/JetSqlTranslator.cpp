@@ -7,11 +7,6 @@
 
 namespace {
 
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == QLatin1Char('_');
-}
-
 QVariant engineValue(const JetLiteral& literal)
 {
     if (literal.kind == JetLiteral::Kind::Date)
@@ -72,34 +67,15 @@ QString JetSqlTranslator::translateCode(const QString& code, bool schema) const
 
 QString JetSqlTranslator::sqliteCode(const QString& code, bool schema)
 {
-    QString out;
-    out.reserve(code.size() + 8);
-    qsizetype i = 0;
-    while (i < code.size()) {
-        if (code[i] == QLatin1Char('[')) {
-            const qsizetype close = code.indexOf(QLatin1Char(']'), i);
-            const qsizetype next = close < 0 ? code.size() : close + 1;
-            out += QStringView(code).mid(i, next - i);
-            i = next;
-            continue;
-        }
-        if (!isWordChar(code[i])) {
-            out += code[i++];
-            continue;
-        }
-        qsizetype end = i;
-        while (end < code.size() && isWordChar(code[end]))
-            ++end;
-        const QStringView word = QStringView(code).mid(i, end - i);
-        if (!schema && word.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
-            out += QLatin1Char('"') + word.toString() + QLatin1Char('"');
-        else if (word.compare(QLatin1String("MEMO"), Qt::CaseInsensitive) == 0)
-            out += QLatin1String("TEXT");
-        else
-            out += word;
-        i = end;
-    }
-    return out;
+    return JetStatement::rewriteCode(
+        code, [](QStringView bracketed) { return bracketed.toString(); },
+        [schema](QStringView word) {
+            if (!schema && word.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
+                return QLatin1Char('"') + word.toString() + QLatin1Char('"');
+            if (word.compare(QLatin1String("MEMO"), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("TEXT");
+            return word.toString();
+        });
 }
 
 QString JetSqlTranslator::translateAlterColumn(const QString& jetSql) const

@@ -88,3 +88,29 @@ bool JetStatement::definesSchema() const
     const QString word = verb();
     return word == QLatin1String("CREATE") || word == QLatin1String("ALTER") || word == QLatin1String("DROP");
 }
+
+QString JetStatement::rewriteCode(const QString& code, const std::function<QString(QStringView bracketed)>& name,
+                                  const std::function<QString(QStringView word)>& word)
+{
+    const auto isWordChar = [](QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); };
+    QString out;
+    out.reserve(code.size() + 8);
+    qsizetype i = 0;
+    while (i < code.size()) {
+        qsizetype end = i;
+        if (code[i] == QLatin1Char('[')) {
+            const qsizetype close = code.indexOf(QLatin1Char(']'), i);
+            end = close < 0 ? code.size() : close + 1;
+            out += name(QStringView(code).mid(i, end - i));
+        } else if (isWordChar(code[i])) {
+            while (end < code.size() && isWordChar(code[end]))
+                ++end;
+            out += word(QStringView(code).mid(i, end - i));
+        } else {
+            out += code[i];
+            end = i + 1;
+        }
+        i = end;
+    }
+    return out;
+}

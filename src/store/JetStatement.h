@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // One literal of a statement: a quoted text ('…' or "…", the quote doubled inside) or a #date#.
@@ -39,6 +40,12 @@ public:
     // Schema statements: their literals are the program's own constants and engines take no bound
     // values there.
     bool definesSchema() const;
+
+    // One code piece with every [bracketed name] (brackets as written, the closing one missing at an
+    // unclosed end) replaced by `name`'s answer and every word by `word`'s; the rest stays as it is.
+    // An engine's dialect says only what it writes for a name or a word.
+    static QString rewriteCode(const QString& code, const std::function<QString(QStringView bracketed)>& name,
+                               const std::function<QString(QStringView word)>& word);
 
 private:
     qsizetype takeText(const QString& sql, qsizetype from, QString* error);

@@ -1,6 +1,7 @@
 #include "store/PostgresDialect.h"
 
 #include "store/DatabaseSchema.h"
+#include "store/JetStatement.h"
 
 #include <QRegularExpression>
 
@@ -47,34 +48,21 @@ QString previousWord(const QString& sql, qsizetype before)
 
 QString PostgresDialect::translateCode(const QString& code, bool schema)
 {
-    QString out;
-    out.reserve(code.size() + 8);
-    qsizetype i = 0;
-    while (i < code.size()) {
-        if (code[i] == QLatin1Char('[')) {
-            const qsizetype close = code.indexOf(QLatin1Char(']'), i);
-            const qsizetype end = close < 0 ? code.size() : close;
-            out += quotedName(QStringView(code).mid(i + 1, end - i - 1));
-            i = close < 0 ? code.size() : close + 1;
-            continue;
-        }
-        if (!isWordChar(code[i])) {
-            out += code[i++];
-            continue;
-        }
-        qsizetype end = i;
-        while (end < code.size() && isWordChar(code[end]))
-            ++end;
-        const QStringView word = QStringView(code).mid(i, end - i);
-        if (!schema && word.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
-            out += quotedName(word);
-        else if (word.compare(QLatin1String("MEMO"), Qt::CaseInsensitive) == 0)
-            out += QLatin1String("text");
-        else
-            out += word;
-        i = end;
-    }
-    return out;
+    return JetStatement::rewriteCode(
+        code,
+        [](QStringView bracketed) {
+            QStringView inner = bracketed.mid(1);
+            if (inner.endsWith(QLatin1Char(']')))
+                inner.chop(1);
+            return quotedName(inner);
+        },
+        [schema](QStringView word) {
+            if (!schema && word.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
+                return quotedName(word);
+            if (word.compare(QLatin1String("MEMO"), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("text");
+            return word.toString();
+        });
 }
 
 QString PostgresDialect::finish(const QString& sql, bool schema)
@@ -163,4 +151,9 @@ QString PostgresDialect::tableProbe()
 {
     return QStringLiteral("SELECT table_name FROM information_schema.tables WHERE table_schema = current_schema() "
                           "AND table_name IN ('tbldoc', 'tblcompany')");
+}
+
+QString PostgresDialect::indexProbe()
+{
+    return QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND tablename = 'tbldoc'");
 }

@@ -26,6 +26,8 @@ public:
     static QString changeNoticeStatement();
     // Names of the program's tables present in the current schema, for a check that they are there.
     static QString tableProbe();
+    // Names of the indexes the document table has in the current schema.
+    static QString indexProbe();
 
 private:
     static QString aliasDerivedTables(const QString& sql);

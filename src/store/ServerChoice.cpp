@@ -50,8 +50,6 @@ bool ServerChoice::save(SettingsStore& settings, Dialogs& dialogs) const
     settings.save(SettingsStore::ServerPort, port.trimmed());
     settings.save(SettingsStore::ServerDatabase, database.trimmed());
     settings.save(SettingsStore::ServerUser, user.trimmed());
-    dialogs.inform(onServer ? tr("From its next start the program uses the %1.").arg(server->describe())
-                            : tr("From its next start the program uses the database file on this computer."));
     return true;
 }
 
@@ -78,7 +76,7 @@ QString ServerChoice::helpText()
     return tr("\"This computer\" keeps the documents in a file on this computer.\r\n\r\n"
               "\"Shared server\" keeps them in a database on a PostgreSQL server that every desk of the office "
               "uses. Enter the server's host name (or the folder of its socket), its port (5432 when empty), "
-              "the database and the user name, then click Save; the program uses the server from its next start. "
+              "the database and the user name, then click Save; the program switches to the server at once. "
               "For an empty database click \"Create tables\" once.\r\n\r\n"
               "The program never asks for or keeps a password. The server checks who you are as it does for "
               "every PostgreSQL program: by the line host:port:database:user:password in the file .pgpass in "

@@ -25,7 +25,7 @@ public:
     static ServerChoice load(const SettingsStore& settings);
     // The server address the fields name; nothing, with `error` set, when they name none.
     std::optional<ServerAddress> address(QString* error = nullptr) const;
-    // Stores the choice for the next start; an incomplete server address is refused with a message.
+    // Stores the choice (the caller then switches to it); an incomplete server address is refused with a message.
     bool save(SettingsStore& settings, Dialogs& dialogs) const;
     // Creates the program's tables in the chosen server's empty database and says how that went.
     bool createTables(Dialogs& dialogs) const;

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+Q_DECLARE_METATYPE(DialogAnswer)
+
 namespace {
 
 // A main window started as the program starts, with the settings and local file of one folder
@@ -71,6 +73,24 @@ struct DeskWindow
         QTest::keyClicks(focus, text);
     }
 
+    QStringList listEntries() const
+    {
+        auto* list = find<QComboBox>("cboDocNumber");
+        QStringList all;
+        for (int i = 0; i < list->count(); ++i)
+            all << list->itemText(i).left(30).trimmed();  // the number column
+        return all;
+    }
+
+    void chooseServer(const ServerAddress& server)
+    {
+        click(find("optDbServer"));
+        typeInto("txtServerHost", server.host);
+        typeInto("txtServerPort", QString::number(server.port));
+        typeInto("txtServerDatabase", server.database);
+        typeInto("txtServerUser", server.user);
+    }
+
     void openDatabaseSettings()
     {
         click(find("chkshowsettings"));
@@ -95,7 +115,8 @@ private slots:
     void cleanupTestCase() { m_server.stop(); }
 
     // A desk chooses the shared server on the settings page, creates its tables and saves the
-    // choice; the next start opens the server, without the file-only commands.
+    // choice: the window moves to the server at once, without the file-only commands, and so does
+    // the next start; choosing this computer again brings the file's documents back.
     void chooseTheServerAsAPersonDoes()
     {
         if (!m_serverUp)
@@ -107,21 +128,51 @@ private slots:
             DeskWindow w(desk.path());
             QVERIFY(w.start());
             QVERIFY(!w.database.isServer());
+            ScriptedDialogs yes(true);
+            Document local = sampleDocument(QStringLiteral("ON-THIS-PC"), 1);
+            QCOMPARE(SaveCommand(w.database, yes, QLocale::c()).save(local).outcome, SaveCommand::Outcome::Saved);
             w.openDatabaseSettings();
             QVERIFY(w.find("cmdCreateDb")->isVisible());
-            w.click(w.find("optDbServer"));
-            w.typeInto("txtServerHost", server->host);
-            w.typeInto("txtServerPort", QString::number(server->port));
-            w.typeInto("txtServerDatabase", server->database);
-            w.typeInto("txtServerUser", server->user);
+            w.chooseServer(*server);
             w.dialogs.clear();
             w.click(w.find("cmdCreateTables"));
             QCOMPARE(w.dialogs.shownTexts().size(), 1);
             QVERIFY2(w.dialogs.shownTexts().first().startsWith(QLatin1String("The program's tables are created")),
                      qPrintable(w.dialogs.shownTexts().first()));
+            {
+                Database other(QLocale::c());
+                QCOMPARE(other.open(server->toUrl()), Database::OpenStatus::Opened);
+                Document shared = sampleDocument(QStringLiteral("ON-THE-SERVER"), 1);
+                QCOMPARE(SaveCommand(other, yes, QLocale::c()).save(shared).outcome, SaveCommand::Outcome::Saved);
+            }
             w.click(w.find("cmdSaveDbPlace"));
-            QVERIFY(w.dialogs.shownTexts().last().contains(server->describe()));
-            QVERIFY(!w.database.isServer());  // this run keeps its file
+            QCOMPARE(w.dialogs.shownTexts().last(), QStringLiteral("The program now uses the %1.").arg(server->describe()));
+            QVERIFY(w.database.isServer());
+            QVERIFY(!w.find("cmdCreateDb")->isVisible());
+            QVERIFY(!w.find("cmdcompact")->isVisible());
+            QCOMPARE(w.find<QLineEdit>("txtDb")->text(), server->toUrl());
+            QVERIFY(w.listEntries().contains(QLatin1String("ON-THE-SERVER")));
+            QVERIFY(!w.listEntries().contains(QLatin1String("ON-THIS-PC")));
+            // The other desk's change is heard on the connection just opened.
+            {
+                Database other(QLocale::c());
+                QCOMPARE(other.open(server->toUrl()), Database::OpenStatus::Opened);
+                QCOMPARE(DeleteCommand(other, yes).remove(QStringLiteral("ON-THE-SERVER")).outcome,
+                         DeleteCommand::Outcome::Deleted);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!w.listEntries().contains(QLatin1String("ON-THE-SERVER")), 1000);
+
+            w.click(w.find("optDbLocal"));
+            w.click(w.find("cmdSaveDbPlace"));
+            QCOMPARE(w.dialogs.shownTexts().last(), QStringLiteral("The program now uses the database file on this computer."));
+            QVERIFY(!w.database.isServer());
+            QVERIFY(w.find("cmdCreateDb")->isVisible());
+            QVERIFY(w.find("cmdcompact")->isVisible());
+            QVERIFY(w.listEntries().contains(QLatin1String("ON-THIS-PC")));
+
+            w.chooseServer(*server);
+            w.click(w.find("cmdSaveDbPlace"));
+            QVERIFY(w.database.isServer());
         }
         DeskWindow next(desk.path());
         QVERIFY(next.start());
@@ -140,6 +191,60 @@ private slots:
         QVERIFY(!next.dialogs.shownTexts().isEmpty());
         QVERIFY2(next.dialogs.shownTexts().first().contains(QLatin1String("pg_dump")),
                  qPrintable(next.dialogs.shownTexts().first()));
+    }
+
+    // A server chosen while the program runs that cannot be used: from the file the desk goes on
+    // with its file; from another server it may take its file or stay where it was.
+    void switchingToAnUnusableServer_data()
+    {
+        QTest::addColumn<bool>("fromServer");
+        QTest::addColumn<DialogAnswer>("answer");
+        QTest::addColumn<bool>("onServerAfter");
+        QTest::newRow("from the file") << false << DialogAnswer::No << false;
+        QTest::newRow("from a server, takes the file") << true << DialogAnswer::Yes << false;
+        QTest::newRow("from a server, stays") << true << DialogAnswer::No << true;
+    }
+    void switchingToAnUnusableServer()
+    {
+        QFETCH(bool, fromServer);
+        QFETCH(DialogAnswer, answer);
+        QFETCH(bool, onServerAfter);
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        QTemporaryDir desk;
+        DeskWindow w(desk.path());
+        const std::optional<ServerAddress> good = ServerAddress::parse(m_server.createDatabase());
+        QVERIFY(good);
+        if (fromServer) {
+            Database tables;
+            QVERIFY(tables.create(good->toUrl()));
+            w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
+            w.settings.save(SettingsStore::ServerHost, good->host);
+            w.settings.save(SettingsStore::ServerDatabase, good->database);
+            w.settings.save(SettingsStore::ServerUser, good->user);
+        }
+        QVERIFY(w.start());
+        const QString before = w.database.path();
+        w.openDatabaseSettings();
+        ServerAddress bad = *good;
+        bad.host = w.dir.filePath(QStringLiteral("no-server-here"));
+        w.chooseServer(bad);
+        w.dialogs.clear();
+        w.dialogs.setNextAnswer(answer);
+        w.click(w.find("cmdSaveDbPlace"));
+        QVERIFY(!w.dialogs.shownTexts().isEmpty());
+        const QString message = w.dialogs.shownTexts().first();
+        QVERIFY2(message.contains(bad.describe()), qPrintable(message));
+        QVERIFY2(message.contains(fromServer ? QLatin1String("Open the database on this computer instead?")
+                                             : QLatin1String("goes on with the database file")),
+                 qPrintable(message));
+        QVERIFY(w.database.isOpen());
+        QCOMPARE(w.database.isServer(), onServerAfter);
+        if (onServerAfter || !fromServer)
+            QCOMPARE(w.database.path(), before);
+        QCOMPARE(w.find<QLineEdit>("txtDb")->text(), w.database.path());
+        // The choice stays stored: the next start tries that server.
+        QCOMPARE(w.settings.get(SettingsStore::DatabasePlace), QStringLiteral("Server"));
     }
 
     // Another desk saves and deletes: this desk's saved-document list follows within a second, and

@@ -1,14 +1,13 @@
 #include "CliRunner.h"
 #include "TestSupport.h"
+#include "documents/NumberSeries.h"
 #include "store/Database.h"
 #include "store/JetFile.h"
 #include "store/PgTestServer.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSqlRecord>
 
 using TestSupport::CliRun;
 using TestSupport::fixture;
@@ -99,69 +98,6 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(shown.out).object().value(QStringLiteral("rows")).toArray().size(), 2);
     }
 
-    // Clients save, re-save and delete documents on shared numbers (differing in case too) at once;
-    // afterwards each stored number holds the rows of exactly one save.
-    void concurrentSavesStayWhole()
-    {
-        NEED_SERVER
-        const QString url = m_server.createDatabase();
-        QCOMPARE(cli({QStringLiteral("--db"), url, QStringLiteral("init")}).exitCode, 0);
-        const QStringList numbers{QStringLiteral("S-1"), QStringLiteral("s-1"), QStringLiteral("S-2"), QStringLiteral("S-3")};
-        // Bounded in time and count; long documents keep each save's transaction open long enough to meet others.
-        const int clients = 6;
-        const int rounds = 10;
-        const qint64 deadline = QDateTime::currentSecsSinceEpoch() + 8;
-        QList<QProcess*> running;
-        for (int c = 0; c < clients; ++c) {
-            QString script = QStringLiteral("for pass in 1 2 3 4 5 6 7 8; do [ $(date +%s) -lt %1 ] || exit 0\n").arg(deadline);
-            for (int i = 0; i < rounds; ++i) {
-                const QString number = numbers.at((c + i) % numbers.size());
-                const QString file = writeFile(m_home.filePath(QStringLiteral("c%1-%2.json").arg(c).arg(i)),
-                                               document(number, QStringLiteral("c%1i%2").arg(c).arg(i), 20 + (c * 7 + i) % 40));
-                script += QStringLiteral("'%1' --db '%2' --yes save '%3' >/dev/null 2>&1\n")
-                              .arg(QStringLiteral(TW_CLI_PATH), url, file);
-                if (i % 5 == 2)
-                    script += QStringLiteral("'%1' --db '%2' --yes delete '%3' >/dev/null 2>&1\n")
-                                  .arg(QStringLiteral(TW_CLI_PATH), url, number);
-            }
-            script += QStringLiteral("done\n");
-            auto* process = new QProcess(this);
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("HOME"), m_home.path());
-            env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-            env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            process->setProcessEnvironment(env);
-            process->start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
-            running << process;
-        }
-        for (QProcess* process : std::as_const(running))
-            QVERIFY(process->waitForFinished(240000));
-        qDeleteAll(running);
-
-        Database db;
-        QCOMPARE(db.open(url), Database::OpenStatus::Opened);
-        const SqlResult rows = db.query(QStringLiteral("SELECT Docnumber, ProductID, Description FROM tbldoc ORDER BY ID"));
-        QVERIFY(rows.ok);
-        QMap<QString, QStringList> byNumber;
-        QMap<QString, QSet<QString>> spellings;
-        for (const QSqlRecord& record : rows.records) {
-            const QString key = record.value(0).toString().toLower();
-            spellings[key].insert(record.value(0).toString());
-            byNumber[key] << record.value(1).toString() + QLatin1Char(' ') + record.value(2).toString();
-        }
-        QVERIFY2(!byNumber.isEmpty(), "no save succeeded");
-        for (auto it = byNumber.cbegin(); it != byNumber.cend(); ++it) {
-            QCOMPARE(spellings.value(it.key()).size(), 1);
-            const QString tag = it.value().first().section(QLatin1Char(' '), 0, 0);
-            const int count = it.value().first().section(QLatin1Char('/'), 1).toInt();
-            QStringList expected;
-            for (int r = 1; r <= count; ++r)
-                expected << QStringLiteral("%1 %2/%3").arg(tag).arg(r).arg(count);
-            QCOMPARE(it.value(), expected);
-        }
-    }
-
     // A local file to the server and back leaves the same documents and company profile.
     void copyRoundTrip()
     {
@@ -173,6 +109,17 @@ private slots:
                       fixture(QStringLiteral("legacy/legacy-2004.mdb"))})
                      .exitCode,
                  0);
+        QList<SeriesDefinition> series;
+        {
+            Database db;
+            QCOMPARE(db.open(local), Database::OpenStatus::Opened);
+            SeriesDefinition invoices{QStringLiteral("Invoice"), QStringLiteral("INV-{yyyy}-{####}"), true, 0, 0};
+            SeriesDefinition quotes{QStringLiteral("Quotation"), QStringLiteral("Q{##}"), false, 0, 0};
+            QVERIFY(NumberSeries(db).saveAll({invoices, quotes}));
+            QVERIFY(db.execute(QStringLiteral("UPDATE tblseries SET Counter = 41, CounterYear = 2026 WHERE DocType = 'Invoice'")).ok);
+            series = NumberSeries(db).all();
+            QCOMPARE(series.size(), 2);
+        }
         const QString url = m_server.createDatabase();
         const QString back = m_home.filePath(QStringLiteral("back.db"));
         CliRun run = cli({QStringLiteral("copy-db"), local, url});
@@ -189,6 +136,9 @@ private slots:
                          cli({QStringLiteral("--db"), local, QStringLiteral("list"), QStringLiteral("--order"), order}).out);
             QCOMPARE(cli({QStringLiteral("--db"), db, QStringLiteral("company")}).out,
                      cli({QStringLiteral("--db"), local, QStringLiteral("company")}).out);
+            Database copy;
+            QCOMPARE(copy.open(db), Database::OpenStatus::Opened);
+            QCOMPARE(NumberSeries(copy).all(), series);
             for (const QString& number : {QStringLiteral("INV-1001"), QStringLiteral("QUO-7"), QStringLiteral("PO 2026/01")})
                 QCOMPARE(cli({QStringLiteral("--db"), db, QStringLiteral("show"), number}).out,
                          cli({QStringLiteral("--db"), local, QStringLiteral("show"), number}).out);

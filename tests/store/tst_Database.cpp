@@ -217,60 +217,82 @@ private slots:
         QCOMPARE(SqlText::DateText(value, QLocale(QStringLiteral("en_US"))), text);
     }
 
+    // Each statement as the local file and as a server read it; the values are bound alike on both.
     void translate_data()
     {
         QTest::addColumn<QString>("jet");
         QTest::addColumn<QString>("sqlite");
+        QTest::addColumn<QString>("server");
         QTest::addColumn<QStringList>("values");
         QTest::newRow("date literal") << "DELETE FROM tbldoc WHERE DocDate >= #1-Mar-2026# AND DocDate <= #3/2/26# "
+                                      << "DELETE FROM tbldoc WHERE DocDate >= ? AND DocDate <= ? "
                                       << "DELETE FROM tbldoc WHERE DocDate >= ? AND DocDate <= ? "
                                       << texts({"2026-03-01", "2026-03-02"});
         QTest::newRow("Default inside a value stays")
             << "UPDATE tblcompany SET CompanyName = 'Default #1 -- it''s; done' WHERE Default = 'Yes' "
             << "UPDATE tblcompany SET CompanyName = ? WHERE \"Default\" = ? "
+            << "UPDATE tblcompany SET CompanyName = ? WHERE \"default\" = ? "
             << texts({"Default #1 -- it's; done", "Yes"});
         QTest::newRow("hash and quotes in values") << "INSERT INTO t VALUES ('#4-Dec-2026#', 'a''#', #4-Dec-2026#)"
+                                                   << "INSERT INTO t VALUES (?, ?, ?)"
                                                    << "INSERT INTO t VALUES (?, ?, ?)"
                                                    << texts({"#4-Dec-2026#", "a'#", "2026-12-04"});
         QTest::newRow("double quotes are texts too") << "SELECT * FROM t WHERE a = \"x\"\"y'\" AND b = ''"
                                                      << "SELECT * FROM t WHERE a = ? AND b = ?"
+                                                     << "SELECT * FROM t WHERE a = ? AND b = ?"
                                                      << texts({"x\"y'", ""});
-        QTest::newRow("bracketed name is code") << "SELECT [Doc#'s] FROM t" << "SELECT [Doc#'s] FROM t"
-                                                << QStringList{};
+        QTest::newRow("bracketed name is code") << "SELECT [Doc#'s], [Say \"hi\"] FROM t"
+                                                << "SELECT [Doc#'s], [Say \"hi\"] FROM t"
+                                                << "SELECT \"doc#'s\", \"say \"\"hi\"\"\" FROM t" << QStringList{};
+        QTest::newRow("unclosed bracket runs to the end") << "SELECT [Doc FROM t" << "SELECT [Doc FROM t"
+                                                          << "SELECT \"doc from t\"" << QStringList{};
         QTest::newRow("word containing default") << "SELECT IsDefault, Defaults FROM t"
+                                                 << "SELECT IsDefault, Defaults FROM t"
                                                  << "SELECT IsDefault, Defaults FROM t" << QStringList{};
+        QTest::newRow("derived table") << "SELECT COUNT(*) FROM (SELECT DISTINCT DocNumber FROM tbldoc)"
+                                       << "SELECT COUNT(*) FROM (SELECT DISTINCT DocNumber FROM tbldoc)"
+                                       << "SELECT COUNT(*) FROM (SELECT DISTINCT DocNumber FROM tbldoc) AS derived_1"
+                                       << QStringList{};
         QTest::newRow("alter column") << "ALTER TABLE tbldoc ALTER COLUMN Description MEMO NULL"
+                                      << "SELECT Description FROM tbldoc LIMIT 0"
                                       << "SELECT Description FROM tbldoc LIMIT 0" << QStringList{};
         QTest::newRow("schema keeps its constants") << "ALTER TABLE tbldoc ADD COLUMN Kind MEMO DEFAULT 'It''s'"
                                                     << "ALTER TABLE tbldoc ADD COLUMN Kind TEXT DEFAULT 'It''s'"
+                                                    << "ALTER TABLE tbldoc ADD COLUMN Kind text DEFAULT 'It''s'"
                                                     << QStringList{};
-        QTest::newRow("memo type") << "CREATE TABLE x (a MEMO)" << "CREATE TABLE x (a TEXT)" << QStringList{};
-        QTest::newRow("unreadable date is an error") << "SELECT #someday#" << "" << QStringList{};
-        QTest::newRow("unclosed date is an error") << "SELECT #someday" << "" << QStringList{};
-        QTest::newRow("unclosed text is an error") << "SELECT 'someday" << "" << QStringList{};
+        QTest::newRow("memo type") << "CREATE TABLE x (a MEMO, [Default] TEXT)" << "CREATE TABLE x (a TEXT, [Default] TEXT)"
+                                   << "CREATE TABLE x (a text, \"default\" TEXT)" << QStringList{};
+        QTest::newRow("unreadable date is an error") << "SELECT #someday#" << "" << "" << QStringList{};
+        QTest::newRow("unclosed date is an error") << "SELECT #someday" << "" << "" << QStringList{};
+        QTest::newRow("unclosed text is an error") << "SELECT 'someday" << "" << "" << QStringList{};
     }
 
     void translate()
     {
         QFETCH(QString, jet);
         QFETCH(QString, sqlite);
+        QFETCH(QString, server);
         QFETCH(QStringList, values);
-        QString error;
-        const std::optional<BoundStatement> bound = JetSqlTranslator(QLocale(QStringLiteral("en_US"))).translate(jet, &error);
-        QCOMPARE(bound.has_value(), !sqlite.isEmpty());
-        if (!bound) {
-            QVERIFY2(error.contains(QLatin1String("someday")) || error.contains(QLatin1String("position 8")),
-                     qPrintable(error));
-            return;
+        for (const auto& [dialect, expected] : {std::pair{JetSqlTranslator::Dialect::Sqlite, sqlite},
+                                                 std::pair{JetSqlTranslator::Dialect::Postgres, server}}) {
+            QString error;
+            const std::optional<BoundStatement> bound =
+                JetSqlTranslator(QLocale(QStringLiteral("en_US")), dialect).translate(jet, &error);
+            QCOMPARE(bound.has_value(), !expected.isEmpty());
+            if (!bound) {
+                QVERIFY2(error.contains(QLatin1String("someday")) || error.contains(QLatin1String("position 8")),
+                         qPrintable(error));
+                continue;
+            }
+            QCOMPARE(bound->sql, expected);
+            QStringList bound_values;
+            for (const QVariant& value : bound->values) {
+                QCOMPARE(value.typeId(), QMetaType::QString);
+                QVERIFY(!value.toString().isNull());
+                bound_values.append(value.toString());
+            }
+            QCOMPARE(bound_values, values);
         }
-        QCOMPARE(bound->sql, sqlite);
-        QStringList bound_values;
-        for (const QVariant& value : bound->values) {
-            QCOMPARE(value.typeId(), QMetaType::QString);
-            QVERIFY(!value.toString().isNull());
-            bound_values.append(value.toString());
-        }
-        QCOMPARE(bound_values, values);
     }
 };
 

@@ -237,6 +237,33 @@ private slots:
         QCOMPARE(NumberSeries(a).nextNumber(QStringLiteral("Invoice"), date), QStringLiteral("003"));
     }
 
+    // A desk that starts while another one is in the middle of a save opens at once: it neither waits
+    // for that save nor holds up the ones behind it.
+    void openingDoesNotWaitForASave()
+    {
+        QFETCH_GLOBAL(QString, engine);
+        if (engine != QLatin1String("server"))
+            QSKIP("one desk at a time on the local file");
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        const QLocale locale(QLocale::English, QLocale::UnitedStates);
+        const QString url = m_server.createDatabase();
+        Database saving(locale);
+        QVERIFY(saving.create(url));
+        QVERIFY(saving.beginTransaction());
+        QVERIFY(insertRow(saving, QStringLiteral("IN-PROGRESS"), QStringLiteral("x")));
+        std::atomic<int> opened{-1};
+        std::thread desk([&] {
+            Database starting(locale);
+            opened = starting.open(url) == Database::OpenStatus::Opened ? 1 : 0;
+        });
+        const bool quick = QTest::qWaitFor([&] { return opened >= 0; }, 5000);
+        QVERIFY(saving.commit());
+        desk.join();
+        QVERIFY2(quick, "the desk waited for the save in progress");
+        QCOMPARE(opened.load(), 1);
+    }
+
     // A change is heard by the other desks once its transaction commits, never by the desk that made
     // it, and not at all when it is rolled back; a local file has nobody to tell.
     void changesReachTheOtherDesk()

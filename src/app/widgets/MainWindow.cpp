@@ -34,6 +34,7 @@
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/DatabaseOpener.h"
+#include "store/DatabaseSwitch.h"
 #include "store/widgets/MaintenancePanel.h"
 #include "store/widgets/SettingsPanel.h"
 
@@ -99,6 +100,7 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
     applyIcons();
     connect(m_showSettings, &QCheckBox::toggled, this, &MainWindow::setSettingsPanelVisible);
     connect(m_settingsPanel, &SettingsPanel::closeRequested, this, [this] { m_showSettings->setChecked(false); });
+    connect(m_settingsPanel, &SettingsPanel::databasePlaceSaved, this, &MainWindow::switchDatabase);
     connect(m_settingsPanel, &SettingsPanel::profileChanged, this,
             [this](const CompanyProfile& profile) {
                 // The totals show the profile's tax and currency; a document may still change them.
@@ -309,6 +311,7 @@ bool MainWindow::load(const QString& defaultDatabasePath)
 {
     m_header->fillPickLists();
     m_header->restoreBillToTerm();
+    m_defaultDatabasePath = defaultDatabasePath;
     QString message;
     QString notice;
     bool serverFailed = false;
@@ -347,6 +350,24 @@ bool MainWindow::load(const QString& defaultDatabasePath)
         m_savedDocs->setListText(typed);
     });
     return true;
+}
+
+void MainWindow::switchDatabase()
+{
+    if (DatabaseSwitch::run(m_database, m_settings, m_defaultDatabasePath, m_dialogs) == DatabaseSwitch::Outcome::Kept)
+        return;
+    // The document on screen stays as a new one: its number may name another document over there.
+    showCurrentDocLabel(QString(), false);
+    m_documents->followOtherDesks();
+    m_maintenance->showDatabaseKind();
+    QString error;
+    if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
+        stopLoading(error);
+        return;
+    }
+    m_settingsPanel->setProfile(m_company);
+    m_totals->showCompany(m_company);
+    m_documents->loadDocs();
 }
 
 void MainWindow::stopLoading(const QString& error)

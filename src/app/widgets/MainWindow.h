@@ -98,6 +98,8 @@ private:
     void showOpenedDocument(const Document& opened);
     // A failure while loading that is not the database's: shown plainly, and loading goes no further.
     void stopLoading(const QString& error);
+    // Opens the place just chosen in the settings and reads the company and the list from there.
+    void switchDatabase();
 
     SettingsStore& m_settings;
     Database& m_database;
@@ -116,6 +118,7 @@ private:
     QPushButton* m_saveButton = nullptr;
     bool m_activatedOnce = false;
     CompanyProfile m_company;
+    QString m_defaultDatabasePath;
     std::function<void(const QString&)> m_guideViewer;
     DesktopPageShower m_pageShower;
     DocumentsController* m_documents = nullptr;

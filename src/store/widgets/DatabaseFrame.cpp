@@ -98,7 +98,12 @@ QWidget* DatabaseFrame::buildServerBox()
     grid->setColumnStretch(2, 1);
 
     connect(m_local, &QRadioButton::toggled, this, &DatabaseFrame::enableServerFields);
-    connect(save, &QPushButton::clicked, this, [this] { shownChoice().save(m_settings, m_dialogs); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        if (!shownChoice().save(m_settings, m_dialogs))
+            return;
+        emit placeSaved();
+        refresh();
+    });
     connect(m_createTables, &QPushButton::clicked, this, [this] { shownChoice().createTables(m_dialogs); });
     connect(help, &QPushButton::clicked, this, [this] { m_dialogs.inform(ServerChoice::helpText()); });
     showChoice(ServerChoice::load(m_settings));
@@ -136,7 +141,8 @@ void DatabaseFrame::enableServerFields()
 
 void DatabaseFrame::refresh()
 {
-    m_path->setText(m_createdPath.isEmpty() ? m_database.path() : m_createdPath);
+    // A file just created is named until the next start, but not while a server is in use.
+    m_path->setText(m_createdPath.isEmpty() || m_database.isServer() ? m_database.path() : m_createdPath);
     // A new file is a file operation: on a server there is none to make.
     m_create->setVisible(!m_database.isServer());
     m_createHelp->setVisible(!m_database.isServer());

@@ -11,7 +11,7 @@ class SettingsStore;
 struct ServerChoice;
 
 // The " Database " frame: the database in use, "Create New Database" for a file, and the choice
-// between this computer's file and a shared server (saved for the next start).
+// between this computer's file and a shared server, which the window switches to when it is saved.
 class DatabaseFrame : public QGroupBox
 {
     Q_OBJECT
@@ -23,6 +23,10 @@ public:
     // stored choice of where the documents live.
     void refresh();
     QLineEdit* pathBox() const { return m_path; }
+
+signals:
+    // The choice of place was stored: the window is to open it now.
+    void placeSaved();
 
 private:
     void createDatabase();

@@ -74,9 +74,14 @@ void MaintenancePanel::attach(Database& database, Dialogs& dialogs)
 
 void MaintenancePanel::showEvent(QShowEvent* event)
 {
+    showDatabaseKind();
+    QWidget::showEvent(event);
+}
+
+void MaintenancePanel::showDatabaseKind()
+{
     // Compaction copies a file: a server keeps its own files (pg_dump backs them up).
     m_compact->setVisible(!m_database || !m_database->isServer());
-    QWidget::showEvent(event);
 }
 
 void MaintenancePanel::setDateFormat(const QString& setting)

@@ -21,6 +21,8 @@ public:
     explicit MaintenancePanel(QWidget* parent = nullptr);
 
     void attach(Database& database, Dialogs& dialogs);
+    // Shows the commands the database in use allows (no compaction on a server).
+    void showDatabaseKind();
     // The file the settings page shows (txtDb); the open database's file when not set.
     void setSourcePath(std::function<QString()> sourcePath) { m_sourcePath = std::move(sourcePath); }
     // Where the temporary compaction file goes; the data folder when not set.

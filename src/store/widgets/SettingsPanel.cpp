@@ -240,6 +240,7 @@ QWidget* SettingsPanel::buildDatabasePage()
 {
     auto* page = new QWidget;
     m_databaseFrame = new DatabaseFrame(m_settings, m_database, m_dialogs);
+    connect(m_databaseFrame, &DatabaseFrame::placeSaved, this, &SettingsPanel::databasePlaceSaved);
     // Slots filled by the maintenance commands (compact, purge) and by the clock command.
     m_maintenanceSlot = new QVBoxLayout;
     m_maintenanceSlot->setObjectName(QStringLiteral("maintenanceSlot"));

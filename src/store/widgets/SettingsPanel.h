@@ -54,6 +54,8 @@ signals:
     void profileChanged(const CompanyProfile& profile);
     // "X": the window unchecks its "Settings" box, which closes the panel.
     void closeRequested();
+    // The choice between this computer's file and a shared server was saved.
+    void databasePlaceSaved();
 
 private:
     QWidget* buildCompanyPage();
