@@ -1,6 +1,6 @@
 #include "store/widgets/EinvoicePage.h"
 
-#include "editor/LineBreaks.h"
+#include "core/LineBreaks.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
