@@ -274,7 +274,8 @@ void MainWindow::buildDocumentCommands()
     // Compaction works on the file the settings page names, which after "Create New Database" is the new one.
     m_maintenance->setSourcePath([this] { return m_settingsPanel->shownDatabasePath(); });
     m_maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
-    connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
+    connect(m_maintenance, &MaintenancePanel::documentsChanging, m_documents, &DocumentsController::purging);
+    connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::purged);
 }
 
 void MainWindow::applyDateFormat()

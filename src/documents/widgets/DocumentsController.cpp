@@ -9,6 +9,7 @@
 #include "store/Database.h"
 #include "store/SqlText.h"
 
+#include <QSqlQuery>
 #include <QTimer>
 
 DocumentsController::DocumentsController(Database& database, Dialogs& dialogs, SavedDocsPanel* panel, Window window,
@@ -75,6 +76,33 @@ void DocumentsController::refreshNumber(const QString& number, const QVariantLis
 {
     SavedDocsRefresh refresh(m_database, m_locale, m_dateFormat);
     if (m_listing.order == m_panel->order() && refresh.apply(m_listing, number, keysBefore))
+        m_panel->showListing(m_listing);
+    else
+        loadDocs();
+}
+
+void DocumentsController::purging(const QString& numbersQuery)
+{
+    QList<SavedDocsRefresh::Change> changes;
+    const SqlResult found = m_database.forEachRow(numbersQuery, [&changes](const QSqlQuery& row) {
+        changes.append({row.value(0).toString(), {}});
+        return changes.size() <= SavedDocsRefresh::MaxChanges;
+    });
+    m_purging.reset();
+    if (!found.ok || changes.size() > SavedDocsRefresh::MaxChanges)
+        return;
+    SavedDocsRefresh refresh(m_database, m_locale, m_dateFormat);
+    for (SavedDocsRefresh::Change& change : changes)
+        change.keysBefore = refresh.keysOf(m_listing.order, change.number);
+    m_purging = std::move(changes);
+}
+
+void DocumentsController::purged()
+{
+    const std::optional<QList<SavedDocsRefresh::Change>> changes = std::move(m_purging);
+    m_purging.reset();
+    SavedDocsRefresh refresh(m_database, m_locale, m_dateFormat);
+    if (changes && m_listing.order == m_panel->order() && refresh.applyAll(m_listing, *changes))
         m_panel->showListing(m_listing);
     else
         loadDocs();

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "documents/SavedDocsList.h"
+#include "documents/SavedDocsRefresh.h"
 #include "editor/Document.h"
 
 #include <QLocale>
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class Database;
 class Dialogs;
@@ -48,6 +50,10 @@ public:
 
 public slots:
     void loadDocs();
+    // A purge is about to delete the rows of the numbers `numbersQuery` selects; purged() then
+    // updates the list for just those numbers.
+    void purging(const QString& numbersQuery);
+    void purged();
     void save();
     void saveFile(bool saveButtonVisible);
     void open(const QString& listText);
@@ -67,4 +73,6 @@ private:
     QString m_dateFormat;
     SavedDocsListing m_listing;
     bool m_othersChangePending = false;
+    // The numbers a running purge deletes rows of, with their keys before; unset when too many.
+    std::optional<QList<SavedDocsRefresh::Change>> m_purging;
 };
