@@ -2,6 +2,7 @@
 
 #include "core/ShortDateFormat.h"
 #include "documents/DocStatements.h"
+#include "documents/SavedDocsReader.h"
 #include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
@@ -150,82 +151,13 @@ void SavedDocsList::flatten(SavedDocsListing& listing)
 SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale,
                                          const QString& dateFormat)
 {
-    SavedDocsListing listing;
-    listing.order = order;
-    const QString key = keyColumn(order);
-    const bool down = descending(order);
-    // The queries below must see one state of the table: rows changing between them would leave
-    // numbers out. Inside a caller's transaction the state is already fixed.
+    // The pieces must see one state of the table: rows changing between them would leave numbers
+    // out. Inside a caller's transaction the state is already fixed.
     const bool ownTransaction = database.beginTransaction();
-    auto finish = [&](const SqlResult& result) {
-        if (ownTransaction)
-            database.commit();
-        if (!result.ok) {
-            listing.ok = false;
-            listing.error = result.error;
-            listing.classes.clear();
-            listing.entries.clear();
-            listing.countLabel = tr("%1 files").arg(listing.count);
-            return listing;
-        }
-        flatten(listing);
-        return listing;
-    };
-    SqlResult done = database.query(DocStatements::countNumbers());
-    if (!done.ok)
-        return finish(done);
-    listing.count = done.records.isEmpty() ? 0 : done.records.first().value(0).toLongLong();
-
-    // Every distinct key in the list's order; a class whose values differ in case is walked row by
-    // row, since its separators depend on how those rows follow each other.
-    QList<SavedDocsKeyClass>& classes = listing.classes;
-    done = database.forEachRow(DocStatements::listKeyClasses(key, down), [&](const QSqlQuery& row) {
-        SavedDocsKeyClass keyClass;
-        keyClass.value = row.value(0);
-        keyClass.sortClass = classOf(row.value(0), order);
-        keyClass.mixed = row.value(1) != row.value(2);
-        keyClass.runKeys << keyOfValue(row.value(0), order);
-        classes.append(keyClass);
-        return true;
-    });
-    QList<QHash<qint64, int>> runOfRow(classes.size());
-    for (qsizetype i = 0; done.ok && i < classes.size(); ++i) {
-        SavedDocsKeyClass& keyClass = classes[i];
-        if (!keyClass.mixed)
-            continue;
-        keyClass.runKeys.clear();
-        done = database.forEachRow(DocStatements::listClassRows(key, down, keyClass.value), [&](const QSqlQuery& row) {
-            const QString runKey = keyOfValue(row.value(1), order);
-            if (keyClass.runKeys.isEmpty() || keyClass.runKeys.last() != runKey)
-                keyClass.runKeys << runKey;
-            runOfRow[i].insert(row.value(0).toLongLong(), int(keyClass.runKeys.size() - 1));
-            return true;
-        });
+    SavedDocsReader reader(database, order, locale, dateFormat);
+    while (!reader.step()) {
     }
-    for (SavedDocsKeyClass& keyClass : classes)
-        keyClass.runs.resize(keyClass.runKeys.size());
-
-    // One row per number, already in the list's order; numbers differing only in case (beyond what
-    // the engine folds) are listed once.
-    QSet<QString> listed;
-    qsizetype current = 0;
-    const int keyIndex = order == ByDocType ? 1 : order == ByCustomer ? 5 : order == ByAddress ? 6 : 4;
-    if (done.ok)
-        done = database.forEachRow(DocStatements::listFirstRows(key, down), [&](const QSqlQuery& row) {
-            SavedDocsEntry entry = entryOf(row, locale, dateFormat);
-            if (listed.contains(entry.folded))
-                return true;
-            listed.insert(entry.folded);
-            const QString sortClass = classOf(row.value(keyIndex), order);
-            while (current < classes.size() && classes.at(current).sortClass != sortClass)
-                ++current;
-            if (current == classes.size())
-                return false;
-            const int run = runOfRow.at(current).value(entry.rowId, 0);
-            classes[current].runs[run].append(std::move(entry));
-            return true;
-        });
-    if (done.ok && current == classes.size() && !classes.isEmpty())
-        done = SqlResult::failure(tr("The saved documents changed while they were being listed."));
-    return finish(done);
+    if (ownTransaction)
+        database.commit();
+    return reader.takeListing();
 }
