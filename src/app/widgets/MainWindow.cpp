@@ -330,17 +330,17 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     m_settingsPanel->setProfile(m_company);
     m_totals->showCompany(m_company);
     m_savedDocs->setListText(SavedDocsPanel::initialText());
-    // The window shows before the saved-document list is read; whatever was typed meanwhile stays.
+    // The window shows before the saved-document list is read, and the list is read a piece at a
+    // time so that keys typed meanwhile are not held up; whatever was typed into the list stays.
     // A list that cannot be read is shown like any other loading failure.
-    QTimer::singleShot(0, m_documents, [this] {
-        const QString typed = m_savedDocs->listText();
-        QString listError;
-        if (!m_documents->loadDocsReporting(&listError)) {
-            stopLoading(listError);
-            return;
-        }
-        m_savedDocs->setListText(typed);
-    });
+    connect(
+        m_documents, &DocumentsController::listFilled, this,
+        [this](const QString& error) {
+            if (!error.isEmpty())
+                stopLoading(error);
+        },
+        Qt::SingleShotConnection);
+    QTimer::singleShot(0, m_documents, &DocumentsController::fillInPieces);
     return true;
 }
 
