@@ -12,14 +12,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
-
-QString fit(const QString& text, int width)
-{
-    return text.leftJustified(width, QLatin1Char(' '), true);
-}
-
-} // namespace
 
 QString SavedDocsList::caption(int order)
 {
@@ -77,16 +69,54 @@ QString SavedDocsList::firstAddressLine(const QString& address)
     return SqlText::TrimBlanks(first);
 }
 
-QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
+namespace {
+
+// One entry's text, its fields padded or cut to their widths, built in one piece.
+QString composeEntry(const SavedDocsList::RowValues& row, const QString& balance, const QString& date,
+                     const QString& address)
+{
+    const QString number = row.number.toString();
+    const QString type = row.docType.toString();
+    const QString name = row.companyName.toString();
+    QString text;
+    text.reserve(std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 65 + date.size() + address.size());
+    auto field = [&text](const QString& value, qsizetype width, bool cut) {
+        text += cut ? value.left(width) : value;
+        for (qsizetype i = value.size(); i < width; ++i)
+            text += QLatin1Char(' ');
+    };
+    field(number, SavedDocsList::NumberWidth, false);
+    text += QLatin1String("  ");
+    field(type, 15, true);
+    text += QLatin1String("  ");
+    field(balance, 10, true);
+    text += QLatin1String("  ");
+    text += date;
+    text += QLatin1String("  ");
+    field(name, 20, true);
+    text += QLatin1Char(' ');
+    text += address;
+    return text;
+}
+
+QString balanceText(const SavedDocsList::RowValues& row, const QLocale& locale)
 {
     auto stored = [](const QVariant& value) { return Money::fromDouble(value.toDouble()).value_or(Money()); };
-    const Money balance = Money::subtract(stored(row.total), stored(row.paid)).value_or(Money());
-    const QDate date = SqlText::ReadDate(row.docDate, locale);
-    const QString dateText = date.isValid() ? ShortDateFormat::pageText(date, locale, dateFormat) : QString();
-    return row.number.toString().leftJustified(NumberWidth) + QStringLiteral("  ") + fit(row.docType.toString(), 15)
-           + QStringLiteral("  ") + fit(NumberText::write(balance, locale), 10) + QStringLiteral("  ") + dateText
-           + QStringLiteral("  ") + fit(row.companyName.toString(), 20) + QLatin1Char(' ')
-           + firstAddressLine(row.address.toString());
+    return NumberText::write(Money::subtract(stored(row.total), stored(row.paid)).value_or(Money()), locale);
+}
+
+} // namespace
+
+QString SavedDocsList::dateText(const QVariant& docDate, const QLocale& locale, const QString& dateFormat)
+{
+    const QDate date = SqlText::ReadDate(docDate, locale);
+    return date.isValid() ? ShortDateFormat::pageText(date, locale, dateFormat) : QString();
+}
+
+QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
+{
+    return composeEntry(row, balanceText(row, locale), dateText(row.docDate, locale, dateFormat),
+                        firstAddressLine(row.address.toString()));
 }
 
 QString SavedDocsList::keyColumn(int order)
@@ -124,11 +154,23 @@ QString SavedDocsList::classOf(const QVariant& value, int order)
     return text;
 }
 
-SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat)
+SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat,
+                                      QHash<QString, QString>* dateTexts)
 {
     const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
                           row.value(4), row.value(5), row.value(6)};
-    return {row.value(7).toLongLong(), row.value(0).toString().toLower(), entryText(shown, locale, dateFormat)};
+    QString date;
+    if (dateTexts) {
+        const QString stored = shown.docDate.isNull() ? QString() : shown.docDate.toString();
+        auto known = dateTexts->constFind(stored);
+        if (known == dateTexts->constEnd())
+            known = dateTexts->insert(stored, dateText(shown.docDate, locale, dateFormat));
+        date = known.value();
+    } else {
+        date = dateText(shown.docDate, locale, dateFormat);
+    }
+    const QString text = composeEntry(shown, balanceText(shown, locale), date, firstAddressLine(shown.address.toString()));
+    return {row.value(7).toLongLong(), shown.number.toString().toLower(), text};
 }
 
 void SavedDocsList::flatten(SavedDocsListing& listing)

@@ -8,6 +8,19 @@
 
 #include <algorithm>
 
+namespace {
+
+bool plainAscii(const QString& text)
+{
+    for (QChar c : text) {
+        if (c.unicode() > 0x7f)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 SavedDocsReader::SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat)
     : m_database(database),
       m_locale(locale),
@@ -139,7 +152,7 @@ void SavedDocsReader::readRowWithoutNumber()
     const SqlResult done =
         m_database.forEachRow(DocStatements::firstRowWithoutNumber(m_key, m_down), [&](const QSqlQuery& row) {
             ++m_listing.count;
-            return keep(SavedDocsList::entryOf(row, m_locale, m_dateFormat), row.value(m_keyIndex));
+            return keep(SavedDocsList::entryOf(row, m_locale, m_dateFormat, &m_dateTexts), row.value(m_keyIndex));
         });
     if (!done.ok)
         return fail(done.error);
@@ -163,7 +176,8 @@ void SavedDocsReader::readNumbers()
         return place();
     m_listing.count += read;
     done = m_database.forEachRow(DocStatements::firstRowsOfNumbers(m_key, m_down, m_after, last), [&](const QSqlQuery& row) {
-        return keep(SavedDocsList::entryOf(row, m_locale, m_dateFormat), row.value(m_keyIndex));
+        m_wideNumbers = m_wideNumbers || !plainAscii(row.value(0).toString());
+        return keep(SavedDocsList::entryOf(row, m_locale, m_dateFormat, &m_dateTexts), row.value(m_keyIndex));
     });
     if (!done.ok)
         return fail(done.error);
@@ -174,19 +188,21 @@ void SavedDocsReader::readNumbers()
         place();
 }
 
-bool SavedDocsReader::keep(const SavedDocsEntry& entry, const QVariant& key)
+bool SavedDocsReader::keep(SavedDocsEntry&& entry, const QVariant& key)
 {
     const auto found = m_classOf.constFind(SavedDocsList::classOf(key, m_listing.order));
     if (found == m_classOf.constEnd()) {
         fail(SavedDocsList::tr("The saved documents changed while they were being listed."));
         return false;
     }
-    m_found[found.value()].append(entry);
+    m_found[found.value()].append(std::move(entry));
     return true;
 }
 
+
 // The entries in the list's order: by class, within a class by the id of the row each is listed at;
-// of numbers that differ only in case (beyond what the engine folds) the first one stays.
+// of numbers that differ only in case (beyond what the engine folds, so only when some number has
+// letters outside ASCII) the first one stays.
 void SavedDocsReader::place()
 {
     QSet<QString> listed;
@@ -198,9 +214,11 @@ void SavedDocsReader::place()
         SavedDocsKeyClass& keyClass = m_listing.classes[i];
         keyClass.runs.resize(keyClass.runKeys.size());
         for (SavedDocsEntry& entry : found) {
-            if (listed.contains(entry.folded))
-                continue;
-            listed.insert(entry.folded);
+            if (m_wideNumbers) {
+                if (listed.contains(entry.folded))
+                    continue;
+                listed.insert(entry.folded);
+            }
             const int run = m_runOfRow.at(i).value(entry.rowId, 0);
             keyClass.runs[run].append(std::move(entry));
         }

@@ -38,7 +38,7 @@ private:
     void readRuns();
     void readRowWithoutNumber();
     void readNumbers();
-    bool keep(const SavedDocsEntry& entry, const QVariant& key);
+    bool keep(SavedDocsEntry&& entry, const QVariant& key);
     void place();
     void fail(const QString& error);
 
@@ -51,9 +51,11 @@ private:
     Stage m_stage = Stage::Keys;
     SavedDocsListing m_listing;
 
+    bool m_wideNumbers = false; // some number has letters outside ASCII
     QVariant m_after;       // the last key or number read, null before the first
     qsizetype m_mixedAt = 0; // the next class whose runs are read
     QHash<QString, qsizetype> m_classOf;
+    QHash<QString, QString> m_dateTexts;
     QList<QHash<qint64, int>> m_runOfRow;
     QList<QList<SavedDocsEntry>> m_found; // per class, each number's first row as read
 };

@@ -90,7 +90,8 @@ void fillAtRandom(Database& db, quint32 seed, const QLocale& locale)
     auto text = [&null](const QString& value) {
         return value == null ? value : QLatin1Char('\'') + SqlText::EscapeQuotes(value) + QLatin1Char('\'');
     };
-    const QStringList numbers = pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91"});
+    const QStringList numbers =
+        pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91", "K-9", "\u212a-9"});
     const QStringList types = pool({"Invoice", "invoice", "INVOICE", "Quotation", "", "NULL", "\u00c9x", "\u00e9x"});
     const QStringList names = pool({"Acme", "acme", "ACME", "Zed", "", "NULL", "Mid"});
     const QStringList addresses = pool({"1 Road\r\nTown", "1 road\r\ntown", "2 Lane", "", "NULL"});
