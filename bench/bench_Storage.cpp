@@ -1,14 +1,14 @@
 // Stored documents on a database of 10,000 documents of 10 rows each: the saved-document list in
 // "Date" order and saving a 65-row document over its stored rows.
 #include "core/Dialogs.h"
-#include "documents/DocStatements.h"
 #include "documents/SaveCommand.h"
 #include "documents/SavedDocsList.h"
 #include "editor/Document.h"
 #include "store/Database.h"
 
+#include "BenchDatabase.h"
+
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -44,20 +44,8 @@ Document makeDocument(int number, int rows)
 // One database for every benchmark of this run.
 struct Fixture
 {
-    QTemporaryDir dir;
-    Database db{kLocale};
-
-    Fixture()
-    {
-        db.create(dir.filePath(QStringLiteral("bench.mdb")));
-        db.beginTransaction();
-        for (int n = 0; n < 10000; ++n) {
-            const Document doc = makeDocument(n, 10);
-            for (int i = 0; i < doc.rowCount(); ++i)
-                db.execute(DocStatements::insertRow(doc, i, QDate(2026, 12, 4), kLocale).sql);
-        }
-        db.commit();
-    }
+    BenchDatabase data{10000, [](int n) { return makeDocument(n, 10); }};
+    Database& db = data.db();
 
     static Fixture& instance()
     {
