@@ -1,16 +1,12 @@
-// The command line as a process, from start to exit, with its peak memory (VmHWM, as the kernel
-// reports it at exit): the fixed cost of --version, save and show on an empty database beside a
+// The command line as a process, from start to exit, with its peak memory (VmHWM, read as it exits): the fixed cost of --version, save and show on an empty database beside a
 // bare Qt program that prints one line, and `list` on 100,000 documents of 10 rows each
 // (docs-100000.mdb from tools/make-bench-db.sh, TW_BENCH_DATA).
+#include "ProcessPeak.h"
+
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -22,31 +18,13 @@ std::string dataDir()
     return dir ? dir : "bench-data";
 }
 
-// Runs argv with its own data folder, output to /dev/null; false when it fails.
+// Runs argv with its own data folder; false when it fails.
 bool runOnce(const std::vector<std::string>& argv, const std::string& home, double& seconds, long& kib)
 {
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(null, 2);
-        std::vector<char*> args;
-        for (const std::string& arg : argv)
-            args.push_back(const_cast<char*>(arg.c_str()));
-        args.push_back(nullptr);
-        execv(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    kib = usage.ru_maxrss;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const ProcessRun run = runProcess(argv, {"XDG_DATA_HOME=" + home, "XDG_CONFIG_HOME=" + home, "QT_QPA_PLATFORM=offscreen"});
+    seconds = run.seconds;
+    kib = run.peakKib;
+    return run.ok;
 }
 
 // A fresh data folder holding `database` (a file of the script) as the program's default database.
@@ -59,7 +37,7 @@ std::string prepareHome(const std::string& database)
     return std::system(setup.c_str()) == 0 ? home : std::string();
 }
 
-void runProcess(benchmark::State& state, const std::vector<std::string>& argv, const std::string& database)
+void runCommand(benchmark::State& state, const std::vector<std::string>& argv, const std::string& database)
 {
     const std::string home = prepareHome(database);
     if (home.empty()) {
@@ -81,9 +59,9 @@ void runProcess(benchmark::State& state, const std::vector<std::string>& argv, c
 
 const std::string kDocument = std::string(TW_BENCH_SOURCE_DIR) + "/bench-document.json";
 
-void BM_MinimalQtProgram(benchmark::State& state) { runProcess(state, {TW_MINIMAL_CLI}, ""); }
-void BM_CliVersion(benchmark::State& state) { runProcess(state, {TW_CLI_PATH, "--version"}, ""); }
-void BM_CliSave(benchmark::State& state) { runProcess(state, {TW_CLI_PATH, "--yes", "save", kDocument}, "docs-0.mdb"); }
+void BM_MinimalQtProgram(benchmark::State& state) { runCommand(state, {TW_MINIMAL_CLI}, ""); }
+void BM_CliVersion(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "--version"}, ""); }
+void BM_CliSave(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "--yes", "save", kDocument}, "docs-0.mdb"); }
 void BM_CliShow(benchmark::State& state)
 {
     // The document the save benchmark stores, shown from a database that holds it.
@@ -104,7 +82,7 @@ void BM_CliShow(benchmark::State& state)
     state.counters["VmHWM_MiB"] = double(kib) / 1024.0;
     std::system(("rm -rf " + home).c_str());
 }
-void BM_CliList100k(benchmark::State& state) { runProcess(state, {TW_CLI_PATH, "list"}, "docs-100000.mdb"); }
+void BM_CliList100k(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "list"}, "docs-100000.mdb"); }
 
 } // namespace
 
