@@ -4,7 +4,6 @@
 #include "cli/CliContext.h"
 #include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
-#include "richtext/RtfCodePage.h"
 #include "richtext/RtfReader.h"
 
 #include <QFile>
@@ -17,20 +16,14 @@
 
 namespace {
 
-// RTF is 7-bit text whose stray 8-bit bytes are Windows-1252; anything else is UTF-8 plain text.
-QString decodeContent(const QByteArray& bytes)
-{
-    if (bytes.startsWith("{\\rtf"))
-        return RtfCodePage::decode(bytes, 1252);
-    return QString::fromUtf8(bytes);
-}
-
-// Each stage lets go of its input before the next begins, and the page goes out in pieces as it is
-// made, so that the peak stays a small multiple of the file's size.
+// RTF is 7-bit text whose stray 8-bit bytes are Windows-1252, read straight from the bytes;
+// anything else is UTF-8 plain text. The page then goes out in pieces as it is made, so that the
+// peak stays a small multiple of the file's size.
 RichText readBytes(QByteArray bytes)
 {
-    QString content = decodeContent(std::exchange(bytes, QByteArray()));
-    return RtfReader::readContent(std::exchange(content, QString()), BoxFormats::description());
+    if (bytes.startsWith("{\\rtf"))
+        return RtfReader::read1252(bytes, BoxFormats::description());
+    return RtfReader::readContent(QString::fromUtf8(std::exchange(bytes, QByteArray())), BoxFormats::description());
 }
 
 } // namespace
