@@ -61,6 +61,31 @@ private slots:
         QCOMPARE(panel.list()->count(), 2); // typed text is not added to the list
     }
 
+    // A long list changed under the box stays a page long until it is scrolled, and a typed number
+    // is still completed from the whole list.
+    void longListChangesWithoutFetchingEveryPage()
+    {
+        SavedDocsPanel panel;
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        SavedDocsListing listing;
+        for (int i = 5000; i > 0; --i)
+            listing.entries << QStringLiteral("N-%1").arg(i, 4, 10, QLatin1Char('0')).leftJustified(30) + QStringLiteral("  Invoice");
+        listing.countLabel = QStringLiteral("5000 files");
+        panel.showListing(listing);
+        for (const QString& first : {QStringLiteral("NEW-1  Invoice"), SavedDocsList::separatorLine()}) {
+            listing.entries.prepend(first);
+            panel.showListing(listing);
+            listing.entries.removeFirst();
+            panel.showListing(listing);
+        }
+        QVERIFY(panel.list()->count() <= SavedDocsModel::PageSize);
+        panel.list()->setFocus();
+        panel.list()->lineEdit()->clear();
+        QTest::keyClicks(panel.list(), QStringLiteral("n-0007"));
+        QCOMPARE(panel.listText().toUpper(), listing.entries.at(5000 - 7).toUpper());
+    }
+
     void controllerSavesListsAndOpens()
     {
         StoreFixture f;
