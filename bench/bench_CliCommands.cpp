@@ -1,6 +1,7 @@
-// The command line as a process, from start to exit, with its peak memory (VmHWM, read as it exits): the fixed cost of --version, save and show on an empty database beside a
-// bare Qt program that prints one line, and `list` on 100,000 documents of 10 rows each
-// (docs-100000.mdb from tools/make-bench-db.sh, TW_BENCH_DATA).
+// The command line as a process, from start to exit, with its peak memory (VmHWM, read as it
+// exits): the fixed cost of --version, save and show on an empty database beside a bare Qt program
+// that prints one line (and one that makes a Widgets application object), and `list` on 100,000
+// documents of 10 rows each (docs-100000.mdb from tools/make-bench-db.sh, TW_BENCH_DATA).
 #include "ProcessPeak.h"
 
 #include <benchmark/benchmark.h>
@@ -60,6 +61,7 @@ void runCommand(benchmark::State& state, const std::vector<std::string>& argv, c
 const std::string kDocument = std::string(TW_BENCH_SOURCE_DIR) + "/bench-document.json";
 
 void BM_MinimalQtProgram(benchmark::State& state) { runCommand(state, {TW_MINIMAL_CLI}, ""); }
+void BM_MinimalQtWidgetsProgram(benchmark::State& state) { runCommand(state, {TW_MINIMAL_GUI_CLI}, ""); }
 void BM_CliVersion(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "--version"}, ""); }
 void BM_CliSave(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "--yes", "save", kDocument}, "docs-0.mdb"); }
 void BM_CliShow(benchmark::State& state)
@@ -87,6 +89,7 @@ void BM_CliList100k(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "
 } // namespace
 
 BENCHMARK(BM_MinimalQtProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
+BENCHMARK(BM_MinimalQtWidgetsProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_CliVersion)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_CliSave)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
 BENCHMARK(BM_CliShow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(15);
