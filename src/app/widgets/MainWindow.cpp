@@ -192,7 +192,7 @@ QWidget* MainWindow::buildLogo(QWidget* parent)
 {
     auto* logo = new QToolButton(parent);
     logo->setObjectName(QStringLiteral("PicLogo"));
-    logo->setIcon(AppIcon::icon());
+    logo->setIcon(windowIcon());  // the theme is searched once
     logo->setIconSize(QSize(24, 24));
     logo->setAutoRaise(true);
     logo->setFocusPolicy(Qt::NoFocus);
