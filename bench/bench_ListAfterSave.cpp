@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <memory>
 
 namespace {
 
@@ -75,10 +76,17 @@ struct Desk
             controller->loadDocs();
     }
 
+    // Made on first use, let go before the application object.
+    static std::unique_ptr<Desk>& held()
+    {
+        static std::unique_ptr<Desk> desk;
+        return desk;
+    }
     static Desk& instance()
     {
-        static Desk desk;
-        return desk;
+        if (!held())
+            held() = std::make_unique<Desk>();
+        return *held();
     }
 };
 
@@ -142,5 +150,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    Desk::held().reset();
     return 0;
 }
