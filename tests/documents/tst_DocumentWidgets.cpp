@@ -119,12 +119,12 @@ private slots:
         QCOMPARE(panel.countLabel()->text(), QStringLiteral("0 files"));
     }
 
-    // The list read a piece at a time ends as one reading gives it, also when a save, a delete or a
-    // purge changes the stored documents between two pieces.
+    // The list read a piece at a time ends as one reading gives it, also when a save, a delete, a
+    // purge or another program changes the stored documents between two pieces.
     void fillInPiecesFollowsChangesMeanwhile_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"none", "save", "delete", "purge"})
+        for (const char* change : {"none", "save", "delete", "purge", "other program"})
             QTest::newRow(change) << QString::fromLatin1(change);
     }
 
@@ -165,6 +165,12 @@ private slots:
             controller.purging(PurgeCommand::affectedNumbers(day, day, f.locale));
             QVERIFY(f.db.execute(PurgeCommand::statement(day, day, f.locale)).ok);
             controller.purged();
+        } else if (change == QLatin1String("other program")) {
+            Database other(f.locale);
+            QCOMPARE(other.open(f.dir.filePath(QStringLiteral("docs.mdb"))), Database::OpenStatus::Opened);
+            Document doc = sampleDocument(QStringLiteral("A-1"), 1);
+            doc.docDate = QDate(2026, 1, 1);
+            QVERIFY(other.execute(DocStatements::insertRow(doc, 0, QDate(2026, 12, 5), f.locale).sql).ok);
         }
         QVERIFY(filled.wait(60000));
         QCOMPARE(filled.first().first().toString(), QString());

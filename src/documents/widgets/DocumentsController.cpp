@@ -58,6 +58,7 @@ void DocumentsController::fillInPieces()
 void DocumentsController::startFill()
 {
     m_fill = std::make_unique<SavedDocsReader>(m_database, m_panel->order(), m_locale, m_dateFormat);
+    m_fillOthersCount = m_database.othersChangeCount();
     m_fillTimer->start(0);
     fillSome();
 }
@@ -81,7 +82,8 @@ void DocumentsController::fillSome()
         SavedDocsListing listing = m_fill->takeListing();
         stopFilling();
         // Another program (the command line) may have changed the table between two pieces.
-        if (!listing.ok && ++m_fillRetries <= FillRetries) {
+        const bool changedMeanwhile = m_database.othersChangeCount() != m_fillOthersCount;
+        if ((!listing.ok || changedMeanwhile) && ++m_fillRetries <= FillRetries) {
             startFill();
             return;
         }

@@ -96,4 +96,5 @@ private:
     std::unique_ptr<SavedDocsReader> m_fill;
     QTimer* m_fillTimer;
     int m_fillRetries = 0;
+    qint64 m_fillOthersCount = -1;  // the database's count of others' changes when the fill began
 };
