@@ -1,7 +1,6 @@
 // Customer and product completion on a database of 100,000 documents (2 rows each, 20,000
 // customers, 5,000 products): reading the names on entering the box, the list after a key press,
 // and the look-up of a chosen customer.
-#include "documents/DocStatements.h"
 #include "documents/LastUse.h"
 #include "documents/NameMemory.h"
 #include "documents/widgets/MemoryCompleters.h"
@@ -9,11 +8,12 @@
 #include "editor/widgets/GridPanel.h"
 #include "store/Database.h"
 
+#include "BenchDatabase.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -44,22 +44,11 @@ Document makeDocument(int number)
     return doc;
 }
 
+// One database for every benchmark of this run.
 struct Fixture
 {
-    QTemporaryDir dir;
-    Database db{kLocale};
-
-    Fixture()
-    {
-        db.create(dir.filePath(QStringLiteral("bench.mdb")));
-        db.beginTransaction();
-        for (int n = 0; n < kDocuments; ++n) {
-            const Document doc = makeDocument(n);
-            for (int i = 0; i < doc.rowCount(); ++i)
-                db.execute(DocStatements::insertRow(doc, i, QDate(2026, 12, 4), kLocale).sql);
-        }
-        db.commit();
-    }
+    BenchDatabase data{kDocuments, makeDocument};
+    Database& db = data.db();
 
     static Fixture& instance()
     {

@@ -10,6 +10,8 @@
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 
+#include "ProcessPeak.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -111,18 +113,7 @@ long childPeakGrowth(const std::function<void()>& work)
 // Peak resident size of `tallywick-cli rtf2html file`, in KiB.
 long cliPeak(const QString& file)
 {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        const QByteArray path = file.toLocal8Bit();
-        execl(TW_CLI_PATH, TW_CLI_PATH, "rtf2html", path.constData(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return usage.ru_maxrss;
+    return runProcess({TW_CLI_PATH, "rtf2html", file.toStdString()}).peakKib;
 }
 
 void report(benchmark::State& state, long growthKib, qsizetype inputBytes)

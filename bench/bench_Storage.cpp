@@ -7,8 +7,9 @@
 #include "editor/Document.h"
 #include "store/Database.h"
 
+#include "BenchDatabase.h"
+
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,14 +21,8 @@ using BenchDocuments::make;
 // One database for every benchmark of this run.
 struct Fixture
 {
-    QTemporaryDir dir;
-    Database db{kLocale};
-
-    Fixture()
-    {
-        db.create(dir.filePath(QStringLiteral("bench.mdb")));
-        BenchDocuments::fill(db, 10000, 10);
-    }
+    BenchDatabase data{10000, [](int n) { return make(n, 10); }};
+    Database& db = data.db();
 
     static Fixture& instance()
     {

@@ -25,6 +25,7 @@ int runPurgeCommand(CliContext& context)
                         CompactCommand compact(*database, *context.dialogs, AppPaths::dataFolder());
                         compactFailed = compact.run().outcome != CompactCommand::Outcome::Compacted;
                     },
+                    {},
                     {}});
     const PurgeCommand::Result result = purge.run(from, to);
     switch (result.outcome) {

@@ -4,7 +4,6 @@
 #include "cli/CliContext.h"
 #include "html/RichTextToHtml.h"
 #include "richtext/BoxFormats.h"
-#include "richtext/RtfCodePage.h"
 #include "richtext/RtfReader.h"
 
 #include <QFile>
@@ -17,21 +16,14 @@
 
 namespace {
 
-// RTF is 7-bit text whose stray 8-bit bytes are Windows-1252; anything else is UTF-8 plain text.
-QString decodeContent(const QByteArray& bytes)
+// RTF is 7-bit text whose stray 8-bit bytes are Windows-1252, read straight from the bytes;
+// anything else is UTF-8 plain text. The page then goes out in pieces as it is made, so that the
+// peak stays a small multiple of the file's size.
+RichText readBytes(QByteArray bytes)
 {
     if (bytes.startsWith("{\\rtf"))
-        return RtfCodePage::decode(bytes, 1252);
-    return QString::fromUtf8(bytes);
-}
-
-// Each stage lets go of its input before the next begins, and the page goes out in pieces, so
-// that the peak stays a small multiple of the file's size.
-QString convertBytes(QByteArray bytes)
-{
-    QString content = decodeContent(std::exchange(bytes, QByteArray()));
-    RichText text = RtfReader::readContent(std::exchange(content, QString()), BoxFormats::description());
-    return RichTextToHtml::convert(std::exchange(text, RichText()));
+        return RtfReader::read1252(bytes, BoxFormats::description());
+    return RtfReader::readContent(QString::fromUtf8(std::exchange(bytes, QByteArray())), BoxFormats::description());
 }
 
 } // namespace
@@ -59,14 +51,18 @@ int runRtf2HtmlCommand(CliContext& context)
     if (!content)
         return context.usage(CappedRead::tooLarge(context.arguments.isEmpty() ? QStringLiteral("Standard input")
                                                                                : file.fileName()));
-    const QString html = convertBytes(std::move(*content));
-    constexpr qsizetype kPiece = 64 * 1024;
-    for (qsizetype at = 0; at < html.size();) {
-        qsizetype length = std::min(kPiece, html.size() - at);
-        if (html.at(at + length - 1).isHighSurrogate() && at + length < html.size())
-            ++length;  // a pair is never split between two pieces
-        context.out << QStringView(html).mid(at, length) << Qt::flush;
-        at += length;
-    }
+    const RichText text = readBytes(std::exchange(*content, QByteArray()));
+    content.reset();
+    QString pending;
+    RichTextToHtml::convert(text, [&](QStringView piece) {
+        pending += piece;
+        if (pending.size() < 64 * 1024)
+            return;
+        // A surrogate pair is never split between two writes.
+        const bool splitPair = pending.back().isHighSurrogate();
+        context.out << QStringView(pending).chopped(splitPair ? 1 : 0) << Qt::flush;
+        pending = splitPair ? QString(pending.back()) : QString();
+    });
+    context.out << pending << Qt::flush;
     return ExitDone;
 }

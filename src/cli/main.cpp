@@ -38,18 +38,53 @@ bool asksForPdf(int argc, char** argv)
     return false;
 }
 
+// Commands that only read and write the database, JSON and text: they run without the window
+// system's start-up (platform, fonts), which would be most of their time.
+bool needsNoWindowSystem(int argc, char** argv)
+{
+    static const char* const plain[] = {"list", "show", "save", "delete", "purge", "compact", "init", "copy-db",
+                                        "next-number", "journal", "customers", "products", "company", "calc"};
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "--db") == 0 || std::strcmp(argument, "--locale") == 0) {
+            ++i;
+            continue;
+        }
+        if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0
+            || std::strcmp(argument, "--version") == 0)
+            return true;
+        if (argument[0] == '-')
+            continue;
+        for (const char* command : plain) {
+            if (std::strcmp(argument, command) == 0)
+                return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+int run()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Tallywick"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tallywick"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION));
+    return CliApp().run(QCoreApplication::arguments());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (needsNoWindowSystem(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return run();
+    }
     // A GUI application object: the page and its PDF are laid out with the same fonts as the window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     prepareWebEngine(asksForPdf(argc, argv));
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Tallywick"));
-    QCoreApplication::setApplicationName(QStringLiteral("Tallywick"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYWICK_VERSION));
-    return CliApp().run(QCoreApplication::arguments());
+    return run();
 }

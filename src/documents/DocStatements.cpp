@@ -173,6 +173,52 @@ QString DocStatements::listFirstRows(const QString& key, bool descending)
            + order + QStringLiteral(" LIMIT 1)) ORDER BY ") + order;
 }
 
+namespace {
+
+const char* const kListColumns = "DocNumber, DocType, Total, Paid, DocDate, CompanyName, Address, ID";
+
+} // namespace
+
+QString DocStatements::keyClassesAfter(const QString& key, bool descending, const QVariant& after, int limit,
+                                       bool caseCheck)
+{
+    const QString bound = after.isNull() ? key + QStringLiteral(" IS NOT NULL")
+                                         : matching(key, after, descending ? "<" : ">");
+    const QString columns = caseCheck ? QStringLiteral("%1, min(%1 || ''), max(%1 || '')").arg(key) : key;
+    return QStringLiteral("SELECT %1 FROM tbldoc WHERE %2 GROUP BY %3 ORDER BY %3%4 LIMIT %5")
+        .arg(columns, bound, key, direction(descending), QString::number(limit));
+}
+
+QString DocStatements::nullKeyClass(const QString& key)
+{
+    return QStringLiteral("SELECT ID FROM tbldoc WHERE %1 IS NULL LIMIT 1").arg(key);
+}
+
+QString DocStatements::numbersAfter(const QVariant& after, int limit)
+{
+    const QString bound = after.isNull() ? QStringLiteral("DocNumber IS NOT NULL") : matching(QStringLiteral("DocNumber"), after, ">");
+    return QStringLiteral("SELECT DISTINCT DocNumber FROM tbldoc WHERE %1 ORDER BY DocNumber LIMIT %2")
+        .arg(bound, QString::number(limit));
+}
+
+QString DocStatements::firstRowsOfNumbers(const QString& key, bool descending, const QVariant& after,
+                                          const QVariant& last)
+{
+    const QString number = QStringLiteral("DocNumber");
+    const QString from = after.isNull() ? number + QStringLiteral(" IS NOT NULL") : matching(number, after, ">");
+    const QString order = QStringLiteral("%1%2, s.ID%2").arg(key, direction(descending));
+    return QStringLiteral("SELECT %1 FROM tbldoc WHERE ID IN (SELECT (SELECT s.ID FROM tbldoc AS s WHERE "
+                          "s.DocNumber = d.n ORDER BY s.%2 LIMIT 1) FROM (SELECT DISTINCT DocNumber AS n FROM tbldoc "
+                          "WHERE %3 AND %4) AS d)")
+        .arg(QLatin1String(kListColumns), order, from, matching(number, last, "<="));
+}
+
+QString DocStatements::firstRowWithoutNumber(const QString& key, bool descending)
+{
+    return QStringLiteral("SELECT %1 FROM tbldoc WHERE DocNumber IS NULL ORDER BY %2%3, ID%3 LIMIT 1")
+        .arg(QLatin1String(kListColumns), key, direction(descending));
+}
+
 DocStatements::Insert DocStatements::insertRow(const Document& document, int index, const QDate& saveDate,
                                                const QLocale& locale)
 {

@@ -36,6 +36,16 @@ public:
     static QString listKeyClasses(const QString& key, bool descending);
     static QString listClassRows(const QString& key, bool descending, const QVariant& value);
     static QString listFirstRows(const QString& key, bool descending);
+    // The same a piece at a time: up to `limit` keys after `after` (null: from the first key that is
+    // not null), with the case check only when `caseCheck`; the numbers after `after`; and the first
+    // rows of the numbers in (after, last]. Rows without a number are read on their own.
+    static QString keyClassesAfter(const QString& key, bool descending, const QVariant& after, int limit,
+                                   bool caseCheck);
+    static QString nullKeyClass(const QString& key);
+    static QString numbersAfter(const QVariant& after, int limit);
+    static QString firstRowsOfNumbers(const QString& key, bool descending, const QVariant& after,
+                                      const QVariant& last);
+    static QString firstRowWithoutNumber(const QString& key, bool descending);
     // What an in-place update of the list reads: one number's keys and first row, whether a key
     // still has rows, and the nearest key before it in the list's order.
     static QString numberKeys(const QString& key, const QString& number);

@@ -2,6 +2,7 @@
 
 #include "core/ShortDateFormat.h"
 #include "documents/DocStatements.h"
+#include "documents/SavedDocsReader.h"
 #include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
@@ -11,14 +12,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
-
-QString fit(const QString& text, int width)
-{
-    return text.leftJustified(width, QLatin1Char(' '), true);
-}
-
-} // namespace
 
 QString SavedDocsList::caption(int order)
 {
@@ -76,16 +69,54 @@ QString SavedDocsList::firstAddressLine(const QString& address)
     return SqlText::TrimBlanks(first);
 }
 
-QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
+namespace {
+
+// One entry's text, its fields padded or cut to their widths, built in one piece.
+QString composeEntry(const SavedDocsList::RowValues& row, const QString& balance, const QString& date,
+                     const QString& address)
+{
+    const QString number = row.number.toString();
+    const QString type = row.docType.toString();
+    const QString name = row.companyName.toString();
+    QString text;
+    text.reserve(std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 65 + date.size() + address.size());
+    auto field = [&text](const QString& value, qsizetype width, bool cut) {
+        text += cut ? value.left(width) : value;
+        for (qsizetype i = value.size(); i < width; ++i)
+            text += QLatin1Char(' ');
+    };
+    field(number, SavedDocsList::NumberWidth, false);
+    text += QLatin1String("  ");
+    field(type, 15, true);
+    text += QLatin1String("  ");
+    field(balance, 10, true);
+    text += QLatin1String("  ");
+    text += date;
+    text += QLatin1String("  ");
+    field(name, 20, true);
+    text += QLatin1Char(' ');
+    text += address;
+    return text;
+}
+
+QString balanceText(const SavedDocsList::RowValues& row, const QLocale& locale)
 {
     auto stored = [](const QVariant& value) { return Money::fromDouble(value.toDouble()).value_or(Money()); };
-    const Money balance = Money::subtract(stored(row.total), stored(row.paid)).value_or(Money());
-    const QDate date = SqlText::ReadDate(row.docDate, locale);
-    const QString dateText = date.isValid() ? ShortDateFormat::pageText(date, locale, dateFormat) : QString();
-    return row.number.toString().leftJustified(NumberWidth) + QStringLiteral("  ") + fit(row.docType.toString(), 15)
-           + QStringLiteral("  ") + fit(NumberText::write(balance, locale), 10) + QStringLiteral("  ") + dateText
-           + QStringLiteral("  ") + fit(row.companyName.toString(), 20) + QLatin1Char(' ')
-           + firstAddressLine(row.address.toString());
+    return NumberText::write(Money::subtract(stored(row.total), stored(row.paid)).value_or(Money()), locale);
+}
+
+} // namespace
+
+QString SavedDocsList::dateText(const QVariant& docDate, const QLocale& locale, const QString& dateFormat)
+{
+    const QDate date = SqlText::ReadDate(docDate, locale);
+    return date.isValid() ? ShortDateFormat::pageText(date, locale, dateFormat) : QString();
+}
+
+QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
+{
+    return composeEntry(row, balanceText(row, locale), dateText(row.docDate, locale, dateFormat),
+                        firstAddressLine(row.address.toString()));
 }
 
 QString SavedDocsList::keyColumn(int order)
@@ -123,11 +154,23 @@ QString SavedDocsList::classOf(const QVariant& value, int order)
     return text;
 }
 
-SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat)
+SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat,
+                                      QHash<QString, QString>* dateTexts)
 {
     const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
                           row.value(4), row.value(5), row.value(6)};
-    return {row.value(7).toLongLong(), row.value(0).toString().toLower(), entryText(shown, locale, dateFormat)};
+    QString date;
+    if (dateTexts) {
+        const QString stored = shown.docDate.isNull() ? QString() : shown.docDate.toString();
+        auto known = dateTexts->constFind(stored);
+        if (known == dateTexts->constEnd())
+            known = dateTexts->insert(stored, dateText(shown.docDate, locale, dateFormat));
+        date = known.value();
+    } else {
+        date = dateText(shown.docDate, locale, dateFormat);
+    }
+    const QString text = composeEntry(shown, balanceText(shown, locale), date, firstAddressLine(shown.address.toString()));
+    return {row.value(7).toLongLong(), shown.number.toString().toLower(), text};
 }
 
 void SavedDocsList::flatten(SavedDocsListing& listing)
@@ -150,82 +193,13 @@ void SavedDocsList::flatten(SavedDocsListing& listing)
 SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QLocale& locale,
                                          const QString& dateFormat)
 {
-    SavedDocsListing listing;
-    listing.order = order;
-    const QString key = keyColumn(order);
-    const bool down = descending(order);
-    // The queries below must see one state of the table: rows changing between them would leave
-    // numbers out. Inside a caller's transaction the state is already fixed.
+    // The pieces must see one state of the table: rows changing between them would leave numbers
+    // out. Inside a caller's transaction the state is already fixed.
     const bool ownTransaction = database.beginTransaction();
-    auto finish = [&](const SqlResult& result) {
-        if (ownTransaction)
-            database.commit();
-        if (!result.ok) {
-            listing.ok = false;
-            listing.error = result.error;
-            listing.classes.clear();
-            listing.entries.clear();
-            listing.countLabel = tr("%1 files").arg(listing.count);
-            return listing;
-        }
-        flatten(listing);
-        return listing;
-    };
-    SqlResult done = database.query(DocStatements::countNumbers());
-    if (!done.ok)
-        return finish(done);
-    listing.count = done.records.isEmpty() ? 0 : done.records.first().value(0).toLongLong();
-
-    // Every distinct key in the list's order; a class whose values differ in case is walked row by
-    // row, since its separators depend on how those rows follow each other.
-    QList<SavedDocsKeyClass>& classes = listing.classes;
-    done = database.forEachRow(DocStatements::listKeyClasses(key, down), [&](const QSqlQuery& row) {
-        SavedDocsKeyClass keyClass;
-        keyClass.value = row.value(0);
-        keyClass.sortClass = classOf(row.value(0), order);
-        keyClass.mixed = row.value(1) != row.value(2);
-        keyClass.runKeys << keyOfValue(row.value(0), order);
-        classes.append(keyClass);
-        return true;
-    });
-    QList<QHash<qint64, int>> runOfRow(classes.size());
-    for (qsizetype i = 0; done.ok && i < classes.size(); ++i) {
-        SavedDocsKeyClass& keyClass = classes[i];
-        if (!keyClass.mixed)
-            continue;
-        keyClass.runKeys.clear();
-        done = database.forEachRow(DocStatements::listClassRows(key, down, keyClass.value), [&](const QSqlQuery& row) {
-            const QString runKey = keyOfValue(row.value(1), order);
-            if (keyClass.runKeys.isEmpty() || keyClass.runKeys.last() != runKey)
-                keyClass.runKeys << runKey;
-            runOfRow[i].insert(row.value(0).toLongLong(), int(keyClass.runKeys.size() - 1));
-            return true;
-        });
+    SavedDocsReader reader(database, order, locale, dateFormat);
+    while (!reader.step()) {
     }
-    for (SavedDocsKeyClass& keyClass : classes)
-        keyClass.runs.resize(keyClass.runKeys.size());
-
-    // One row per number, already in the list's order; numbers differing only in case (beyond what
-    // the engine folds) are listed once.
-    QSet<QString> listed;
-    qsizetype current = 0;
-    const int keyIndex = order == ByDocType ? 1 : order == ByCustomer ? 5 : order == ByAddress ? 6 : 4;
-    if (done.ok)
-        done = database.forEachRow(DocStatements::listFirstRows(key, down), [&](const QSqlQuery& row) {
-            SavedDocsEntry entry = entryOf(row, locale, dateFormat);
-            if (listed.contains(entry.folded))
-                return true;
-            listed.insert(entry.folded);
-            const QString sortClass = classOf(row.value(keyIndex), order);
-            while (current < classes.size() && classes.at(current).sortClass != sortClass)
-                ++current;
-            if (current == classes.size())
-                return false;
-            const int run = runOfRow.at(current).value(entry.rowId, 0);
-            classes[current].runs[run].append(std::move(entry));
-            return true;
-        });
-    if (done.ok && current == classes.size() && !classes.isEmpty())
-        done = SqlResult::failure(tr("The saved documents changed while they were being listed."));
-    return finish(done);
+    if (ownTransaction)
+        database.commit();
+    return reader.takeListing();
 }

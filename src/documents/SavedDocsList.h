@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ struct SavedDocsEntry
     QString folded;
     QString text;
 };
+Q_DECLARE_TYPEINFO(SavedDocsEntry, Q_RELOCATABLE_TYPE);
 
 // The rows whose order key compares equal, split where the group key changes (only when the values
 // differ in case, `mixed`).
@@ -74,6 +76,7 @@ public:
 
     static QString separatorLine();
     static QString entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat = QString());
+    static QString dateText(const QVariant& docDate, const QLocale& locale, const QString& dateFormat);
     // The document number of a list text: its first 30 characters, trimmed.
     static QString numberOf(const QString& listText);
     static QString firstAddressLine(const QString& address);
@@ -83,5 +86,8 @@ public:
     static QString keyOfValue(const QVariant& value, int order);
     static QString classOf(const QVariant& value, int order);
     static void flatten(SavedDocsListing& listing);
-    static SavedDocsEntry entryOf(const QSqlQuery& firstRow, const QLocale& locale, const QString& dateFormat);
+    // `dateTexts`, when given, keeps the text of each stored date already written (a long list
+    // repeats its dates many times).
+    static SavedDocsEntry entryOf(const QSqlQuery& firstRow, const QLocale& locale, const QString& dateFormat,
+                                  QHash<QString, QString>* dateTexts = nullptr);
 };

@@ -3,6 +3,7 @@
 #include "documents/DocStatements.h"
 #include "store/Database.h"
 
+#include <QHash>
 #include <QSqlQuery>
 
 namespace {
@@ -44,9 +45,18 @@ QVariantList SavedDocsRefresh::keysOf(int order, const QString& number)
 
 bool SavedDocsRefresh::apply(SavedDocsListing& listing, const QString& number, const QVariantList& keysBefore)
 {
+    return applyAll(listing, {{number, keysBefore}});
+}
+
+bool SavedDocsRefresh::applyAll(SavedDocsListing& listing, const QList<Change>& changes)
+{
     // Numbers the engine folds differently from the list (letters beyond ASCII) need the whole walk.
-    if (!listing.ok || !plainAscii(number))
+    if (!listing.ok || changes.size() > MaxChanges)
         return false;
+    for (const Change& change : changes) {
+        if (!plainAscii(change.number))
+            return false;
+    }
     for (const SavedDocsKeyClass& keyClass : std::as_const(listing.classes)) {
         if (keyClass.mixed)
             return false;
@@ -60,30 +70,50 @@ bool SavedDocsRefresh::apply(SavedDocsListing& listing, const QString& number, c
         return done;
     };
 
-    // The number's old entry goes; its classes are checked again, then its new entry is placed.
-    const QString folded = number.toLower();
-    bool wasListed = false;
-    for (SavedDocsKeyClass& keyClass : listing.classes) {
-        QList<SavedDocsEntry>& entries = keyClass.runs.first();
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (entries.at(i).folded == folded) {
-                entries.removeAt(i);
-                wasListed = true;
-                break;
-            }
-        }
-    }
-    if (wasListed != !keysBefore.isEmpty())
+    // The numbers' old entries go; their classes are checked again, then their new entries are placed.
+    if (!removeEntries(listing, changes))
         return finish(false);
-    QVariantList touched = keysBefore;
-    touched += keysOf(listing.order, number);
-    for (const QVariant& value : std::as_const(touched)) {
-        if (!placeClass(listing, value))
+    for (const Change& change : changes) {
+        QVariantList touched = change.keysBefore;
+        touched += keysOf(listing.order, change.number);
+        for (const QVariant& value : std::as_const(touched)) {
+            if (!placeClass(listing, value))
+                return finish(false);
+        }
+        const bool listedAfter = touched.size() > change.keysBefore.size();
+        listing.count += (listedAfter ? 1 : 0) - (change.keysBefore.isEmpty() ? 0 : 1);
+        if (listedAfter && !placeEntry(listing, change.number))
             return finish(false);
     }
-    const QVariantList keysAfter = touched.mid(keysBefore.size());
-    listing.count += (keysAfter.isEmpty() ? 0 : 1) - (keysBefore.isEmpty() ? 0 : 1);
-    return finish(keysAfter.isEmpty() || placeEntry(listing, number));
+    return finish(true);
+}
+
+// Takes the entries of the changed numbers out; false when what is listed does not match the keys
+// read before the change (or one number is named twice).
+bool SavedDocsRefresh::removeEntries(SavedDocsListing& listing, const QList<Change>& changes)
+{
+    QHash<QString, bool> listed;
+    for (const Change& change : changes) {
+        const QString folded = change.number.toLower();
+        if (listed.contains(folded))
+            return false;
+        listed.insert(folded, false);
+    }
+    for (SavedDocsKeyClass& keyClass : listing.classes) {
+        QList<SavedDocsEntry>& entries = keyClass.runs.first();
+        entries.removeIf([&listed](const SavedDocsEntry& entry) {
+            const auto found = listed.find(entry.folded);
+            if (found == listed.end())
+                return false;
+            found.value() = true;
+            return true;
+        });
+    }
+    for (const Change& change : changes) {
+        if (listed.value(change.number.toLower()) == change.keysBefore.isEmpty())
+            return false;
+    }
+    return true;
 }
 
 bool SavedDocsRefresh::placeClass(SavedDocsListing& listing, const QVariant& value)

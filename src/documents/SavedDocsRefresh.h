@@ -16,12 +16,23 @@ class SavedDocsRefresh
 public:
     SavedDocsRefresh(Database& database, const QLocale& locale, const QString& dateFormat);
 
+    // One number whose rows changed, with the order keys its rows held before.
+    struct Change
+    {
+        QString number;
+        QVariantList keysBefore;
+    };
+    // Beyond this many numbers at once, reading the whole list again is quicker.
+    static constexpr qsizetype MaxChanges = 1000;
+
     // The order keys the rows of `number` hold, read before they change.
     QVariantList keysOf(int order, const QString& number);
     // False when the change has to be shown by reading the whole list again.
     bool apply(SavedDocsListing& listing, const QString& number, const QVariantList& keysBefore);
+    bool applyAll(SavedDocsListing& listing, const QList<Change>& changes);
 
 private:
+    bool removeEntries(SavedDocsListing& listing, const QList<Change>& changes);
     bool placeClass(SavedDocsListing& listing, const QVariant& value);
     qsizetype insertionPoint(const SavedDocsListing& listing, const QVariant& value);
     bool placeEntry(SavedDocsListing& listing, const QString& number);

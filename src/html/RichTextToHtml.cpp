@@ -1,5 +1,7 @@
 #include "html/RichTextToHtml.h"
 
+#include "html/StreamReplace.h"
+
 #include "richtext/BoxFormats.h"
 #include "richtext/RtfReader.h"
 
@@ -125,10 +127,44 @@ const char* alignmentText(int alignment)
     }
 }
 
+// The fixed replacements the box's HTML gets once written, in their order, each on the output of
+// the one before.
+class Replacements
+{
+public:
+    explicit Replacements(const StreamReplace::Sink& out)
+        : m_listEnd(QLatin1String("<BR></UL>"), QLatin1String("</UL>"), Qt::CaseInsensitive, out),
+          m_quoteEnd(QLatin1String("<BR></blockquote>"), QLatin1String("</blockquote>"), Qt::CaseInsensitive,
+                   [this](QStringView piece) { m_listEnd.write(piece); }),
+          m_listJoin(QLatin1String("</ul><UL><LI>"), QLatin1String("<LI>"), Qt::CaseInsensitive,
+                   [this](QStringView piece) { m_quoteEnd.write(piece); }),
+          m_paragraphEnd(QLatin1String("<BR></P>"), QLatin1String("</P>"), Qt::CaseSensitive,
+                         [this](QStringView piece) { m_listJoin.write(piece); })
+    {
+    }
+
+    void write(QStringView piece) { m_paragraphEnd.write(piece); }
+    void finish()
+    {
+        m_paragraphEnd.finish();
+        m_listJoin.finish();
+        m_quoteEnd.finish();
+        m_listEnd.finish();
+    }
+
+private:
+    StreamReplace m_listEnd;
+    StreamReplace m_quoteEnd;
+    StreamReplace m_listJoin;
+    StreamReplace m_paragraphEnd;
+};
+
 class Converter
 {
 public:
-    QString run(const RichText& rich)
+    explicit Converter(const StreamReplace::Sink& out) : m_sink(out), m_replacements(out) {}
+
+    void run(const RichText& rich)
     {
         Walk walk(rich);
         // Index 0 carries no character and takes the format of the first one.
@@ -150,8 +186,10 @@ public:
                 m_out += current->c;
                 walk.advance(1);
             }
+            if (m_out.size() >= PieceSize)
+                handOn();
         }
-        return finish();
+        finish();
     }
 
 private:
@@ -265,16 +303,23 @@ private:
         }
     }
 
-    QString finish()
+    void handOn()
     {
-        m_out.replace(QLatin1String("<BR></P>"), QLatin1String("</P>"));
-        m_out.replace(QLatin1String("</ul><UL><LI>"), QLatin1String("<LI>"), Qt::CaseInsensitive);
-        m_out.replace(QLatin1String("<BR></blockquote>"), QLatin1String("</blockquote>"), Qt::CaseInsensitive);
-        m_out.replace(QLatin1String("<BR></UL>"), QLatin1String("</UL>"), Qt::CaseInsensitive);
-        m_out += QLatin1String("</SPAN>");
-        return std::move(m_out);
+        m_replacements.write(m_out);
+        m_out.clear();
     }
 
+    void finish()
+    {
+        handOn();
+        m_replacements.finish();
+        m_sink(QStringLiteral("</SPAN>"));
+    }
+
+    static constexpr qsizetype PieceSize = 16 * 1024;
+
+    const StreamReplace::Sink& m_sink;
+    Replacements m_replacements;
     QString m_out;
     IndexFormat m_applied{nullptr, nullptr};
     bool m_hasFont = false;
@@ -305,5 +350,12 @@ QString RichTextToHtml::convert(const QString& rtfOrPlainText, const RichCharFor
 
 QString RichTextToHtml::convert(const RichText& text)
 {
-    return Converter().run(text);
+    QString html;
+    convert(text, [&html](QStringView piece) { html += piece; });
+    return html;
+}
+
+void RichTextToHtml::convert(const RichText& text, const std::function<void(QStringView piece)>& write)
+{
+    Converter(write).run(text);
 }

@@ -13,19 +13,23 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString decode1252(const QByteArray& bytes)
+QString decodeAll1252(const QByteArray& bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x80 && value < 0xA0)
-            text += QChar(kHighControls[value - 0x80]);
-        else
-            text += QChar(static_cast<char16_t>(value));
-    }
+    for (const char byte : bytes)
+        text += RtfCodePage::decode1252(static_cast<unsigned char>(byte));
     return text;
 }
+
+} // namespace
+
+QChar RtfCodePage::decode1252(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? QChar(kHighControls[byte - 0x80]) : QChar(static_cast<char16_t>(byte));
+}
+
+namespace {
 
 const char* encodingName(int codePage)
 {
@@ -88,10 +92,10 @@ QString RtfCodePage::decode(const QByteArray& bytes, int codePage)
 {
     const char* name = encodingName(codePage);
     if (!name)
-        return decode1252(bytes);
+        return decodeAll1252(bytes);
     QStringDecoder decoder(name, QStringConverter::Flag::Stateless);
     if (!decoder.isValid())
-        return decode1252(bytes);
+        return decodeAll1252(bytes);
     if (!bytes.contains('\x1A'))
         return decodeWith(decoder, bytes);
     // A SUB byte of the input stays what it is; only the decoder's own SUBs mean "undecodable".

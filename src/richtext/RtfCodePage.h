@@ -14,6 +14,8 @@ public:
     // Decodes bytes of a code page; unknown code pages read as Windows-1252. A byte that the code
     // page cannot decode becomes U+FFFD.
     static QString decode(const QByteArray& bytes, int codePage);
+    // The character of one Windows-1252 byte.
+    static QChar decode1252(unsigned char byte);
     // The Windows-1252 byte of a character, when it has one.
     static std::optional<unsigned char> encode1252(QChar c);
 };

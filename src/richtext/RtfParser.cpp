@@ -75,10 +75,22 @@ bool looksNumbered(const QString& listText)
 } // namespace
 
 RtfParser::RtfParser(const QString& rtf, const RichCharFormat& fallback)
-    : m_input(rtf), m_fallback(fallback), m_text(fallback)
+    : m_input{rtf, QByteArray(), false}, m_fallback(fallback), m_text(fallback)
 {
     m_stack.push_back(State{});
     m_text = RichText(charFormat());
+}
+
+RtfParser::RtfParser(const QByteArray& rtf1252, const RichCharFormat& fallback)
+    : m_input{QString(), rtf1252, true}, m_fallback(fallback), m_text(fallback)
+{
+    m_stack.push_back(State{});
+    m_text = RichText(charFormat());
+}
+
+QChar RtfParser::Input::at(qsizetype i) const
+{
+    return fromBytes ? RtfCodePage::decode1252(static_cast<unsigned char>(bytes.at(i))) : text.at(i);
 }
 
 RichText RtfParser::parse()

@@ -14,6 +14,8 @@ class RtfParser
 {
 public:
     RtfParser(const QString& rtf, const RichCharFormat& fallback);
+    // RTF as bytes whose 8-bit ones are Windows-1252: read as they are, never widened as a whole.
+    RtfParser(const QByteArray& rtf1252, const RichCharFormat& fallback);
     RichText parse();
 
 private:
@@ -68,7 +70,18 @@ private:
     State& state() { return m_stack.back(); }
     const State& state() const { return m_stack.back(); }
 
-    const QString m_input;
+    // The text read: characters, or Windows-1252 bytes taken one at a time.
+    struct Input
+    {
+        QString text;
+        QByteArray bytes;
+        bool fromBytes = false;
+
+        qsizetype size() const { return fromBytes ? bytes.size() : text.size(); }
+        QChar at(qsizetype i) const;
+    };
+
+    const Input m_input;
     qsizetype m_pos = 0;
     RichCharFormat m_fallback;
     RichText m_text;

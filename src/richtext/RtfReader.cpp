@@ -8,6 +8,12 @@ RichText RtfReader::read(const QString& rtf, const RichCharFormat& fallback)
     return parser.parse();
 }
 
+RichText RtfReader::read1252(const QByteArray& rtf, const RichCharFormat& fallback)
+{
+    RtfParser parser(rtf, fallback);
+    return parser.parse();
+}
+
 RichText RtfReader::readContent(const QString& content, const RichCharFormat& plainFormat)
 {
     if (isRtf(content))

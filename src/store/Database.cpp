@@ -363,6 +363,16 @@ bool Database::announceChange(const QString& number)
     return runBound(statement, {PostgresDialect::changeNoticeStatement(), {number}});
 }
 
+qint64 Database::othersChangeCount()
+{
+    if (!isOpen() || isServer())
+        return -1;
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    if (!statement.exec(QStringLiteral("PRAGMA data_version")) || !statement.next())
+        return -1;
+    return statement.value(0).toLongLong();
+}
+
 bool Database::watchChanges(QObject* context, std::function<void(const QString& number)> changed)
 {
     if (!isServer() || !isOpen())

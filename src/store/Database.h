@@ -85,6 +85,9 @@ public:
     // Calls `changed` with the number another desk announced, while `context` lives; false when
     // nothing can be watched (a local file, or a server that refuses).
     bool watchChanges(QObject* context, std::function<void(const QString& number)> changed);
+    // A number that changes whenever another program commits a change to the local file; -1 on a
+    // server (whose changes are announced) or when it cannot be read.
+    qint64 othersChangeCount();
 
     // Test hook: the statement with this ordinal (1-based, counted from now) fails as if the disk did.
     void failStatementAfter(int count) { m_failAfter = count; }

@@ -10,16 +10,27 @@ PurgeCommand::PurgeCommand(Database& database, Dialogs& dialogs)
 {
 }
 
-QString PurgeCommand::statement(const QDate& from, const QDate& to, const QLocale& locale,
-                                const QString& dateFormat)
+QString PurgeCommand::period(const QDate& from, const QDate& to, const QLocale& locale, const QString& dateFormat)
 {
     // The upper bound is the program's short date; a form the statement reader cannot take back as
     // the same day is written in the day-month-year form of the lower bound instead.
     QString upper = ShortDateFormat::format(to, locale, dateFormat);
     if (SqlText::ReadDate(upper, locale) != to)
         upper = SqlText::DateText(to, locale);
-    return QStringLiteral("DELETE FROM tbldoc WHERE DocDate >= #") + SqlText::DateText(from, locale)
-           + QStringLiteral("# AND DocDate <= #") + upper + QStringLiteral("# ");
+    return QStringLiteral("DocDate >= #") + SqlText::DateText(from, locale) + QStringLiteral("# AND DocDate <= #")
+           + upper + QStringLiteral("# ");
+}
+
+QString PurgeCommand::statement(const QDate& from, const QDate& to, const QLocale& locale,
+                                const QString& dateFormat)
+{
+    return QStringLiteral("DELETE FROM tbldoc WHERE ") + period(from, to, locale, dateFormat);
+}
+
+QString PurgeCommand::affectedNumbers(const QDate& from, const QDate& to, const QLocale& locale,
+                                      const QString& dateFormat)
+{
+    return QStringLiteral("SELECT DISTINCT DocNumber FROM tbldoc WHERE ") + period(from, to, locale, dateFormat);
 }
 
 QString PurgeCommand::helpText(const QString& buttonCaption)
@@ -49,6 +60,8 @@ PurgeCommand::Result PurgeCommand::run(const QDate& from, const QDate& to)
     if (!m_dialogs.confirmOkCancel(question, tr("Deleting Documents from Database"), DialogIcon::Question))
         return {Outcome::Cancelled, QString()};
 
+    if (m_hooks.deleting)
+        m_hooks.deleting(affectedNumbers(from, to, m_locale, m_dateFormat));
     const SqlResult done = m_database.execute(statement(from, to, m_locale, m_dateFormat));
     if (!done.ok) {
         m_dialogs.critical(tr("The documents could not be deleted: %1").arg(done.error));

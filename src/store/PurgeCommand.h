@@ -29,6 +29,8 @@ public:
     {
         std::function<void()> compact;  // the whole compact-and-backup command
         std::function<void()> loadDocs;
+        // Just before the delete: the query that selects the numbers whose rows are about to go.
+        std::function<void(const QString& numbersQuery)> deleting;
     };
 
     // Dates are shown and written in the regional format the database reads its literals with.
@@ -42,9 +44,14 @@ public:
 
     static QString statement(const QDate& from, const QDate& to, const QLocale& locale,
                              const QString& dateFormat = QString());
+    // The distinct document numbers that statement() would delete rows of.
+    static QString affectedNumbers(const QDate& from, const QDate& to, const QLocale& locale,
+                                   const QString& dateFormat = QString());
     static QString helpText(const QString& buttonCaption);
 
 private:
+    static QString period(const QDate& from, const QDate& to, const QLocale& locale, const QString& dateFormat);
+
     Database& m_database;
     Dialogs& m_dialogs;
     QLocale m_locale;

@@ -2,7 +2,9 @@
 #include "TestSupport.h"
 #include "documents/SavedDocsList.h"
 #include "documents/widgets/DocumentsController.h"
+#include "documents/widgets/SavedDocsModel.h"
 #include "documents/widgets/SavedDocsPanel.h"
+#include "store/PurgeCommand.h"
 #include "store/widgets/MaintenancePanel.h"
 
 #include <QApplication>
@@ -59,6 +61,31 @@ private slots:
         QCOMPARE(panel.list()->count(), 2); // typed text is not added to the list
     }
 
+    // A long list changed under the box stays a page long until it is scrolled, and a typed number
+    // is still completed from the whole list.
+    void longListChangesWithoutFetchingEveryPage()
+    {
+        SavedDocsPanel panel;
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        SavedDocsListing listing;
+        for (int i = 5000; i > 0; --i)
+            listing.entries << QStringLiteral("N-%1").arg(i, 4, 10, QLatin1Char('0')).leftJustified(30) + QStringLiteral("  Invoice");
+        listing.countLabel = QStringLiteral("5000 files");
+        panel.showListing(listing);
+        for (const QString& first : {QStringLiteral("NEW-1  Invoice"), SavedDocsList::separatorLine()}) {
+            listing.entries.prepend(first);
+            panel.showListing(listing);
+            listing.entries.removeFirst();
+            panel.showListing(listing);
+        }
+        QVERIFY(panel.list()->count() <= SavedDocsModel::PageSize);
+        panel.list()->setFocus();
+        panel.list()->lineEdit()->clear();
+        QTest::keyClicks(panel.list(), QStringLiteral("n-0007"));
+        QCOMPARE(panel.listText().toUpper(), listing.entries.at(5000 - 7).toUpper());
+    }
+
     void controllerSavesListsAndOpens()
     {
         StoreFixture f;
@@ -90,6 +117,67 @@ private slots:
         panel.deleteButton()->click();
         QCOMPARE(onScreen.rowCount(), 1);
         QCOMPARE(panel.countLabel()->text(), QStringLiteral("0 files"));
+    }
+
+    // The list read a piece at a time ends as one reading gives it, also when a save, a delete, a
+    // purge or another program changes the stored documents between two pieces.
+    void fillInPiecesFollowsChangesMeanwhile_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"none", "save", "delete", "purge", "other program"})
+            QTest::newRow(change) << QString::fromLatin1(change);
+    }
+
+    void fillInPiecesFollowsChangesMeanwhile()
+    {
+        QFETCH(QString, change);
+        StoreFixture f;
+        f.db.beginTransaction();
+        for (int i = 0; i < 12000; ++i) {
+            Document doc = sampleDocument(QStringLiteral("F-%1").arg(i), 1);
+            doc.docDate = QDate(2026, 1, 1).addDays(i % 300);
+            doc.billToName = QStringLiteral("Customer %1").arg(i % 50);
+            f.insertRaw(doc);
+        }
+        f.db.commit();
+        SavedDocsPanel panel;
+        Document onScreen = sampleDocument(QStringLiteral("NEW-1"));
+        DocumentsController::Window window;
+        window.document = [&] { return onScreen; };
+        window.showDocument = [&](const Document& shown) { onScreen = shown; };
+        window.currentLabel = [](const QString&, bool) {};
+        window.documentOpen = [] { return false; };
+        window.createQuietNewRow = [&] { onScreen = Document(); };
+        DocumentsController controller(f.db, f.dialogs, &panel, window);
+        QSignalSpy filled(&controller, &DocumentsController::listFilled);
+
+        controller.fillInPieces();
+        QVERIFY(controller.filling());
+        QCOMPARE(panel.countLabel()->text(), QStringLiteral("No. of Files"));
+        f.dialogs.setNextAnswer(DialogAnswer::Yes);
+        if (change == QLatin1String("save")) {
+            controller.save();
+        } else if (change == QLatin1String("delete")) {
+            onScreen.currentDocNumber = QStringLiteral("F-7");
+            controller.remove();
+        } else if (change == QLatin1String("purge")) {
+            const QDate day = QDate(2026, 1, 1).addDays(7);
+            controller.purging(PurgeCommand::affectedNumbers(day, day, f.locale));
+            QVERIFY(f.db.execute(PurgeCommand::statement(day, day, f.locale)).ok);
+            controller.purged();
+        } else if (change == QLatin1String("other program")) {
+            Database other(f.locale);
+            QCOMPARE(other.open(f.dir.filePath(QStringLiteral("docs.mdb"))), Database::OpenStatus::Opened);
+            Document doc = sampleDocument(QStringLiteral("A-1"), 1);
+            doc.docDate = QDate(2026, 1, 1);
+            QVERIFY(other.execute(DocStatements::insertRow(doc, 0, QDate(2026, 12, 5), f.locale).sql).ok);
+        }
+        QVERIFY(filled.wait(60000));
+        QCOMPARE(filled.first().first().toString(), QString());
+        const SavedDocsListing fresh = SavedDocsList::LoadDocs(f.db, SavedDocsList::ByDate, f.locale);
+        QCOMPARE(panel.countLabel()->text(), fresh.countLabel);
+        QCOMPARE(qobject_cast<SavedDocsModel*>(panel.list()->model())->entries(), fresh.entries);
+        QVERIFY(fresh.countLabel != QStringLiteral("12000 files") || change == QLatin1String("none"));
     }
 
     // "Please wait. Compacting..." has its room kept while hidden: nothing below it jumps.

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "documents/SavedDocsList.h"
 #include "documents/SavedDocsRefresh.h"
+#include "store/PurgeCommand.h"
 #include "store/SqlText.h"
 
 #include <QRandomGenerator>
@@ -89,7 +90,8 @@ void fillAtRandom(Database& db, quint32 seed, const QLocale& locale)
     auto text = [&null](const QString& value) {
         return value == null ? value : QLatin1Char('\'') + SqlText::EscapeQuotes(value) + QLatin1Char('\'');
     };
-    const QStringList numbers = pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91"});
+    const QStringList numbers =
+        pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91", "K-9", "\u212a-9"});
     const QStringList types = pool({"Invoice", "invoice", "INVOICE", "Quotation", "", "NULL", "\u00c9x", "\u00e9x"});
     const QStringList names = pool({"Acme", "acme", "ACME", "Zed", "", "NULL", "Mid"});
     const QStringList addresses = pool({"1 Road\r\nTown", "1 road\r\ntown", "2 Lane", "", "NULL"});
@@ -259,6 +261,49 @@ private slots:
             }
         }
         QVERIFY(inPlace > 50);
+    }
+
+    // A purge by date changes many numbers at once; the list updated for just those equals the list
+    // read afresh.
+    void purgeInPlaceSameAsFreshLoad_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 16; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+
+    void purgeInPlaceSameAsFreshLoad()
+    {
+        QFETCH(quint32, seed);
+        StoreFixture f;
+        QRandomGenerator random(seed);
+        QStringList numbers;
+        for (int i = 0; i < 12; ++i)
+            numbers << QStringLiteral("N-%1").arg(i);
+        const QList<QDate> days{QDate(2026, 12, 4), QDate(2026, 11, 1), QDate(2025, 1, 1), QDate(2024, 6, 30)};
+        int inPlace = 0;
+        for (int order = 0; order < SavedDocsList::OrderCount; ++order) {
+            for (const QString& number : numbers)
+                changeAtRandom(f.db, random, number, f.locale);
+            SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+            const QDate from = days.at(random.bounded(int(days.size())));
+            const QDate to = from.addDays(random.bounded(2) * 400);
+            QList<SavedDocsRefresh::Change> changes;
+            SavedDocsRefresh refresh(f.db, f.locale, QString());
+            f.db.forEachRow(PurgeCommand::affectedNumbers(from, to, f.locale), [&](const QSqlQuery& row) {
+                changes.append({row.value(0).toString(), refresh.keysOf(order, row.value(0).toString())});
+                return true;
+            });
+            QVERIFY(f.db.execute(PurgeCommand::statement(from, to, f.locale)).ok);
+            if (refresh.applyAll(listing, changes))
+                ++inPlace;
+            else
+                listing = SavedDocsList::LoadDocs(f.db, order, f.locale);
+            const SavedDocsListing fresh = SavedDocsList::LoadDocs(f.db, order, f.locale);
+            QCOMPARE(listing.countLabel, fresh.countLabel);
+            QCOMPARE(listing.entries, fresh.entries);
+        }
+        QVERIFY(inPlace >= 3);
     }
 
     // The first address line of an entry and the number read back from a typed text or an entry.

@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
+#include "richtext/RtfCodePage.h"
 #include "richtext/RtfReader.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
@@ -178,6 +180,28 @@ private slots:
         QFETCH(QString, rtf);
         QFETCH(QString, text);
         QCOMPARE(RtfReader::read(rtf).plainText(), text);
+    }
+
+    // Bytes read as they are give what the same bytes decoded as Windows-1252 first give.
+    void bytesReadAsDecoded_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        const QDir fixtures(TestSupport::testData(QStringLiteral("rtf")));
+        for (const QString& name : fixtures.entryList({QStringLiteral("*.rtf")}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << TestSupport::readFile(fixtures.filePath(name));
+        QTest::newRow("8-bit bytes in text") << QByteArray("{\\rtf1 caf\xe9 \x80\x81\x9f\xff\\'e9}");
+        QTest::newRow("8-bit bytes in a control word") << QByteArray("{\\rtf1\\b\xe9" " x\\fs\x80" "20 y}");
+        QRandomGenerator random(20261207);
+        QByteArray junk("{\\rtf1 ");
+        for (int i = 0; i < 4096; ++i)
+            junk += char(random.bounded(256));
+        QTest::newRow("junk") << junk;
+    }
+
+    void bytesReadAsDecoded()
+    {
+        QFETCH(QByteArray, rtf);
+        QCOMPARE(RtfReader::read1252(rtf), RtfReader::read(RtfCodePage::decode(rtf, 1252)));
     }
 
     void deepNestingKeepsTheText()

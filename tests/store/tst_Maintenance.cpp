@@ -146,7 +146,7 @@ private slots:
         int listed = 0;
         PurgeCommand purge(f.db, f.dialogs);
         purge.setDateFormat(setting);
-        purge.setHooks({{}, [&] { ++listed; }});
+        purge.setHooks({{}, [&] { ++listed; }, {}});
         const auto run = [&](int from, int to) {
             f.dialogs.clear();
             f.dialogs.setNextAnswer(DialogAnswer::No);
@@ -188,7 +188,7 @@ private slots:
         CompactCommand compact(f.db, f.dialogs, f.dir.path());
         compact.setClock([] { return kToday; });
         PurgeCommand purge(f.db, f.dialogs);
-        purge.setHooks({[&] { compact.run(); }, {}});
+        purge.setHooks({[&] { compact.run(); }, {}, {}});
         f.dialogs.setNextAnswer(DialogAnswer::Yes);
         f.dialogs.setNextAnswer(DialogAnswer::Ok);  // the compaction's own messages
         f.dialogs.setNextAnswer(DialogAnswer::Ok);

@@ -200,7 +200,7 @@ QWidget* MainWindow::buildLogo(QWidget* parent)
 {
     auto* logo = new QToolButton(parent);
     logo->setObjectName(QStringLiteral("PicLogo"));
-    logo->setIcon(AppIcon::icon());
+    logo->setIcon(windowIcon());  // the theme is searched once
     logo->setIconSize(QSize(24, 24));
     logo->setAutoRaise(true);
     logo->setFocusPolicy(Qt::NoFocus);
@@ -282,7 +282,8 @@ void MainWindow::buildDocumentCommands()
     // Compaction works on the file the settings page names, which after "Create New Database" is the new one.
     m_maintenance->setSourcePath([this] { return m_settingsPanel->shownDatabasePath(); });
     m_maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
-    connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::loadDocs);
+    connect(m_maintenance, &MaintenancePanel::documentsChanging, m_documents, &DocumentsController::purging);
+    connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::purged);
 }
 
 void MainWindow::applyDateFormat()
@@ -338,17 +339,17 @@ bool MainWindow::load(const QString& defaultDatabasePath)
     m_settingsPanel->setProfile(m_company);
     m_totals->showCompany(m_company);
     m_savedDocs->setListText(SavedDocsPanel::initialText());
-    // The window shows before the saved-document list is read; whatever was typed meanwhile stays.
+    // The window shows before the saved-document list is read, and the list is read a piece at a
+    // time so that keys typed meanwhile are not held up; whatever was typed into the list stays.
     // A list that cannot be read is shown like any other loading failure.
-    QTimer::singleShot(0, m_documents, [this] {
-        const QString typed = m_savedDocs->listText();
-        QString listError;
-        if (!m_documents->loadDocsReporting(&listError)) {
-            stopLoading(listError);
-            return;
-        }
-        m_savedDocs->setListText(typed);
-    });
+    connect(
+        m_documents, &DocumentsController::listFilled, this,
+        [this](const QString& error) {
+            if (!error.isEmpty())
+                stopLoading(error);
+        },
+        Qt::SingleShotConnection);
+    QTimer::singleShot(0, m_documents, &DocumentsController::fillInPieces);
     return true;
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "documents/SavedDocsList.h"
+#include "documents/SavedDocsReader.h"
+#include "documents/SavedDocsRefresh.h"
 #include "editor/Document.h"
 
 #include <QLocale>
 #include <QObject>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class Database;
 class Dialogs;
+class QTimer;
 class SavedDocsPanel;
 
 // Runs Save, Open, Delete and LoadDocs for the main window: the window lends its document and
@@ -42,12 +47,24 @@ public:
 
     // LoadDocs at start-up: false, with the database's message, when the list cannot be read.
     bool loadDocsReporting(QString* error);
+    // LoadDocs a piece at a time from the event loop, so that typing goes on meanwhile; listFilled
+    // tells when it is done. A change to the stored documents meanwhile starts it again.
+    void fillInPieces();
+    bool filling() const { return m_fill != nullptr; }
     // On a shared server: the list follows what other desks save and delete, without touching
     // what is typed in it. False when the database cannot tell (a local file).
     bool followOtherDesks();
 
+signals:
+    // The list read by fillInPieces is shown; `error` is empty unless it could not be read.
+    void listFilled(const QString& error);
+
 public slots:
     void loadDocs();
+    // A purge is about to delete the rows of the numbers `numbersQuery` selects; purged() then
+    // updates the list for just those numbers.
+    void purging(const QString& numbersQuery);
+    void purged();
     void save();
     void saveFile(bool saveButtonVisible);
     void open(const QString& listText);
@@ -58,6 +75,13 @@ private:
     void refreshNumber(const QString& number, const QVariantList& keysBefore);
     QVariantList keysOf(const QString& number);
     void showOthersChange();
+    void fillSome();
+    void stopFilling();
+
+    void startFill();
+
+    static constexpr int FillRetries = 3;
+    static constexpr int FillMilliseconds = 15;
 
     Database& m_database;
     Dialogs& m_dialogs;
@@ -67,4 +91,10 @@ private:
     QString m_dateFormat;
     SavedDocsListing m_listing;
     bool m_othersChangePending = false;
+    // The numbers a running purge deletes rows of, with their keys before; unset when too many.
+    std::optional<QList<SavedDocsRefresh::Change>> m_purging;
+    std::unique_ptr<SavedDocsReader> m_fill;
+    QTimer* m_fillTimer;
+    int m_fillRetries = 0;
+    qint64 m_fillOthersCount = -1;  // the database's count of others' changes when the fill began
 };

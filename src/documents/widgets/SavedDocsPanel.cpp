@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 
 SavedDocsPanel::SavedDocsPanel(QWidget* parent)
     : QWidget(parent),
@@ -25,7 +27,8 @@ SavedDocsPanel::SavedDocsPanel(QWidget* parent)
       m_open(new QPushButton(tr("Open"), this)),
       m_delete(new QPushButton(tr("Delete"), this)),
       m_orders(new QButtonGroup(this)),
-      m_entries(new SavedDocsModel(this))
+      m_entries(new SavedDocsModel(this)),
+      m_completion(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("FrameSavedDoc"));
     buildLayout();
@@ -71,6 +74,13 @@ void SavedDocsPanel::buildLayout()
     // neither measured nor laid out before it is opened.
     m_list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_list->setModel(m_entries);
+    // The typed number is completed from every entry at once, as the box's own completer would,
+    // but from a plain list: on the box's model that hands out pages, the completer would fetch
+    // them all a page at a time whenever the list changes.
+    auto* completer = new QCompleter(m_completion, m_list);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::InlineCompletion);
+    m_list->setCompleter(completer);
     if (auto* view = qobject_cast<QListView*>(m_list->view()))
         view->setUniformItemSizes(true);
     m_list->setMinimumContentsLength(40);
@@ -132,9 +142,15 @@ bool SavedDocsPanel::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void SavedDocsPanel::setEntries(const QStringList& entries)
+{
+    m_completion->setStringList(entries);
+    m_entries->setEntries(entries);
+}
+
 void SavedDocsPanel::showListing(const SavedDocsListing& listing)
 {
-    m_entries->setEntries(listing.entries);
+    setEntries(listing.entries);
     m_list->setEditText(QString());
     m_count->setText(listing.countLabel);
 }
@@ -146,7 +162,7 @@ void SavedDocsPanel::updateListing(const SavedDocsListing& listing)
     const int cursor = edit ? edit->cursorPosition() : 0;
     const int selectionStart = edit ? edit->selectionStart() : -1;
     const int selectionLength = edit ? edit->selectionLength() : 0;
-    m_entries->setEntries(listing.entries);
+    setEntries(listing.entries);
     m_count->setText(listing.countLabel);
     if (m_list->currentText() != typed)
         m_list->setEditText(typed);

@@ -8,6 +8,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QStringListModel;
 class SavedDocsModel;
 struct SavedDocsListing;
 
@@ -50,6 +51,7 @@ protected:
 
 private:
     void buildLayout();
+    void setEntries(const QStringList& entries);
 
     QComboBox* m_list;
     QLabel* m_count;
@@ -57,4 +59,5 @@ private:
     QPushButton* m_delete;
     QButtonGroup* m_orders;
     SavedDocsModel* m_entries;
+    QStringListModel* m_completion;
 };

@@ -115,7 +115,8 @@ void MaintenancePanel::purge()
     if (!m_database || !m_dialogs)
         return;
     PurgeCommand command(*m_database, *m_dialogs);
-    command.setHooks({[this] { compact(); }, [this] { emit documentsChanged(); }});
+    command.setHooks({[this] { compact(); }, [this] { emit documentsChanged(); },
+                      [this](const QString& numbersQuery) { emit documentsChanging(numbersQuery); }});
     command.setDateFormat(m_dateFormat);
     command.run(m_from->date(), m_to->date());
 }

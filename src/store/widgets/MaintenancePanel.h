@@ -43,6 +43,8 @@ public slots:
     void explainPurge();
 
 signals:
+    // Before a purge deletes: the query selecting the numbers it deletes rows of.
+    void documentsChanging(const QString& numbersQuery);
     void documentsChanged();
 
 protected:

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "documents/SavedDocsList.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QVariant>
+
+class Database;
+
+// Reads the saved-document list a bounded piece at a time, so that a long list can be read between
+// key presses. The pieces give exactly what one reading gives as long as the table does not change
+// between them; whoever changes it in between starts a new reader.
+class SavedDocsReader
+{
+    Q_DECLARE_TR_FUNCTIONS(SavedDocsReader)
+
+public:
+    static constexpr int KeysPerStep = 400;
+    static constexpr int NumbersPerStep = 2000;
+
+    SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat);
+
+    // Reads the next piece; true once the list is complete or cannot be read.
+    bool step();
+    bool finished() const { return m_stage == Stage::Finished; }
+    // The list, complete once finished() (or ok false with the reason).
+    SavedDocsListing takeListing();
+
+private:
+    enum class Stage { Keys, NullKey, Runs, RowWithoutNumber, Numbers, Finished };
+
+    void readKeys();
+    void readNullKey();
+    void readRuns();
+    void readRowWithoutNumber();
+    void readNumbers();
+    bool keep(SavedDocsEntry&& entry, const QVariant& key);
+    void place();
+    void fail(const QString& error);
+
+    Database& m_database;
+    QLocale m_locale;
+    QString m_dateFormat;
+    QString m_key;
+    bool m_down = false;
+    int m_keyIndex = 4;
+    Stage m_stage = Stage::Keys;
+    SavedDocsListing m_listing;
+
+    bool m_wideNumbers = false; // some number has letters outside ASCII
+    QVariant m_after;       // the last key or number read, null before the first
+    qsizetype m_mixedAt = 0; // the next class whose runs are read
+    QHash<QString, qsizetype> m_classOf;
+    QHash<QString, QString> m_dateTexts;
+    QList<QHash<qint64, int>> m_runOfRow;
+    QList<QList<SavedDocsEntry>> m_found; // per class, each number's first row as read
+};
