@@ -121,16 +121,21 @@ private slots:
 
     // The list read a piece at a time ends as one reading gives it, also when a save, a delete, a
     // purge or another program changes the stored documents between two pieces.
+    // An order option or a purge of many numbers once the list is there reads it again the same way.
     void fillInPiecesFollowsChangesMeanwhile_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"none", "save", "delete", "purge", "other program"})
-            QTest::newRow(change) << QString::fromLatin1(change);
+        QTest::addColumn<bool>("afterFill");
+        for (const char* change : {"none", "save", "delete", "purge", "other program", "order option"})
+            QTest::newRow(change) << QString::fromLatin1(change) << false;
+        QTest::newRow("order option, list shown") << QStringLiteral("order option") << true;
+        QTest::newRow("large purge, list shown") << QStringLiteral("large purge") << true;
     }
 
     void fillInPiecesFollowsChangesMeanwhile()
     {
         QFETCH(QString, change);
+        QFETCH(bool, afterFill);
         StoreFixture f;
         f.db.beginTransaction();
         for (int i = 0; i < 12000; ++i) {
@@ -154,6 +159,11 @@ private slots:
         controller.fillInPieces();
         QVERIFY(controller.filling());
         QCOMPARE(panel.countLabel()->text(), QStringLiteral("No. of Files"));
+        if (afterFill) {
+            QVERIFY(filled.wait(60000));
+            filled.clear();
+            panel.setListText(QStringLiteral("F-1"));
+        }
         f.dialogs.setNextAnswer(DialogAnswer::Yes);
         if (change == QLatin1String("save")) {
             controller.save();
@@ -171,13 +181,25 @@ private slots:
             Document doc = sampleDocument(QStringLiteral("A-1"), 1);
             doc.docDate = QDate(2026, 1, 1);
             QVERIFY(other.execute(DocStatements::insertRow(doc, 0, QDate(2026, 12, 5), f.locale).sql).ok);
+        } else if (change == QLatin1String("order option")) {
+            panel.findChild<QRadioButton*>(QStringLiteral("optOrder2"))->click();
+        } else if (change == QLatin1String("large purge")) {
+            const QDate from(2026, 1, 1);
+            controller.purging(PurgeCommand::affectedNumbers(from, from.addDays(49), f.locale));
+            QVERIFY(f.db.execute(PurgeCommand::statement(from, from.addDays(49), f.locale)).ok);
+            controller.purged();
         }
+        // The window is never held up by a second full reading, and what was typed goes as it did.
+        QVERIFY(controller.filling() || change == QLatin1String("none"));
+        if (afterFill)
+            QCOMPARE(panel.listText(), QString());
         QVERIFY(filled.wait(60000));
         QCOMPARE(filled.first().first().toString(), QString());
-        const SavedDocsListing fresh = SavedDocsList::LoadDocs(f.db, SavedDocsList::ByDate, f.locale);
+        const SavedDocsListing fresh = SavedDocsList::LoadDocs(f.db, panel.order(), f.locale);
         QCOMPARE(panel.countLabel()->text(), fresh.countLabel);
         QCOMPARE(qobject_cast<SavedDocsModel*>(panel.list()->model())->entries(), fresh.entries);
-        QVERIFY(fresh.countLabel != QStringLiteral("12000 files") || change == QLatin1String("none"));
+        QVERIFY(fresh.countLabel != QStringLiteral("12000 files") || change == QLatin1String("none")
+                || change == QLatin1String("order option"));
     }
 
     // "Please wait. Compacting..." has its room kept while hidden: nothing below it jumps.

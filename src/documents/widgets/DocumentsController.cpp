@@ -24,7 +24,7 @@ DocumentsController::DocumentsController(Database& database, Dialogs& dialogs, S
       m_fillTimer(new QTimer(this))
 {
     connect(m_fillTimer, &QTimer::timeout, this, &DocumentsController::fillSome);
-    connect(panel, &SavedDocsPanel::orderChanged, this, &DocumentsController::loadDocs);
+    connect(panel, &SavedDocsPanel::orderChanged, this, &DocumentsController::readAgainInPieces);
     connect(panel, &SavedDocsPanel::openRequested, this, &DocumentsController::open);
     connect(panel, &SavedDocsPanel::deleteRequested, this, &DocumentsController::remove);
 }
@@ -53,6 +53,12 @@ void DocumentsController::fillInPieces()
 {
     m_fillRetries = 0;
     startFill();
+}
+
+void DocumentsController::readAgainInPieces()
+{
+    m_panel->setListText(QString());
+    fillInPieces();
 }
 
 void DocumentsController::startFill()
@@ -161,7 +167,7 @@ void DocumentsController::purged()
     if (changes && m_listing.order == m_panel->order() && refresh.applyAll(m_listing, *changes))
         m_panel->showListing(m_listing);
     else
-        loadDocs();
+        readAgainInPieces();
 }
 
 void DocumentsController::save()

@@ -61,6 +61,9 @@ signals:
 
 public slots:
     void loadDocs();
+    // LoadDocs in pieces as after an order option or a large purge: the box's text goes at once, as
+    // a full reading clears it, and the old entries stay until the new ones are all read.
+    void readAgainInPieces();
     // A purge is about to delete the rows of the numbers `numbersQuery` selects; purged() then
     // updates the list for just those numbers.
     void purging(const QString& numbersQuery);
