@@ -221,13 +221,20 @@ bool Database::create(const QString& path, QString* error)
             all.prepend(QStringLiteral("BEGIN"));
             all.append(DatabaseSchema::listIndexStatements());
             all.append(DatabaseSchema::defaultCompanyRow());
-            all.append(QStringLiteral("COMMIT"));
             for (const QString& sql : all) {
                 if (!statement.exec(sql)) {
                     ok = false;
                     message = errorText(statement.lastError());
                     break;
                 }
+            }
+            // The upgrade steps join the same transaction: one commit makes a new file, not one per step.
+            statement.finish();
+            if (ok && !SchemaUpgrade::run(*this, &message, SchemaUpgrade::InCallersTransaction))
+                ok = false;
+            if (ok && !statement.exec(QStringLiteral("COMMIT"))) {
+                ok = false;
+                message = errorText(statement.lastError());
             }
         }
         if (!ok) {
@@ -240,11 +247,6 @@ bool Database::create(const QString& path, QString* error)
         }
     }
     m_path = path;
-    if (!SchemaUpgrade::run(*this, error)) {
-        close();
-        QFile::remove(path);
-        return false;
-    }
     return true;
 }
 

@@ -96,7 +96,7 @@ int SchemaUpgrade::versionOf(Database& database)
     return version;
 }
 
-bool SchemaUpgrade::run(Database& database, QString* error)
+bool SchemaUpgrade::run(Database& database, QString* error, Transactions transactions)
 {
     const int current = versionOf(database);
     if (current < 0) {
@@ -108,16 +108,18 @@ bool SchemaUpgrade::run(Database& database, QString* error)
     for (const Step& step : steps()) {
         if (step.version <= current)
             continue;
-        if (!runStep(database, step, createVersionTable, error))
+        if (!runStep(database, step, createVersionTable, transactions, error))
             return false;
         createVersionTable = false;
     }
     return true;
 }
 
-bool SchemaUpgrade::runStep(Database& database, const Step& step, bool createVersionTable, QString* error)
+bool SchemaUpgrade::runStep(Database& database, const Step& step, bool createVersionTable, Transactions transactions,
+                            QString* error)
 {
-    if (!database.beginTransaction()) {
+    const bool ownTransaction = transactions == Transactions::OnePerStep;
+    if (ownTransaction && !database.beginTransaction()) {
         if (error)
             *error = tr("The database cannot start a transaction.");
         return false;
@@ -135,13 +137,14 @@ bool SchemaUpgrade::runStep(Database& database, const Step& step, bool createVer
     for (const QString& sql : std::as_const(statements)) {
         const SqlResult done = database.execute(sql);
         if (!done.ok) {
-            database.rollback();
+            if (ownTransaction)
+                database.rollback();
             if (error)
                 *error = tr("The database could not be brought up to date (step %1): %2").arg(step.version).arg(done.error);
             return false;
         }
     }
-    if (!database.commit()) {
+    if (ownTransaction && !database.commit()) {
         database.rollback();
         if (error)
             *error = tr("The database could not be brought up to date (step %1).").arg(step.version);

@@ -35,9 +35,13 @@ public:
 
     // The version the file records; 0 for a file that has never been upgraded, -1 on failure.
     static int versionOf(Database& database);
-    // Runs the missing steps; false with `error` when one failed (that step is rolled back).
-    static bool run(Database& database, QString* error = nullptr);
+    enum class Transactions { OnePerStep, InCallersTransaction };
+    static constexpr Transactions InCallersTransaction = Transactions::InCallersTransaction;
+    // Runs the missing steps; false with `error` when one failed (that step is rolled back). A caller
+    // that holds a transaction (a file being made) has the steps run inside it and ends it itself.
+    static bool run(Database& database, QString* error = nullptr, Transactions transactions = Transactions::OnePerStep);
 
 private:
-    static bool runStep(Database& database, const Step& step, bool createVersionTable, QString* error);
+    static bool runStep(Database& database, const Step& step, bool createVersionTable, Transactions transactions,
+                        QString* error);
 };
