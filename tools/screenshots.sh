@@ -139,6 +139,10 @@ fi
 # POSITIONS (x y) in the main window, 1440x900.
 company_name=(349 159); company_address=(349 232); tax_name=(332 331); tax_rate=(321 359)
 company_save=(261 387); settings_close=(928 97)
+einvoice_tab=(384 97); settings1_tab=(132 97); einvoice_save=(141 573)
+seller_vat=(384 188); seller_street=(384 287); seller_post_code=(278 332); seller_city=(423 332)
+seller_country=(384 360); seller_email=(384 388); currency_code=(830 160); iban=(830 188); bic=(830 216)
+due_days=(830 272)
 bill_to_name=(373 264); bill_to_address=(385 311)
 row_product=(124 431); row_step=23
 calculate=(472 631)
@@ -164,6 +168,23 @@ fill "${tax_rate[@]}" "23"
 click "${company_save[@]}"
 answer_box
 shot_screen "$images/settings.png"
+
+# Its E-invoice page: what the norm needs of the seller, saved.
+click "${einvoice_tab[@]}"
+fill "${seller_vat[@]}" "IE6388047V"
+fill "${seller_street[@]}" "12 Quay Street"
+fill "${seller_post_code[@]}" "T12 X2Y3"
+fill "${seller_city[@]}" "Cork"
+fill "${seller_country[@]}" "IE"
+fill "${seller_email[@]}" "accounts@harbourhardware.ie"
+fill "${currency_code[@]}" "EUR"
+fill "${iban[@]}" "IE29AIBK93115212345678"
+fill "${bic[@]}" "AIBKIE2D"
+fill "${due_days[@]}" "30"
+click "${einvoice_save[@]}"
+answer_box
+shot_screen "$images/settings-einvoice.png"
+click "${settings1_tab[@]}"
 click "${settings_close[@]}"
 
 # Ctrl+N, a count and Enter twice: three new rows.

@@ -18,11 +18,13 @@ QString text(const QSqlQuery& query, int column)
 std::optional<LastUse::Customer> LastUse::customer(Database& database, const QString& name)
 {
     std::optional<Customer> found;
-    database.forEachRow(QStringLiteral("SELECT Address, ShipTo, ShipToCus, ShipToAddress FROM tbldoc WHERE "
+    database.forEachRow(QStringLiteral("SELECT Address, ShipTo, ShipToCus, ShipToAddress, BuyerVatId, BuyerCountry "
+                                       "FROM tbldoc WHERE "
                                        "CompanyName = '")
                             + SqlText::EscapeQuotes(name) + QStringLiteral("' ORDER BY ID DESC"),
                         [&found](const QSqlQuery& query) {
-                            found = Customer{text(query, 0), text(query, 1), text(query, 2), text(query, 3)};
+                            found = Customer{text(query, 0), text(query, 1), text(query, 2), text(query, 3),
+                                             text(query, 4).trimmed(), text(query, 5).trimmed()};
                             return false;
                         });
     return found;

@@ -17,6 +17,8 @@ public:
         QString shipToTerm;
         QString shipToName;
         QString shipToAddress;
+        QString buyerVatId;    // the e-invoice buyer fields, "" when that document had none
+        QString buyerCountry;
         bool hasShipTo() const { return !shipToName.isEmpty() || !shipToAddress.isEmpty(); }
     };
     struct Product

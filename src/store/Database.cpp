@@ -357,6 +357,14 @@ bool Database::lockNumber(const QString& number)
     return runBound(statement, {PostgresDialect::numberLockStatement(), {number}});
 }
 
+bool Database::lockSchema()
+{
+    if (!isServer())
+        return isOpen();
+    QSqlQuery statement(QSqlDatabase::database(m_connectionName, false));
+    return statement.exec(PostgresDialect::schemaLockStatement());
+}
+
 bool Database::announceChange(const QString& number)
 {
     if (!isServer())

@@ -78,6 +78,9 @@ public:
     // Inside a transaction: waits until no other connection saves or deletes this number (in any
     // case) and keeps others waiting until this transaction ends. The local file locks as a whole.
     bool lockNumber(const QString& number);
+    // Inside a transaction: waits until no other connection upgrades the schema and keeps the others
+    // waiting until this transaction ends. The local file locks as a whole.
+    bool lockSchema();
 
     // Tells the other desks on a server that this number's documents changed (delivered when the
     // transaction, if any, commits); empty for "reload everything". Nothing to tell on a local file.

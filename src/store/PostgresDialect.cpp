@@ -137,6 +137,11 @@ QString PostgresDialect::numberLockStatement()
     return QStringLiteral("SELECT pg_advisory_xact_lock(hashtextextended(lower(?), 0))");
 }
 
+QString PostgresDialect::schemaLockStatement()
+{
+    return QStringLiteral("SELECT pg_advisory_xact_lock(2055405930, 1)");
+}
+
 QString PostgresDialect::changeChannel()
 {
     return QStringLiteral("tallywick_documents");

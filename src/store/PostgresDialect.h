@@ -20,6 +20,9 @@ public:
     static QStringList createStatements();
     // Takes a lock held until the transaction ends, on one lower-cased document number (bound value).
     static QString numberLockStatement();
+    // Takes the one lock, held until the transaction ends, that schema upgrades run under. It lives in
+    // the two-key space of advisory locks, apart from the numbers' one-key locks.
+    static QString schemaLockStatement();
     // The channel desks announce saved and deleted numbers on, and the statement that announces one
     // (bound value; delivered when the transaction commits).
     static QString changeChannel();

@@ -104,28 +104,41 @@ bool SchemaUpgrade::run(Database& database, QString* error, Transactions transac
             *error = tr("The database's schema version cannot be read.");
         return false;
     }
-    bool createVersionTable = !hasTable(database, QStringLiteral("tblschema"));
     for (const Step& step : steps()) {
-        if (step.version <= current)
-            continue;
-        if (!runStep(database, step, createVersionTable, transactions, error))
+        if (step.version > current && !runStep(database, step, transactions, error))
             return false;
-        createVersionTable = false;
     }
     return true;
 }
 
-bool SchemaUpgrade::runStep(Database& database, const Step& step, bool createVersionTable, Transactions transactions,
-                            QString* error)
+bool SchemaUpgrade::runStep(Database& database, const Step& step, Transactions transactions, QString* error)
 {
     const bool ownTransaction = transactions == Transactions::OnePerStep;
+    auto fail = [&](const QString& message) {
+        if (ownTransaction)
+            database.rollback();
+        if (error)
+            *error = message;
+        return false;
+    };
     if (ownTransaction && !database.beginTransaction()) {
         if (error)
             *error = tr("The database cannot start a transaction.");
         return false;
     }
+    // Several desks may start at once on a server: one upgrades, the others wait for it and then
+    // find the step done, so what was read before the lock is read again.
+    if (!database.lockSchema())
+        return fail(tr("The database could not be brought up to date (step %1).").arg(step.version));
+    const int current = versionOf(database);
+    if (current < 0)
+        return fail(tr("The database's schema version cannot be read."));
+    if (current >= step.version)
+        return !ownTransaction || database.commit()
+            || fail(tr("The database could not be brought up to date (step %1).").arg(step.version));
+
     QStringList statements;
-    if (createVersionTable)
+    if (!hasTable(database, QStringLiteral("tblschema")))
         statements << QStringLiteral("CREATE TABLE tblschema (Version INTEGER)");
     for (const Column& column : step.columns) {
         if (!hasColumn(database, column.table, column.name))
@@ -136,19 +149,10 @@ bool SchemaUpgrade::runStep(Database& database, const Step& step, bool createVer
                << QStringLiteral("INSERT INTO tblschema (Version) VALUES (%1)").arg(step.version);
     for (const QString& sql : std::as_const(statements)) {
         const SqlResult done = database.execute(sql);
-        if (!done.ok) {
-            if (ownTransaction)
-                database.rollback();
-            if (error)
-                *error = tr("The database could not be brought up to date (step %1): %2").arg(step.version).arg(done.error);
-            return false;
-        }
+        if (!done.ok)
+            return fail(tr("The database could not be brought up to date (step %1): %2").arg(step.version).arg(done.error));
     }
-    if (ownTransaction && !database.commit()) {
-        database.rollback();
-        if (error)
-            *error = tr("The database could not be brought up to date (step %1).").arg(step.version);
-        return false;
-    }
+    if (ownTransaction && !database.commit())
+        return fail(tr("The database could not be brought up to date (step %1).").arg(step.version));
     return true;
 }

@@ -10,7 +10,8 @@ class Database;
 // Brings an older database up to the program's schema. The file records its version in tblschema;
 // every step above it runs once, in one transaction together with the version it reaches, so a
 // failure leaves the file exactly as it was. Steps only add (columns, tables, indexes), never drop,
-// so no stored row is lost. A file newer than the program is left untouched.
+// so no stored row is lost. A file newer than the program is left untouched. Steps run one at a time
+// across every connection to the database, so desks starting together never repeat one.
 class SchemaUpgrade
 {
     Q_DECLARE_TR_FUNCTIONS(SchemaUpgrade)
@@ -42,6 +43,5 @@ public:
     static bool run(Database& database, QString* error = nullptr, Transactions transactions = Transactions::OnePerStep);
 
 private:
-    static bool runStep(Database& database, const Step& step, bool createVersionTable, Transactions transactions,
-                        QString* error);
+    static bool runStep(Database& database, const Step& step, Transactions transactions, QString* error);
 };

@@ -44,6 +44,9 @@ struct Window : WindowFixture
         first.shipToTerm = QStringLiteral("Ship To:");
         first.shipToName = QStringLiteral("Brightside Depot");
         first.shipToAddress = QStringLiteral("Dock 4");
+        first.einvoice.buyerVatId = QStringLiteral("IE6388047V");
+        first.einvoice.buyerCountry = QStringLiteral("IE");
+        first.einvoice.buyerReference = QStringLiteral("PO 17");
         save(first);
         save(stored(QStringLiteral("D-2"), QStringLiteral("Anna Bright"), QStringLiteral("Elm 2"), QStringLiteral("A-1"),
                     QStringLiteral("{\\rtf1 Widget mark two}"), QStringLiteral("12.50")));
@@ -135,6 +138,50 @@ private slots:
 
         w.typeInto(name, QStringLiteral("zz"));
         QTRY_VERIFY(!Window::list("lstCustomerMemory")->isVisible());
+    }
+
+    void customerBringsBuyerIdentifiers_data()
+    {
+        QTest::addColumn<QString>("typedVatId");
+        QTest::addColumn<QString>("typedCountry");
+        QTest::addColumn<int>("listEntry");  // 0: Anna Bright (none stored), 1: Brightside Ltd
+        QTest::addColumn<QString>("vatId");
+        QTest::addColumn<QString>("country");
+        QTest::newRow("empty boxes filled") << QString() << QString() << 1 << QStringLiteral("IE6388047V")
+                                            << QStringLiteral("IE");
+        QTest::newRow("typed VAT ID kept") << QStringLiteral("DE 1") << QString() << 1 << QStringLiteral("DE 1")
+                                           << QStringLiteral("IE");
+        QTest::newRow("typed country kept") << QString() << QStringLiteral("fr") << 1 << QStringLiteral("IE6388047V")
+                                            << QStringLiteral("fr");
+        QTest::newRow("nothing stored") << QStringLiteral("DE 1") << QString() << 0 << QStringLiteral("DE 1") << QString();
+    }
+
+    // Choosing a remembered customer with the mouse brings the buyer's VAT ID and country from their
+    // last document into the boxes still empty; what was typed stays, and the order reference never comes.
+    void customerBringsBuyerIdentifiers()
+    {
+        QFETCH(QString, typedVatId);
+        QFETCH(QString, typedCountry);
+        QFETCH(int, listEntry);
+        QFETCH(QString, vatId);
+        QFETCH(QString, country);
+        Window w;
+        auto* vatBox = w.find<QLineEdit>("txtBuyerVatId");
+        auto* countryBox = w.find<QLineEdit>("txtBuyerCountry");
+        if (!typedVatId.isEmpty())
+            w.typeInto(vatBox, typedVatId);
+        if (!typedCountry.isEmpty())
+            w.typeInto(countryBox, typedCountry);
+        w.typeInto(w.find<QLineEdit>("txtcus"), QStringLiteral("brI"));
+        QTRY_COMPARE(w.shownList("lstCustomerMemory"), (QStringList{QStringLiteral("Anna Bright"), QStringLiteral("Brightside Ltd")}));
+        QAbstractItemView* list = Window::list("lstCustomerMemory");
+        const QPoint entry = list->visualRect(list->model()->index(listEntry, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(w.find<QLineEdit>("txtcus")->text(), listEntry == 1 ? QStringLiteral("Brightside Ltd") : QStringLiteral("Anna Bright"));
+        QCOMPARE(vatBox->text(), vatId);
+        QCOMPARE(countryBox->text(), country);
+        QCOMPARE(w.find<QLineEdit>("txtBuyerReference")->text(), QString());
     }
 
     // A row's product ID takes description and price from the product's latest use; the quantity stays.

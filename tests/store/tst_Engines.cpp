@@ -9,12 +9,15 @@
 #include "store/CompanyRepository.h"
 #include "store/Database.h"
 #include "store/PgTestServer.h"
+#include "store/SchemaUpgrade.h"
 #include "store/SqlText.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 // The same statements on the local file and on a PostgreSQL server must give the same answers.
@@ -59,6 +62,26 @@ class TestEngines : public QObject
                                          "'%2', %3, 2, 9.99)")
                               .arg(SqlText::EscapeQuotes(number), SqlText::EscapeQuotes(company), dateValue))
             .ok;
+    }
+
+    // Takes a database of the latest version back to what an older program left: the later steps'
+    // columns, tables and indexes gone, the version it records (none at all before the first step).
+    static QStringList olderSchema(int version)
+    {
+        QStringList statements;
+        for (const SchemaUpgrade::Step& step : SchemaUpgrade::steps()) {
+            if (step.version <= version)
+                continue;
+            for (const SchemaUpgrade::Column& added : step.columns)
+                statements << QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(added.table, added.name);
+            for (const QString& sql : step.statements) {
+                const QStringList words = sql.split(QLatin1Char(' '));
+                statements << QStringLiteral("DROP %1 %2").arg(words.value(1), words.value(2));
+            }
+        }
+        statements << (version == 0 ? QStringLiteral("DROP TABLE tblschema")
+                                    : QStringLiteral("UPDATE tblschema SET Version = %1").arg(version));
+        return statements;
     }
 
 #define FRESH(db)                                                                                                \
@@ -262,6 +285,66 @@ private slots:
         desk.join();
         QVERIFY2(quick, "the desk waited for the save in progress");
         QCOMPARE(opened.load(), 1);
+    }
+
+    void desksStartingTogetherUpgradeOnce_data()
+    {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("desks");
+        QTest::newRow("never upgraded") << 0 << 6;
+        QTest::newRow("one step behind") << SchemaUpgrade::latestVersion() - 1 << 6;
+        QTest::newRow("two desks") << 1 << 2;
+    }
+
+    // Desks that start at the same moment on a server database an older program left behind: every
+    // one opens it, and it ends at the latest version with each step done once.
+    void desksStartingTogetherUpgradeOnce()
+    {
+        QFETCH_GLOBAL(QString, engine);
+        QFETCH(int, version);
+        QFETCH(int, desks);
+        if (engine != QLatin1String("server"))
+            QSKIP("one desk at a time on the local file");
+        if (!m_serverUp)
+            QSKIP(qPrintable(m_skipReason));
+        const QLocale locale(QLocale::English, QLocale::UnitedStates);
+        const QString url = m_server.createDatabase();
+        Database gate(locale);
+        QVERIFY(gate.create(url));
+        QVERIFY(insertRow(gate, QStringLiteral("KEPT-1"), QStringLiteral("Old customer")));
+        QSqlQuery raw(QSqlDatabase::database(gate.connectionName(), false));
+        for (const QString& sql : olderSchema(version))
+            QVERIFY2(raw.exec(sql), qPrintable(sql + QLatin1Char(' ') + raw.lastError().text()));
+
+        // The desks are held at the tables until every one of them is under way, then let go at once.
+        QVERIFY(gate.beginTransaction());
+        QVERIFY(raw.exec(QStringLiteral("LOCK TABLE tbldoc, tblcompany%1 IN ACCESS EXCLUSIVE MODE")
+                             .arg(version > 0 ? QStringLiteral(", tblschema") : QString())));
+        std::vector<std::thread> threads;
+        auto problems = std::make_unique<QString[]>(desks);
+        for (int d = 0; d < desks; ++d) {
+            threads.emplace_back([&, d] {
+                Database desk(locale);
+                QString error;
+                if (desk.open(url, &error) != Database::OpenStatus::Opened)
+                    problems[d] = error.isEmpty() ? QStringLiteral("not opened") : error;
+            });
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(raw.exec(QStringLiteral("SELECT count(*) FROM pg_locks WHERE NOT granted")) && raw.next()
+                                     && raw.value(0).toInt() >= desks,
+                                 30000);
+        raw.finish();
+        QVERIFY(gate.commit());
+        for (std::thread& thread : threads)
+            thread.join();
+        for (int d = 0; d < desks; ++d)
+            QVERIFY2(problems[d].isEmpty(), qPrintable(QStringLiteral("desk %1: %2").arg(d).arg(problems[d])));
+
+        QCOMPARE(column(gate.query(QStringLiteral("SELECT Version FROM tblschema"))),
+                 QStringList{QString::number(SchemaUpgrade::latestVersion())});
+        QVERIFY(gate.query(QStringLiteral("SELECT TaxName, BuyerVatId FROM tbldoc")).ok);
+        QVERIFY(gate.query(QStringLiteral("SELECT LegalName, RoundLines FROM tblcompany")).ok);
+        QCOMPARE(column(gate.query(QStringLiteral("SELECT Docnumber FROM tbldoc"))), QStringList{QStringLiteral("KEPT-1")});
     }
 
     // A change is heard by the other desks once its transaction commits, never by the desk that made

@@ -112,6 +112,11 @@ void MemoryCompleters::chooseCustomer(const QString& name)
             document.shipToName = last->shipToName;
             document.shipToAddress = last->shipToAddress;
         }
+        // The buyer's identifiers seldom change; what the person already typed here stays.
+        if (document.einvoice.buyerVatId.trimmed().isEmpty())
+            document.einvoice.buyerVatId = last->buyerVatId;
+        if (document.einvoice.buyerCountry.trimmed().isEmpty())
+            document.einvoice.buyerCountry = last->buyerCountry;
     }
     m_window.showHeader(document);
 }

@@ -15,7 +15,8 @@ class QLineEdit;
 class QStringListModel;
 
 // Completion of the customer name from stored documents (choosing one fills the address, and the
-// ship-to pair when that customer's last document had one) and of each row's product ID (choosing
+// ship-to pair when that customer's last document had one, and the buyer's VAT identifier and country
+// where those boxes are empty) and of each row's product ID (choosing
 // one fills the row's description and price from its most recent use; the quantity stays).
 class MemoryCompleters : public QObject
 {
