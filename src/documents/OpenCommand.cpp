@@ -76,8 +76,9 @@ OpenCommand::Result OpenCommand::open(const QString& listText, const Document& c
         result.outcome = Outcome::Cancelled;
         return result;
     }
-    const SqlResult count = m_database.query(DocStatements::countRows(number));
-    const SqlResult rows = count.ok ? m_database.query(DocStatements::selectByNumberOrdered(number, true)) : count;
+    // One statement reads the rows: a count taken apart from them could disagree with them when
+    // another desk saves this number in between.
+    const SqlResult rows = m_database.query(DocStatements::selectByNumberOrdered(number, true));
     if (!rows.ok)
         return failure(rows.error);
     if (rows.records.isEmpty())
@@ -85,12 +86,11 @@ OpenCommand::Result OpenCommand::open(const QString& listText, const Document& c
 
     Document& document = result.document;
     document = current;
-    const qint64 rowCount = count.records.isEmpty() ? 0 : count.records.first().value(0).toLongLong();
     document.rows.clear();
     readHeader(rows.records.first(), document, m_locale);
     IssuedValues::read(rows.records.first(), document, m_database, m_locale);
-    for (qsizetype k = 0; k < rowCount && k < rows.records.size(); ++k)
-        document.rows.append(readRow(rows.records.at(k), m_locale));
+    for (const QSqlRecord& record : rows.records)
+        document.rows.append(readRow(record, m_locale));
     document.currentDocNumber = number;
 
     const TotalsCalculator::Result sum = TotalsCalculator::DoSum(document, m_locale);
