@@ -1,6 +1,8 @@
 // Start-up of the programs as a user sees it: from exec until the main window is mapped on the X
 // display ($DISPLAY, e.g. Xvfb), and the process's peak memory (VmHWM) at that moment; beside it the
 // same for a minimal Qt program. The databases come from tools/make-bench-db.sh (TW_BENCH_DATA).
+#include "ProcessPeak.h"
+
 #include <X11/Xlib.h>
 
 #include <benchmark/benchmark.h>
@@ -8,7 +10,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,17 +21,6 @@ std::string dataDir()
 {
     const char* dir = std::getenv("TW_BENCH_DATA");
     return dir ? dir : "bench-data";
-}
-
-long peakKiB(pid_t pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    }
-    return 0;
 }
 
 // Starts `argv` with its own data folder and waits for its first top-level window to be mapped.
@@ -60,7 +50,7 @@ bool startAndWait(const std::vector<std::string>& argv, const std::string& home,
         mapped = event.type == MapNotify;
     }
     seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    kib = peakKiB(pid);
+    kib = processPeakKib(pid);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     XCloseDisplay(display);
