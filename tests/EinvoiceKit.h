@@ -52,4 +52,20 @@ inline KitRun validateEinvoices(const QString& validator, const QStringList& fil
     return run;
 }
 
+// The documented example document: a complete invoice.
+inline QString einvoiceExample()
+{
+    return QDir(QStringLiteral(TW_FIXTURES_DIR)).filePath(QStringLiteral("../../docs/examples/einvoice.json"));
+}
+
 } // namespace TestSupport
+
+// Every file must pass the kit; without the kit the test says it is skipped.
+#define TW_VERIFY_EINVOICES(...)                                                                                  \
+    do {                                                                                                          \
+        const QString validator_ = TestSupport::einvoiceValidator();                                              \
+        if (validator_.isEmpty())                                                                                 \
+            QSKIP("skipped: conformance kit not found");                                                          \
+        const TestSupport::KitRun kit_ = TestSupport::validateEinvoices(validator_, __VA_ARGS__);                 \
+        QVERIFY2(kit_.exitCode == 0 && !kit_.output.contains(QLatin1String("[fatal]")), qPrintable(kit_.output)); \
+    } while (false)

@@ -50,3 +50,10 @@ inline QStringList fontsNotEmbedded(const QString& pdffontsOutput)
 }
 
 } // namespace TestSupport
+
+// Skips the test case, naming them, when the tools a customer checks a PDF with are not installed.
+#define TW_SKIP_WITHOUT_PDF_TOOLS()                                                                               \
+    if (const QStringList missing_ = TestSupport::missingTools({QStringLiteral("qpdf"), QStringLiteral("pdfdetach"), \
+                                                                QStringLiteral("pdfinfo"), QStringLiteral("pdffonts")}); \
+        !missing_.isEmpty())                                                                                      \
+    QSKIP(qPrintable(QStringLiteral("skipped: not installed: ") + missing_.join(QLatin1Char(' '))))

@@ -47,12 +47,19 @@ private slots:
         QTest::newRow("import without file") << "import-legacy";
         QTest::newRow("jpeg-size without file") << "jpeg-size";
         QTest::newRow("render without document") << "render";
+        QTest::newRow("journal of one date") << "journal 2026-01-01";
+        QTest::newRow("journal of no date") << "journal 1.1.2026 2026-12-31";
+        QTest::newRow("journal type without value") << "journal 2026-01-01 2026-12-31 --type";
+        QTest::newRow("next-number without type") << "next-number";
+        QTest::newRow("customers with argument") << "customers x";
     }
 
     void usageErrors()
     {
         QFETCH(QString, arguments);
-        QCOMPARE(run(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts)).exitCode, 1);
+        const CliRun refused = run(arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY(refused.out.isEmpty());
     }
 
     // A new database answers with its default company; a damaged one is refused and left as it was.

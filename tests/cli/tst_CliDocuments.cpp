@@ -37,6 +37,15 @@ struct Cli
     QTemporaryDir home;
 };
 
+// A document of `rows` empty rows, `head` the keys before them.
+QByteArray emptyRows(const QByteArray& head, int rows)
+{
+    QByteArray json = "{" + head + ",\"rows\":[{}";
+    for (int i = 1; i < rows; ++i)
+        json += ",{}";
+    return json + "]}";
+}
+
 } // namespace
 
 class TestCliDocuments : public QObject
@@ -99,16 +108,9 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("multiLine");
         QTest::addColumn<QString>("message");
-        QByteArray rows66 = "{\"docNumber\":\"R-66\",\"rows\":[{}";
-        for (int i = 1; i < 66; ++i)
-            rows66 += ",{}";
-        rows66 += "]}";
-        QByteArray rows20 = "{\"docNumber\":\"R-20\",\"rows\":[{}";
-        for (int i = 1; i < 20; ++i)
-            rows20 += ",{}";
-        rows20 += "]}";
-        QTest::newRow("save of 66 rows") << "save" << rows66 << false << "\"rows\"";
-        QTest::newRow("save of 20 multi-line rows") << "save" << rows20 << true << "\"rows\"";
+        QTest::newRow("save of 66 rows") << "save" << emptyRows("\"docNumber\":\"R-66\"", 66) << false << "\"rows\"";
+        QTest::newRow("save of 20 multi-line rows") << "save" << emptyRows("\"docNumber\":\"R-20\"", 20) << true
+                                                    << "\"rows\"";
         QTest::newRow("save with a NUL") << "save" << QByteArray("{\"docNumber\":\"N-1\",\"notes\":\"a\\u0000b\"}")
                                          << false << "\"notes\"";
         QTest::newRow("render of two billion page rows")
@@ -147,10 +149,7 @@ private slots:
     void rowLimitsOfTheWindowAccepted()
     {
         Cli cli;
-        QByteArray rows65 = "{\"docNumber\":\"R-65\",\"pageRows\":\"100\",\"rows\":[{}";
-        for (int i = 1; i < 65; ++i)
-            rows65 += ",{}";
-        rows65 += "]}";
+        const QByteArray rows65 = emptyRows("\"docNumber\":\"R-65\",\"pageRows\":\"100\"", 65);
         const CliRun saved = cli(QStringLiteral("save"), writeFile(cli.home.filePath(QStringLiteral("a.json")), rows65));
         QVERIFY2(saved.exitCode == 0, saved.err.constData());
         const CliRun shown = cli(QStringLiteral("show R-65"));

@@ -103,24 +103,6 @@ private slots:
         QCOMPARE(readFile(file), Header + Journal.mid(Journal.indexOf("Invoice,INV-2")));
     }
 
-    void badArgumentsAreUsageErrors_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("one date") << QStringList{QStringLiteral("journal"), QStringLiteral("2026-01-01")};
-        QTest::newRow("not a date") << QStringList{QStringLiteral("journal"), QStringLiteral("1.1.2026"),
-                                                   QStringLiteral("2026-12-31")};
-        QTest::newRow("type without value") << QStringList{QStringLiteral("journal"), QStringLiteral("2026-01-01"),
-                                                           QStringLiteral("2026-12-31"), QStringLiteral("--type")};
-        QTest::newRow("next-number without type") << QStringList{QStringLiteral("next-number")};
-    }
-    void badArgumentsAreUsageErrors()
-    {
-        QFETCH(QStringList, arguments);
-        const CliRun run = m_shop.run(QStringLiteral("en_US"), arguments);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.out.isEmpty());
-    }
-
     // Customers most recently saved first; rows without a product ID give no product.
     void rememberedNames()
     {
@@ -133,7 +115,6 @@ private slots:
         QCOMPARE(products.exitCode, 0);
         QVERIFY(QJsonDocument::fromJson(products.out).isArray());
         QVERIFY(QJsonDocument::fromJson(products.out).array().isEmpty());
-        QCOMPARE(m_shop.run(QStringLiteral("en_US"), {QStringLiteral("customers"), QStringLiteral("x")}).exitCode, 1);
     }
 
     // A type with a series gets its next free number; one without gets the date-and-time number.

@@ -8,16 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
 using namespace TestSupport;
-
-QString exampleDocument()
-{
-    return QDir(QStringLiteral(TW_FIXTURES_DIR)).filePath(QStringLiteral("../../docs/examples/einvoice.json"));
-}
-
-} // namespace
 
 class TestEinvoiceCommand : public QObject
 {
@@ -31,23 +22,19 @@ private slots:
     {
         const QString xml = m_home.filePath(QStringLiteral("example.xml"));
         const CliRun run = runCli({QStringLiteral("--locale"), QStringLiteral("de_DE"), QStringLiteral("einvoice"),
-                                   exampleDocument(), QStringLiteral("--xml"), xml},
+                                   einvoiceExample(), QStringLiteral("--xml"), xml},
                                   m_home.path());
         QVERIFY2(run.exitCode == 0, qPrintable(run.errText()));
         const QString text = QString::fromUtf8(readFile(xml));
         QVERIFY(text.contains(QStringLiteral("<ram:GrandTotalAmount>99.72</ram:GrandTotalAmount>")));
         QVERIFY(text.contains(QStringLiteral("Müller &amp; Söhne GmbH")));
         // The same file renders as a page: the document reader takes the e-invoice keys.
-        const CliRun page = runCli({QStringLiteral("render"), exampleDocument(), QStringLiteral("-o"),
+        const CliRun page = runCli({QStringLiteral("render"), einvoiceExample(), QStringLiteral("-o"),
                                     m_home.filePath(QStringLiteral("page.htm"))},
                                    m_home.path());
         QVERIFY2(page.exitCode == 0, qPrintable(page.errText()));
 
-        const QString validator = einvoiceValidator();
-        if (validator.isEmpty())
-            QSKIP("skipped: conformance kit not found");
-        const KitRun kit = validateEinvoices(validator, {xml});
-        QVERIFY2(kit.exitCode == 0, qPrintable(kit.output));
+        TW_VERIFY_EINVOICES({xml});
     }
 
     // A saved document with the company's stored e-invoice fields gives the same file as its document file.
@@ -55,7 +42,7 @@ private slots:
     {
         const QString db = m_home.filePath(QStringLiteral("stored.db"));
         QCOMPARE(runCli({QStringLiteral("--db"), db, QStringLiteral("init")}, m_home.path()).exitCode, 0);
-        const DocumentJson::ReadResult example = DocumentJson::read(readFile(exampleDocument()));
+        const DocumentJson::ReadResult example = DocumentJson::read(readFile(einvoiceExample()));
         QVERIFY(example.ok);
         {
             Database database;
@@ -63,12 +50,12 @@ private slots:
             QVERIFY(database.execute(CompanySaveCommand::updateStatement(example.document.company)).ok);
         }
         const QStringList base{QStringLiteral("--db"), db, QStringLiteral("--locale"), QStringLiteral("de_DE")};
-        const CliRun saved = runCli(base + QStringList{QStringLiteral("save"), exampleDocument()}, m_home.path());
+        const CliRun saved = runCli(base + QStringList{QStringLiteral("save"), einvoiceExample()}, m_home.path());
         QVERIFY2(saved.exitCode == 0, qPrintable(saved.errText()));
 
         const QString fromFile = m_home.filePath(QStringLiteral("from-file.xml"));
         const QString fromNumber = m_home.filePath(QStringLiteral("from-number.xml"));
-        QCOMPARE(runCli(base + QStringList{QStringLiteral("einvoice"), exampleDocument(), QStringLiteral("--xml"), fromFile},
+        QCOMPARE(runCli(base + QStringList{QStringLiteral("einvoice"), einvoiceExample(), QStringLiteral("--xml"), fromFile},
                         m_home.path()).exitCode, 0);
         const CliRun run = runCli(base + QStringList{QStringLiteral("einvoice"), QStringLiteral("INV-2026-0042"),
                                                      QStringLiteral("--xml"), fromNumber},
@@ -83,11 +70,7 @@ private slots:
         QVERIFY2(unknown.errText().contains(QStringLiteral("There is no record of this document number.")),
                  qPrintable(unknown.errText()));
 
-        const QString validator = einvoiceValidator();
-        if (validator.isEmpty())
-            QSKIP("skipped: conformance kit not found");
-        const KitRun kit = validateEinvoices(validator, {fromNumber});
-        QVERIFY2(kit.exitCode == 0, qPrintable(kit.output));
+        TW_VERIFY_EINVOICES({fromNumber});
     }
 
     void refusals_data()

@@ -10,12 +10,6 @@ namespace {
 
 using namespace TestSupport;
 
-QString exampleDocument()
-{
-    return QDir(QStringLiteral(TW_FIXTURES_DIR))
-        .filePath(QStringLiteral("../../docs/examples/einvoice.json"));
-}
-
 QStringList einvoiceArguments(const QString& document, const QStringList& outputs)
 {
     return QStringList{QStringLiteral("--locale"), QStringLiteral("de_DE"), QStringLiteral("einvoice"),
@@ -35,17 +29,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        if (const QStringList missing = missingTools({QStringLiteral("qpdf"), QStringLiteral("pdfdetach"),
-                                                      QStringLiteral("pdfinfo"), QStringLiteral("pdffonts")});
-            !missing.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("skipped: not installed: ") + missing.join(QLatin1Char(' '))));
+        TW_SKIP_WITHOUT_PDF_TOOLS();
     }
 
     void exampleAsFacturx()
     {
         const QString pdf = m_home.filePath(QStringLiteral("invoice.pdf"));
         const QString xml = m_home.filePath(QStringLiteral("invoice.xml"));
-        const CliRun run = runCli(einvoiceArguments(exampleDocument(), {QStringLiteral("--facturx"), pdf,
+        const CliRun run = runCli(einvoiceArguments(einvoiceExample(), {QStringLiteral("--facturx"), pdf,
                                                                         QStringLiteral("--xml"), xml}),
                                   m_home.path());
         QVERIFY2(run.exitCode == 0, qPrintable(run.errText()));
@@ -74,11 +65,7 @@ private slots:
         // The same invoice in both files: what --xml writes is what the PDF carries.
         QCOMPARE(readFile(attached), readFile(xml));
 
-        const QString validator = einvoiceValidator();
-        if (validator.isEmpty())
-            QSKIP("skipped: conformance kit not found");
-        const KitRun kit = validateEinvoices(validator, {attached});
-        QVERIFY2(kit.exitCode == 0, qPrintable(kit.output));
+        TW_VERIFY_EINVOICES({attached});
     }
 
     // A refused export writes neither file.
@@ -104,7 +91,7 @@ private slots:
     {
         const QString pdf = m_home.filePath(QStringLiteral("missing/invoice.pdf"));
         const CliRun run =
-            runCli(einvoiceArguments(exampleDocument(), {QStringLiteral("--facturx"), pdf}), m_home.path());
+            runCli(einvoiceArguments(einvoiceExample(), {QStringLiteral("--facturx"), pdf}), m_home.path());
         QCOMPARE(run.exitCode, 3);
         QVERIFY2(run.errText().contains(QStringLiteral("Cannot write ") + pdf), qPrintable(run.errText()));
     }

@@ -122,10 +122,7 @@ private slots:
         m_profile = SrgbProfile::load();
         if (!m_profile.ok)
             QSKIP(qPrintable(m_profile.message));
-        if (const QStringList missing = missingTools({QStringLiteral("qpdf"), QStringLiteral("pdfdetach"),
-                                                      QStringLiteral("pdfinfo"), QStringLiteral("pdffonts")});
-            !missing.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("skipped: not installed: ") + missing.join(QLatin1Char(' '))));
+        TW_SKIP_WITHOUT_PDF_TOOLS();
     }
 
     void makesPdfA3_data()

@@ -26,6 +26,21 @@ const RichRun* runWith(const RichText& text, const QString& piece)
     return nullptr;
 }
 
+// A run's format in short: "Arial 22 b i u s fg:ff0000 bg:ffff00", flags and colours only where set.
+QString described(const RichCharFormat& f)
+{
+    QStringList parts{f.fontName, QString::number(f.halfPoints)};
+    const std::pair<bool, const char*> flags[] = {{f.bold, "b"}, {f.italic, "i"}, {f.underline, "u"}, {f.strike, "s"}};
+    for (const auto& [set, flag] : flags)
+        if (set)
+            parts << QLatin1String(flag);
+    if (f.color)
+        parts << QStringLiteral("fg:") + QString::number(*f.color & 0xffffff, 16).rightJustified(6, u'0');
+    if (f.background)
+        parts << QStringLiteral("bg:") + QString::number(*f.background & 0xffffff, 16).rightJustified(6, u'0');
+    return parts.join(u' ');
+}
+
 // Each paragraph as alignment letter, indent and '*' for a bullet: "L0 C500*".
 QString paragraphLayout(const RichText& text)
 {
@@ -56,33 +71,39 @@ private slots:
         QCOMPARE(paragraphs[1].format.indent, 0);
         QCOMPARE(paragraphs[1].format.hanging, 200);
         QCOMPARE(paragraphs[3].format.alignment, int(RichParagraphFormat::Center));
-
-        const RichRun* red = runWith(text, QStringLiteral("red"));
-        QVERIFY(red);
-        QCOMPARE(red->format.color, std::optional<QRgb>(qRgb(255, 0, 0)));
-        QVERIFY(red->format.bold);
-        QCOMPARE(red->format.fontName, QStringLiteral("Arial"));
-        QCOMPARE(red->format.halfPoints, 22);
-        const RichRun* marked = runWith(text, QStringLiteral("marked"));
-        QCOMPARE(marked->format.background, std::optional<QRgb>(qRgb(255, 255, 0)));
         QVERIFY(!paragraphs[0].mark.bold);  // \b0 came before the \par
-        QVERIFY(runWith(text, QStringLiteral("centred"))->format.italic);
     }
 
-    void highlightsAndCharacterFlags()
+    // The format of the run holding a piece of text, as the file sets it.
+    void runFormats_data()
     {
-        const RichText text = readFile(QStringLiteral("highlights.rtf"));
-        QCOMPARE(text.plainText(), QStringLiteral("plain green and blue back end\r\nunder gone"));
-        QCOMPARE(runWith(text, QStringLiteral("green"))->format.background, std::optional<QRgb>(qRgb(0, 255, 0)));
-        QCOMPARE(runWith(text, QStringLiteral("blue"))->format.background, std::optional<QRgb>(qRgb(0, 0, 255)));
-        QVERIFY(!runWith(text, QStringLiteral("plain"))->format.background);
-        QCOMPARE(runWith(text, QStringLiteral("plain"))->format.halfPoints, 20);
-        const RichRun* under = runWith(text, QStringLiteral("under"));
-        QVERIFY(under->format.underline);
-        QCOMPARE(under->format.fontName, QStringLiteral("Times New Roman"));
-        QVERIFY(runWith(text, QStringLiteral("gone"))->format.strike);
-        QVERIFY(!runWith(text, QStringLiteral("gone"))->format.underline);
-        QCOMPARE(text.paragraphs()[1].format.indent, 500);
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<QString>("format");
+        const auto row = [](const char* file, const char* piece, const char* format) {
+            QTest::addRow("%s %s", file, piece) << QString::fromLatin1(file) << QString::fromLatin1(piece)
+                                                << QString::fromLatin1(format);
+        };
+        row("bullets.rtf", "red", "Arial 22 b fg:ff0000");
+        row("bullets.rtf", "marked", "Arial 22 b bg:ffff00");
+        row("bullets.rtf", "centred", "Arial 22 i");
+        row("highlights.rtf", "plain", "Arial 20");
+        row("highlights.rtf", "green", "Arial 20 bg:00ff00");
+        row("highlights.rtf", "blue", "Arial 20 bg:0000ff");
+        row("highlights.rtf", "under", "Times New Roman 24 u");
+        row("highlights.rtf", "gone", "Times New Roman 24 s");
+        row("last-paragraph-without-par-keeps-format.rtf", "centred", "Arial 24 b");
+    }
+
+    void runFormats()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, piece);
+        QFETCH(QString, format);
+        const RichText text = readFile(file);
+        const RichRun* run = runWith(text, piece);
+        QVERIFY(run);
+        QCOMPARE(described(run->format), format);
     }
 
     void accentsCodePagesAndUnicode()
@@ -99,6 +120,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("layout");
+        QTest::newRow("highlights and character flags") << QStringLiteral("highlights.rtf")
+            << QStringLiteral("plain green and blue back end\r\nunder gone") << QStringLiteral("L0 L500");
         QTest::newRow("latin font in a Japanese document") << QStringLiteral("latin-font-in-cjk-document.rtf")
             << QStringLiteral("M\u00e4rz \u00a9 \u201cquoted\u201d \u3042") << QStringLiteral("L0");
         QTest::newRow("each font charset its code page") << QStringLiteral("font-charsets-pick-code-pages.rtf")
@@ -138,9 +161,7 @@ private slots:
 
     void lastParagraphKeepsItsCharacterFormat()
     {
-        const RichText text = readFile(QStringLiteral("last-paragraph-without-par-keeps-format.rtf"));
-        QVERIFY(text.paragraphs().last().mark.bold);
-        QVERIFY(runWith(text, QStringLiteral("centred"))->format.bold);
+        QVERIFY(readFile(QStringLiteral("last-paragraph-without-par-keeps-format.rtf")).paragraphs().last().mark.bold);
     }
 
     void plainTextContent()

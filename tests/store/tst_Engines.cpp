@@ -93,6 +93,16 @@ class TestEngines : public QObject
         QFAIL("the database could not be created");                                                           \
     }
 
+// Several desks at once: a new server database at `url`; the local file has one desk at a time.
+#define SERVER_ONLY(url)                                                                                       \
+    QFETCH_GLOBAL(QString, engine);                                                                            \
+    if (engine != QLatin1String("server"))                                                                     \
+        QSKIP("one desk at a time on the local file");                                                         \
+    if (!m_serverUp)                                                                                           \
+        QSKIP(qPrintable(m_skipReason));                                                                       \
+    const QLocale locale(QLocale::English, QLocale::UnitedStates);                                             \
+    const QString url = m_server.createDatabase();
+
 private slots:
     void initTestCase() { m_serverUp = m_server.start(&m_skipReason); }
     void cleanupTestCase() { m_server.stop(); }
@@ -211,13 +221,7 @@ private slots:
     // first's transaction and then moves the counter on from where the first left it.
     void seriesCounterWaitsForTheOtherDesk()
     {
-        QFETCH_GLOBAL(QString, engine);
-        if (engine != QLatin1String("server"))
-            QSKIP("one desk at a time on the local file");
-        if (!m_serverUp)
-            QSKIP(qPrintable(m_skipReason));
-        const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        const QString url = m_server.createDatabase();
+        SERVER_ONLY(url)
         Database a(locale);
         QVERIFY(a.create(url));
         SeriesDefinition invoices;
@@ -264,13 +268,7 @@ private slots:
     // for that save nor holds up the ones behind it.
     void openingDoesNotWaitForASave()
     {
-        QFETCH_GLOBAL(QString, engine);
-        if (engine != QLatin1String("server"))
-            QSKIP("one desk at a time on the local file");
-        if (!m_serverUp)
-            QSKIP(qPrintable(m_skipReason));
-        const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        const QString url = m_server.createDatabase();
+        SERVER_ONLY(url)
         Database saving(locale);
         QVERIFY(saving.create(url));
         QVERIFY(saving.beginTransaction());
@@ -300,15 +298,9 @@ private slots:
     // one opens it, and it ends at the latest version with each step done once.
     void desksStartingTogetherUpgradeOnce()
     {
-        QFETCH_GLOBAL(QString, engine);
         QFETCH(int, version);
         QFETCH(int, desks);
-        if (engine != QLatin1String("server"))
-            QSKIP("one desk at a time on the local file");
-        if (!m_serverUp)
-            QSKIP(qPrintable(m_skipReason));
-        const QLocale locale(QLocale::English, QLocale::UnitedStates);
-        const QString url = m_server.createDatabase();
+        SERVER_ONLY(url)
         Database gate(locale);
         QVERIFY(gate.create(url));
         QVERIFY(insertRow(gate, QStringLiteral("KEPT-1"), QStringLiteral("Old customer")));

@@ -129,11 +129,9 @@ private slots:
         QCOMPARE(summary->companyName, QStringLiteral("Müller & Söhne GmbH"));
         const auto profile = CompanyRepository(*db).loadDefault();
         QVERIFY(profile);
-        QCOMPARE(profile->name, QStringLiteral("Müller & Söhne GmbH"));
-        QCOMPARE(profile->address, QStringLiteral("Hauptstraße 1\r\n10115 Berlin\r\nTel 030 123"));
-        QCOMPARE(profile->currencySymbol, QStringLiteral("€"));
-        QCOMPARE(profile->taxName, QStringLiteral("MwSt"));
-        QCOMPARE(profile->taxPercent, QStringLiteral("19"));
+        QCOMPARE((QStringList{profile->name, profile->address, profile->currencySymbol, profile->taxName, profile->taxPercent}),
+                 (QStringList{QStringLiteral("Müller & Söhne GmbH"), QStringLiteral("Hauptstraße 1\r\n10115 Berlin\r\nTel 030 123"),
+                              QStringLiteral("€"), QStringLiteral("MwSt"), QStringLiteral("19")}));
         QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tblcompany")), 2);
         QCOMPARE(count(*db, QStringLiteral("SELECT count(*) FROM tblcompany WHERE Default = 'Yes'")), 1);
 

@@ -22,6 +22,7 @@
 namespace {
 
 using namespace TestSupport;
+using namespace Qt::StringLiterals;
 
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 
@@ -41,51 +42,52 @@ Document storedDocument(const QString& number, int rows)
     return doc;
 }
 
+// Runs `work` on a bare connection to `path`, one that runs no upgrade.
+template <typename Work>
+bool onBareConnection(const QString& path, Work work)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bare"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            ok = work(query);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bare"));
+    return ok;
+}
+
 // A file as the program's first version made it: the two tables, the company row, and documents,
 // written by a bare connection (no upgrade ever ran on it). Empty on failure.
 QString writeSpecShapedFile(const QString& path, const QStringList& extraStatements = {})
 {
-    const QString name = QStringLiteral("spec-shaped");
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        ok = db.open();
-        QStringList statements = DatabaseSchema::createStatements();
-        statements << DatabaseSchema::defaultCompanyRow()
-                   << QStringLiteral("UPDATE tblcompany SET TaxName = 'VAT', TaxPercent = 7, CurrencySymbol = '£'");
-        const JetSqlTranslator translator(English);
-        QList<BoundStatement> inserts;
-        for (const QString& number : {QStringLiteral("OLD-1"), QStringLiteral("OLD-2")}) {
-            const Document doc = storedDocument(number, number.endsWith(u'1') ? 3 : 2);
-            for (int i = 0; i < doc.rowCount(); ++i)
-                inserts << translator.translate(DocStatements::insertRow(doc, i, QDate(2025, 3, 2), English).sql).value();
-        }
-        QSqlQuery query(db);
-        for (const QString& sql : std::as_const(statements)) {
-            if (ok && !query.exec(sql)) {
-                qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
-                ok = false;
-            }
-        }
-        for (const BoundStatement& insert : std::as_const(inserts)) {
-            ok = ok && query.prepare(insert.sql);
-            for (const QVariant& value : insert.values)
-                query.addBindValue(value);
-            if (ok && !query.exec()) {
-                qWarning("%s: %s", qPrintable(insert.sql), qPrintable(query.lastError().text()));
-                ok = false;
-            }
-        }
-        for (const QString& sql : std::as_const(extraStatements)) {
-            if (ok && !query.exec(sql)) {
-                qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
-                ok = false;
-            }
-        }
-        db.close();
+    QList<BoundStatement> statements;
+    for (const QString& sql : DatabaseSchema::createStatements() + QStringList{DatabaseSchema::defaultCompanyRow(),
+             QStringLiteral("UPDATE tblcompany SET TaxName = 'VAT', TaxPercent = 7, CurrencySymbol = '£'")})
+        statements << BoundStatement{sql, {}};
+    const JetSqlTranslator translator(English);
+    for (const QString& number : {QStringLiteral("OLD-1"), QStringLiteral("OLD-2")}) {
+        const Document doc = storedDocument(number, number.endsWith(u'1') ? 3 : 2);
+        for (int i = 0; i < doc.rowCount(); ++i)
+            statements << translator.translate(DocStatements::insertRow(doc, i, QDate(2025, 3, 2), English).sql).value();
     }
-    QSqlDatabase::removeDatabase(name);
+    for (const QString& sql : extraStatements)
+        statements << BoundStatement{sql, {}};
+    const bool ok = onBareConnection(path, [&](QSqlQuery& query) {
+        for (const BoundStatement& statement : std::as_const(statements)) {
+            bool done = query.prepare(statement.sql);
+            for (const QVariant& value : statement.values)
+                query.addBindValue(value);
+            if (!done || !query.exec()) {
+                qWarning("%s: %s", qPrintable(statement.sql), qPrintable(query.lastError().text()));
+                return false;
+            }
+        }
+        return true;
+    });
     return ok ? path : QString();
 }
 
@@ -118,6 +120,12 @@ Document opened(Database& db, const QString& number)
     return result.document;
 }
 
+// The tax, currency and total a document opens with.
+QStringList taxAndTotal(const Document& doc)
+{
+    return {doc.company.taxName, doc.company.taxPercent, doc.company.currencySymbol, doc.total};
+}
+
 } // namespace
 
 class TestSchemaUpgrade : public QObject
@@ -135,20 +143,13 @@ private slots:
         const QString path = writeSpecShapedFile(m_dir.filePath(QStringLiteral("spec.db")));
         QVERIFY(!path.isEmpty());
         QStringList before;
-        {
-            // Reading the file's rows before any upgrade: through a bare connection.
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery query(QStringLiteral("SELECT * FROM tbldoc ORDER BY ID"), db);
+        QVERIFY(onBareConnection(path, [&](QSqlQuery& query) {
             QList<QSqlRecord> rows;
-            while (query.next())
+            for (query.exec(QStringLiteral("SELECT * FROM tbldoc ORDER BY ID")); query.next();)
                 rows << query.record();
             before = oldColumnValues(rows);
-            query.finish();
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+            return true;
+        }));
         QCOMPARE(before.size(), 5);
 
         Database db(English);
@@ -160,11 +161,7 @@ private slots:
             QVERIFY(row.value(QStringLiteral("TaxPercent")).isNull());
         }
 
-        const Document old = opened(db, QStringLiteral("OLD-1"));
-        QCOMPARE(old.company.taxName, QStringLiteral("VAT"));
-        QCOMPARE(old.company.taxPercent, QStringLiteral("7"));
-        QCOMPARE(old.company.currencySymbol, QStringLiteral("£"));
-        QCOMPARE(old.total, QStringLiteral("321.00"));
+        QCOMPARE(taxAndTotal(opened(db, QStringLiteral("OLD-1"))), (QStringList{u"VAT"_s, u"7"_s, u"£"_s, u"321.00"_s}));
 
         Document fresh = storedDocument(QStringLiteral("NEW-1"), 1);
         fresh.company.taxName = QStringLiteral("GST");
@@ -172,11 +169,7 @@ private slots:
         fresh.company.currencySymbol = QStringLiteral("$");
         ScriptedDialogs yes(true);
         QCOMPARE(SaveCommand(db, yes, English).save(fresh).outcome, SaveCommand::Outcome::Saved);
-        const Document reopened = opened(db, QStringLiteral("NEW-1"));
-        QCOMPARE(reopened.company.taxName, QStringLiteral("GST"));
-        QCOMPARE(reopened.company.taxPercent, QStringLiteral("12.5"));
-        QCOMPARE(reopened.company.currencySymbol, QStringLiteral("$"));
-        QCOMPARE(reopened.total, QStringLiteral("112.50"));
+        QCOMPARE(taxAndTotal(opened(db, QStringLiteral("NEW-1"))), (QStringList{u"GST"_s, u"12.5"_s, u"$"_s, u"112.50"_s}));
         db.close();
 
         QCOMPARE(db.open(path), Database::OpenStatus::Opened);
@@ -235,20 +228,13 @@ private slots:
         QVERIFY(db.open(path, &error) != Database::OpenStatus::Opened);
         QVERIFY2(error.contains(QStringLiteral("step 3")), qPrintable(error));
 
-        {
-            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fix"));
-            raw.setDatabaseName(path);
-            QVERIFY(raw.open());
-            QSqlQuery query(raw);
-            QVERIFY(query.exec(QStringLiteral("SELECT Version FROM tblschema")) && query.next());
-            QCOMPARE(query.value(0).toInt(), 2);
-            QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM tbldoc")) && query.next());
-            QCOMPARE(query.value(0).toInt(), 5);
-            QVERIFY(query.exec(QStringLiteral("DROP TABLE tbldoc_customer")));
-            query.finish();
-            raw.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("fix"));
+        const auto number = [](QSqlQuery& query, const char* sql) {
+            return query.exec(QLatin1String(sql)) && query.next() ? query.value(0).toInt() : -1;
+        };
+        QVERIFY(onBareConnection(path, [&](QSqlQuery& query) {
+            return number(query, "SELECT Version FROM tblschema") == 2 && number(query, "SELECT count(*) FROM tbldoc") == 5
+                   && query.exec(QStringLiteral("DROP TABLE tbldoc_customer"));
+        }));
 
         QCOMPARE(db.open(path), Database::OpenStatus::Opened);
         QCOMPARE(SchemaUpgrade::versionOf(db), SchemaUpgrade::latestVersion());
@@ -272,9 +258,7 @@ private slots:
         QCOMPARE(allRows(db).size(), 6);
 
         const Document quote = opened(db, QStringLiteral("QUO-7"));
-        QCOMPARE(quote.company.taxName, QStringLiteral("MwSt"));
-        QCOMPARE(quote.company.taxPercent, QStringLiteral("19"));
-        QCOMPARE(quote.company.currencySymbol, QStringLiteral("€"));
+        QCOMPARE(taxAndTotal(quote).mid(0, 3), (QStringList{u"MwSt"_s, u"19"_s, u"€"_s}));
         QCOMPARE(quote.rowCount(), 2);
     }
 };

@@ -102,15 +102,14 @@ private slots:
             const QList<QSqlRecord> found = store.db.query(DocStatements::selectByNumber(doc.docNumber)).records;
             QVERIFY2(found.size() == 1, qPrintable(context));
             const QSqlRecord& row = found.first();
-            QVERIFY2(fieldOf(row, "Docnumber") == doc.docNumber, qPrintable(context));
-            QVERIFY2(fieldOf(row, "CompanyName") == doc.billToName, qPrintable(context));
             QVERIFY2(!row.isNull(QStringLiteral("CompanyName")), qPrintable(context));
-            QVERIFY2(fieldOf(row, "Address") == doc.billToAddress, qPrintable(context));
-            QVERIFY2(fieldOf(row, "PaymentTerm") == doc.paymentTerm, qPrintable(context));
-            QVERIFY2(fieldOf(row, "ProductID") == doc.rows[0].productId, qPrintable(context));
-            QVERIFY2(fieldOf(row, "Description") == doc.rows[0].description, qPrintable(context));
-            QVERIFY2(fieldOf(row, "Notes") == doc.notes, qPrintable(context));
-            QVERIFY2(fieldOf(row, "ShipToCus") == doc.shipToName, qPrintable(context));
+            const std::pair<const char*, QString> fields[] = {
+                {"Docnumber", doc.docNumber},     {"CompanyName", doc.billToName},
+                {"Address", doc.billToAddress},   {"PaymentTerm", doc.paymentTerm},
+                {"ProductID", doc.rows[0].productId}, {"Description", doc.rows[0].description},
+                {"Notes", doc.notes},             {"ShipToCus", doc.shipToName}};
+            for (const auto& [column, value] : fields)
+                QVERIFY2(fieldOf(row, column) == value, qPrintable(context + QLatin1Char(' ') + QLatin1String(column)));
             QCOMPARE(fieldOf(row, "DocDate"), QStringLiteral("2026-12-04"));
 
             const SqlResult deleted = store.db.execute(DocStatements::deleteByNumber(doc.docNumber));
