@@ -82,9 +82,6 @@ public:
         return url(name);
     }
 
-    // The host a client names to reach the server: the folder of its socket.
-    QString socketFolder() const { return m_dir->path(); }
-
     QString url(const QString& database) const
     {
         return QStringLiteral("postgresql://postgres@%1:5432/%2")

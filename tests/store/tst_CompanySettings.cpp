@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <memory>
+
 namespace {
 
 const QString NotWritten = QStringLiteral("<not written>");
@@ -61,6 +63,15 @@ struct Fixture
         return name.isEmpty() ? QString() : dir.filePath(name);
     }
     void store(const QString& key, const char* value) { settings.save(key, QString::fromUtf8(value)); }
+    // The letterhead over a stored logo (a kind of file) and layout, as the panel opens it.
+    std::unique_ptr<LetterheadSettings> opened(const char* logo, const char* layout)
+    {
+        settings.save(SettingsStore::CompanyLogoPath, file(logo));
+        store(SettingsStore::Layout, layout);
+        auto letterhead = std::make_unique<LetterheadSettings>(settings, dialogs);
+        letterhead->openLogoAndLayout();
+        return letterhead;
+    }
     CompanyProfile stored() { return CompanyRepository(database).loadDefault().value_or(CompanyProfile()); }
 };
 
@@ -257,33 +268,30 @@ private slots:
     {
         QFETCH(LetterheadAction, c);
         Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.file(c.logo));
-        f.store(SettingsStore::Layout, c.layout);
-        LetterheadSettings letterhead(f.settings, f.dialogs);
-        letterhead.openLogoAndLayout();
+        const auto letterhead = f.opened(c.logo, c.layout);
         QVERIFY(f.dialogs.shown().isEmpty());
         f.dialogs.setNextFile(f.file(c.chosen));
         const QString action = QString::fromUtf8(c.action);
         if (action == QLatin1String("browse"))
-            letterhead.browseLogo();
+            letterhead->browseLogo();
         else if (action.startsWith(QLatin1String("layout ")))
-            letterhead.chooseLayout(action.back().digitValue());
+            letterhead->chooseLayout(action.back().digitValue());
         else if (action == QLatin1String("unselect"))
-            letterhead.unselectLayout();
+            letterhead->unselectLayout();
         else
-            letterhead.removeLogo();
+            letterhead->removeLogo();
         QCOMPARE(f.dialogs.fileTitles(), c.asked ? QStringList{QStringLiteral("Please select the image file")}
                                                  : QStringList());
         QCOMPARE(f.dialogs.filters, c.asked ? QStringList{QStringLiteral("Image Files (*.gif;*.jpg)|*.gif;*.jpg")}
                                             : QStringList());
         const QString layoutAfter = QString::fromUtf8(c.layoutAfter);
         QCOMPARE(f.settings.get(SettingsStore::Layout), layoutAfter);
-        QCOMPARE(letterhead.layout(), layoutAfter.isEmpty() ? int(LetterheadSettings::NoLayout) : layoutAfter.toInt());
+        QCOMPARE(letterhead->layout(), layoutAfter.isEmpty() ? int(LetterheadSettings::NoLayout) : layoutAfter.toInt());
         QCOMPARE(f.settings.get(SettingsStore::CompanyLogoPath), f.file(c.logoAfter));
-        QCOMPARE(letterhead.logoPath(), f.file(c.logoAfter));
+        QCOMPARE(letterhead->logoPath(), f.file(c.logoAfter));
         QCOMPARE(f.dialogs.shownTexts(), *c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList());
-        QCOMPARE(letterhead.logo().isNull(), qstrcmp(c.logoAfter, "picture") != 0);
-        QCOMPARE(letterhead.noFileNoticeVisible(), c.noFileNotice);
+        QCOMPARE(letterhead->logo().isNull(), qstrcmp(c.logoAfter, "picture") != 0);
+        QCOMPARE(letterhead->noFileNoticeVisible(), c.noFileNotice);
     }
 
     void openingThePanel_data()
@@ -308,22 +316,19 @@ private slots:
     {
         QFETCH(PanelOpening, c);
         Fixture f;
-        f.settings.save(SettingsStore::CompanyLogoPath, f.file(c.logo));
-        f.store(SettingsStore::Layout, c.layout);
         f.store(SettingsStore::AlignLeft, c.alignLeft);
         f.store(SettingsStore::AddressRight, c.addressRight);
-        LetterheadSettings letterhead(f.settings, f.dialogs);
-        letterhead.openLogoAndLayout();
-        letterhead.applyStoredAlignment();
-        QCOMPARE(letterhead.layout(), c.selected);
+        const auto letterhead = f.opened(c.logo, c.layout);
+        letterhead->applyStoredAlignment();
+        QCOMPARE(letterhead->layout(), c.selected);
         QCOMPARE(f.dialogs.fileTitles().size(), c.askedForLogo ? 1 : 0);
-        QCOMPARE(letterhead.noFileNoticeVisible(), c.noFileNotice);
-        QCOMPARE(checkedBox(letterhead), QString::fromUtf8(c.checked));
-        QCOMPARE(letterhead.logo().isNull(), qstrcmp(c.logo, "picture") != 0);
+        QCOMPARE(letterhead->noFileNoticeVisible(), c.noFileNotice);
+        QCOMPARE(checkedBox(*letterhead), QString::fromUtf8(c.checked));
+        QCOMPARE(letterhead->logo().isNull(), qstrcmp(c.logo, "picture") != 0);
         if (c.selected >= 0)
             QCOMPARE(f.settings.get(SettingsStore::Layout), QString::number(c.selected));
-        letterhead.closePanel();
-        QVERIFY(letterhead.logo().isNull());
+        letterhead->closePanel();
+        QVERIFY(letterhead->logo().isNull());
     }
 
     void logoThatVanishesWhileLoadingIsReported()
