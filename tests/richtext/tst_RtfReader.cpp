@@ -29,16 +29,13 @@ const RichRun* runWith(const RichText& text, const QString& piece)
 // A run's format in short: "Arial 22 b i u s fg:ff0000 bg:ffff00", flags and colours only where set.
 QString described(const RichCharFormat& f)
 {
-    QStringList parts{f.fontName, QString::number(f.halfPoints)};
-    const std::pair<bool, const char*> flags[] = {{f.bold, "b"}, {f.italic, "i"}, {f.underline, "u"}, {f.strike, "s"}};
-    for (const auto& [set, flag] : flags)
-        if (set)
-            parts << QLatin1String(flag);
-    if (f.color)
-        parts << QStringLiteral("fg:") + QString::number(*f.color & 0xffffff, 16).rightJustified(6, u'0');
-    if (f.background)
-        parts << QStringLiteral("bg:") + QString::number(*f.background & 0xffffff, 16).rightJustified(6, u'0');
-    return parts.join(u' ');
+    QString text = f.fontName + QLatin1Char(' ') + QString::number(f.halfPoints);
+    for (const auto& [set, flag] : {std::pair{f.bold, 'b'}, std::pair{f.italic, 'i'}, std::pair{f.underline, 'u'},
+                                    std::pair{f.strike, 's'}})
+        text += set ? QStringLiteral(" ") + QLatin1Char(flag) : QString();
+    for (const auto& [name, rgb] : {std::pair{"fg", f.color}, std::pair{"bg", f.background}})
+        text += rgb ? QStringLiteral(" %1:%2").arg(QLatin1String(name)).arg(*rgb & 0xffffff, 6, 16, QLatin1Char('0')) : QString();
+    return text;
 }
 
 // Each paragraph as alignment letter, indent and '*' for a bullet: "L0 C500*".
@@ -59,19 +56,14 @@ class TestRtfReader : public QObject
     Q_OBJECT
 
 private slots:
-    void bulletsAsTheWindowsControlWritesThem()
+    // Bullets as the Windows control writes them pull their text back by a hanging indent; a paragraph
+    // mark takes the character format in force at its \par, or at the end for a last one without.
+    void hangingIndentAndParagraphMarks()
     {
-        const RichText text = readFile(QStringLiteral("bullets.rtf"));
-        QCOMPARE(text.plainText(), QStringLiteral("Oak table red caf\u00e9 marked\r\nlegs: 4\r\ntop: 2 m\r\ncentred italic"));
-        const auto& paragraphs = text.paragraphs();
-        QList<bool> bullets;
-        for (const RichParagraph& paragraph : paragraphs)
-            bullets << paragraph.format.bullet;
-        QCOMPARE(bullets, (QList<bool>{false, true, true, false}));  // the third carried over: no \pard between
-        QCOMPARE(paragraphs[1].format.indent, 0);
-        QCOMPARE(paragraphs[1].format.hanging, 200);
-        QCOMPARE(paragraphs[3].format.alignment, int(RichParagraphFormat::Center));
-        QVERIFY(!paragraphs[0].mark.bold);  // \b0 came before the \par
+        const RichText bullets = readFile(QStringLiteral("bullets.rtf"));
+        QCOMPARE(bullets.paragraphs()[1].format.hanging, 200);
+        QVERIFY(!bullets.paragraphs()[0].mark.bold);  // \b0 came before the \par
+        QVERIFY(readFile(QStringLiteral("last-paragraph-without-par-keeps-format.rtf")).paragraphs().last().mark.bold);
     }
 
     // The format of the run holding a piece of text, as the file sets it.
@@ -80,19 +72,15 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QString>("format");
-        const auto row = [](const char* file, const char* piece, const char* format) {
-            QTest::addRow("%s %s", file, piece) << QString::fromLatin1(file) << QString::fromLatin1(piece)
-                                                << QString::fromLatin1(format);
-        };
-        row("bullets.rtf", "red", "Arial 22 b fg:ff0000");
-        row("bullets.rtf", "marked", "Arial 22 b bg:ffff00");
-        row("bullets.rtf", "centred", "Arial 22 i");
-        row("highlights.rtf", "plain", "Arial 20");
-        row("highlights.rtf", "green", "Arial 20 bg:00ff00");
-        row("highlights.rtf", "blue", "Arial 20 bg:0000ff");
-        row("highlights.rtf", "under", "Times New Roman 24 u");
-        row("highlights.rtf", "gone", "Times New Roman 24 s");
-        row("last-paragraph-without-par-keeps-format.rtf", "centred", "Arial 24 b");
+        QTest::newRow("red") << "bullets.rtf" << "red" << "Arial 22 b fg:ff0000";
+        QTest::newRow("highlighted") << "bullets.rtf" << "marked" << "Arial 22 b bg:ffff00";
+        QTest::newRow("italic after bold off") << "bullets.rtf" << "centred" << "Arial 22 i";
+        QTest::newRow("plain") << "highlights.rtf" << "plain" << "Arial 20";
+        QTest::newRow("highlight") << "highlights.rtf" << "green" << "Arial 20 bg:00ff00";
+        QTest::newRow("cell background") << "highlights.rtf" << "blue" << "Arial 20 bg:0000ff";
+        QTest::newRow("underline") << "highlights.rtf" << "under" << "Times New Roman 24 u";
+        QTest::newRow("strikeout") << "highlights.rtf" << "gone" << "Times New Roman 24 s";
+        QTest::newRow("last paragraph") << "last-paragraph-without-par-keeps-format.rtf" << "centred" << "Arial 24 b";
     }
 
     void runFormats()
@@ -106,20 +94,19 @@ private slots:
         QCOMPARE(described(run->format), format);
     }
 
-    void accentsCodePagesAndUnicode()
-    {
-        const RichText text = readFile(QStringLiteral("accents.rtf"));
-        QCOMPARE(text.plainText(), QStringLiteral("caf\u00e9 cr\u00e8me \u20ac \u2013\tna\u00efve\u2028x\r\n"
-                                                  "\u041f\u0440\u0438\u0432\u0435\u0442\r\n\u65e5\u672c"));
-        QCOMPARE(text.paragraphs()[0].format.alignment, int(RichParagraphFormat::Right));
-    }
-
     // RTF as other programs write it: code pages per font, tables, numbered lists, loose ends.
     void writtenElsewhere_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("layout");
+        // The third bullet carries over: no \pard between.
+        QTest::newRow("bullets") << QStringLiteral("bullets.rtf")
+            << QStringLiteral("Oak table red caf\u00e9 marked\r\nlegs: 4\r\ntop: 2 m\r\ncentred italic")
+            << QStringLiteral("L0 L0* L0* C0");
+        QTest::newRow("accents, code pages and Unicode") << QStringLiteral("accents.rtf")
+            << QStringLiteral("caf\u00e9 cr\u00e8me \u20ac \u2013\tna\u00efve\u2028x\r\n"
+                              "\u041f\u0440\u0438\u0432\u0435\u0442\r\n\u65e5\u672c") << QStringLiteral("R0 L0 L0");
         QTest::newRow("highlights and character flags") << QStringLiteral("highlights.rtf")
             << QStringLiteral("plain green and blue back end\r\nunder gone") << QStringLiteral("L0 L500");
         QTest::newRow("latin font in a Japanese document") << QStringLiteral("latin-font-in-cjk-document.rtf")
@@ -157,11 +144,6 @@ private slots:
         const RichText rich = readFile(file);
         QCOMPARE(rich.plainText(), text);
         QCOMPARE(paragraphLayout(rich), layout);
-    }
-
-    void lastParagraphKeepsItsCharacterFormat()
-    {
-        QVERIFY(readFile(QStringLiteral("last-paragraph-without-par-keeps-format.rtf")).paragraphs().last().mark.bold);
     }
 
     void plainTextContent()
