@@ -71,10 +71,12 @@ struct WindowFixture
         make().editor()->setNumberLocale(QLocale(QStringLiteral("en_US")));
         if (!window->load(defaultDatabase()))
             return false;
-        window->resize(1200, 800);
         window->show();
         window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return false;
+        window->resize(1200, 800); // once shown: the first showing fills the (small, offscreen) screen
+        return QTest::qWaitFor([this] { return window->size() == QSize(1200, 800); });
     }
 
     template <typename T = QWidget> T* find(const char* name) const
@@ -114,13 +116,19 @@ struct WindowFixture
         }
     }
 
-    // The point of the window that shows the widget's middle, the page scrolled there first.
+    // The point of the window that shows the widget's middle, the page (or panel) scrolled there first.
     QPoint pointOf(QWidget* target) const
     {
         QCoreApplication::processEvents(); // the layouts settle between a person's actions
-        find<QScrollArea>("PicOuter")->ensureWidgetVisible(target);
+        for (QWidget* at = target->parentWidget(); at; at = at->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(at))
+                area->ensureWidgetVisible(target);
+        }
         QCoreApplication::processEvents();
-        return target->mapTo(window.get(), target->rect().center());
+        // A tick box is clicked on its box: a wide one ignores clicks far right of its caption.
+        const bool tick = target->inherits("QCheckBox") || target->inherits("QRadioButton");
+        const QPoint middle = target->rect().center();
+        return target->mapTo(window.get(), tick ? QPoint(qMin(8, middle.x()), middle.y()) : middle);
     }
 
     // A click on whatever the window shows at the widget's place.
