@@ -60,6 +60,8 @@ struct UserWindow : WindowFixture
         key(Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs.shownTexts(), QStringList{QStringLiteral("Values updated and new document successfully saved.")});
         QCOMPARE(storedRows(number), 3);
+        QCOMPARE(find<QLabel>("lblcurrentDocNum")->text(), number);
+        QTRY_COMPARE(find<QLabel>("lbldocinfo")->text(), QStringLiteral("%1 files").arg(storedRows() / 3));
         dialogs.clear();
     }
 };
@@ -151,6 +153,21 @@ private slots:
         w.openByKeys(QStringLiteral("E-1"), enterKey);
         QCOMPARE(w.window->document().rowCount(), 3);
         QCOMPARE(w.find<QLabel>("lblcurrentDocNum")->text(), QStringLiteral("E-1"));
+        QCOMPARE(w.text("cboDocNumber"), QString());
+    }
+
+    // Delete asks first; yes removes the stored rows and leaves a fresh one-row document.
+    void deleteAsksThenStartsAfresh()
+    {
+        UserWindow w;
+        QVERIFY(w.loadAndShow());
+        w.writeAndSave(QStringLiteral("D-1"));
+        w.dialogs.setNextAnswer(DialogAnswer::Yes);
+        w.click("cmddeletePO");
+        QCOMPARE(w.dialogs.shown().first().title, QStringLiteral("Confirm Delete?"));
+        QCOMPARE(w.storedRows(), 0);
+        QCOMPARE(w.window->document().rowCount(), 1);
+        QTRY_COMPARE(w.find<QLabel>("lbldocinfo")->text(), QStringLiteral("0 files"));
     }
 
     // Picking the entry from the list that opens on Ctrl+O.
