@@ -134,14 +134,15 @@ private slots:
         QVERIFY(w.field("txtdescription", 1)->height() >= 4 * singleHeight);
     }
 
-    void enterInTheListOpens_data()
+    void listOpensTheChosenDocument_data()
     {
-        QTest::addColumn<int>("enterKey");
+        QTest::addColumn<int>("enterKey"); // 0: the entry is clicked in the list that opens on Ctrl+O
         QTest::newRow("main Enter") << int(Qt::Key_Return);
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("entry clicked") << 0;
     }
 
-    void enterInTheListOpens()
+    void listOpensTheChosenDocument()
     {
         QFETCH(int, enterKey);
         UserWindow w;
@@ -150,8 +151,15 @@ private slots:
         w.dialogs.setNextAnswer(DialogAnswer::Ok);
         w.createRows(1);
         w.dialogs.setNextAnswer(DialogAnswer::Ok);
-        w.openByKeys(QStringLiteral("E-1"), enterKey);
-        QCOMPARE(w.window->document().rowCount(), 3);
+        if (enterKey) {
+            w.openByKeys(QStringLiteral("E-1"), enterKey);
+        } else {
+            w.key(Qt::Key_O, Qt::ControlModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QAbstractItemView* view = w.find<QComboBox>("cboDocNumber")->view();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+        }
+        QTRY_COMPARE(w.window->document().rowCount(), 3);
         QCOMPARE(w.find<QLabel>("lblcurrentDocNum")->text(), QStringLiteral("E-1"));
         QCOMPARE(w.text("cboDocNumber"), QString());
     }
@@ -168,24 +176,6 @@ private slots:
         QCOMPARE(w.storedRows(), 0);
         QCOMPARE(w.window->document().rowCount(), 1);
         QTRY_COMPARE(w.find<QLabel>("lbldocinfo")->text(), QStringLiteral("0 files"));
-    }
-
-    // Picking the entry from the list that opens on Ctrl+O.
-    void choosingAnEntryOpens()
-    {
-        UserWindow w;
-        QVERIFY(w.loadAndShow());
-        w.writeAndSave(QStringLiteral("C-1"));
-        w.dialogs.setNextAnswer(DialogAnswer::Ok);
-        w.createRows(1);
-        w.dialogs.setNextAnswer(DialogAnswer::Ok);
-        w.key(Qt::Key_O, Qt::ControlModifier);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        auto* list = w.find<QComboBox>("cboDocNumber");
-        QAbstractItemView* view = list->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
-        QTRY_COMPARE(w.window->document().rowCount(), 3);
-        QCOMPARE(w.find<QLabel>("lblcurrentDocNum")->text(), QStringLiteral("C-1"));
     }
 
     void wheelOverTheFieldsScrollsThePage_data()
@@ -235,11 +225,23 @@ private slots:
         QVERIFY(w.text("cboqty", 2) != before);
     }
 
-    void ctrlSWithoutADocumentRefuses()
+    void saveWithoutADocumentRefuses_data()
     {
+        QTest::addColumn<bool>("button");
+        QTest::newRow("Ctrl+S") << false;
+        QTest::newRow("Save File button") << true;
+    }
+
+    void saveWithoutADocumentRefuses()
+    {
+        QFETCH(bool, button);
         UserWindow w;
         QVERIFY(w.loadAndShow());
-        w.key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!w.find("cmdsave")->isVisible()); // the row-save button shows with the rows
+        if (button)
+            w.click("cmdSave2");
+        else
+            w.key(Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(w.dialogs.shownTexts(), QStringList{QStringLiteral("Please open or start a document.  ")});
         QCOMPARE(w.dialogs.shown().first().icon, DialogIcon::Critical);
         QCOMPARE(w.storedRows(), 0);
