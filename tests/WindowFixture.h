@@ -65,8 +65,9 @@ struct WindowFixture
     }
     QString defaultDatabase() const { return home.filePath(QStringLiteral("tallywick.mdb")); }
 
-    // Loads the window as start-up does, reading numbers in English form, and shows it on screen.
-    bool loadAndShow()
+    // Loads the window as start-up does, reading numbers in English form, and shows it on screen; with
+    // a row count, then makes a new document of that many rows by the keys.
+    bool loadAndShow(int rows = 0)
     {
         make().editor()->setNumberLocale(QLocale(QStringLiteral("en_US")));
         if (!window->load(defaultDatabase()))
@@ -76,7 +77,11 @@ struct WindowFixture
         if (!QTest::qWaitForWindowActive(window.get()))
             return false;
         window->resize(1200, 800); // once shown: the first showing fills the (small, offscreen) screen
-        return QTest::qWaitFor([this] { return window->size() == QSize(1200, 800); });
+        if (!QTest::qWaitFor([this] { return window->size() == QSize(1200, 800); }))
+            return false;
+        if (rows > 0)
+            createRows(rows);
+        return rows == 0 || QTest::qWaitFor([this, rows] { return window->document().rowCount() == rows; });
     }
 
     template <typename T = QWidget> T* find(const char* name) const

@@ -192,8 +192,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, row);
         UserWindow w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(40);
+        QVERIFY(w.loadAndShow(40));
         w.window->resize(1200, 500);
         QTRY_VERIFY(w.pageBar()->maximum() > 0);
         QWidget* target = row > 0 ? w.field(name.toLatin1().constData(), row) : w.find(name.toLatin1().constData());
@@ -212,8 +211,7 @@ private slots:
     void focusedQuantityTakesTheWheel()
     {
         UserWindow w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(3);
+        QVERIFY(w.loadAndShow(3));
         w.click(w.field("cboqty", 2));
         const QString before = w.text("cboqty", 2);
         w.wheelAt(w.pointOf(w.field("cboqty", 2)), -1);
@@ -246,8 +244,7 @@ private slots:
     void quantityBeyondTheColumnIsNamed()
     {
         UserWindow w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(2);
+        QVERIFY(w.loadAndShow(2));
         w.typeInto("txtDocNumber", QStringLiteral("Q-1"));
         w.typeInto(w.field("cboqty", 2), QStringLiteral("40000"));
         w.dialogs.clear();
@@ -283,8 +280,7 @@ private slots:
     void saveOpenSaveKeepsEveryField()
     {
         UserWindow w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(2);
+        QVERIFY(w.loadAndShow(2));
         w.typeInto("cboDoc", QStringLiteral("Quotation"));
         w.typeInto("txtDocNumber", QStringLiteral("R-1"));
         w.click(w.find("DTPicker1"));

@@ -28,8 +28,7 @@ private slots:
         QFETCH(bool, viaButton);
         WindowFixture w;
         w.dialogs.chooserTakesFocus = true;
-        QVERIFY(w.loadAndShow());
-        w.createRows(1);
+        QVERIFY(w.loadAndShow(1));
         w.typeInto(w.field("txtdescription", 1), QStringLiteral("abc")); // row 1 is the current description row
         auto* notes = w.find<QTextEdit>("txtnotes");
         w.typeInto(notes, QStringLiteral("abc"));
@@ -56,8 +55,7 @@ private slots:
     void menuFormatsTheClickedBoxOnly()
     {
         WindowFixture w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(2);
+        QVERIFY(w.loadAndShow(2));
         w.click("optEdit");
         w.typeInto("txtnum", QStringLiteral("4"));
         w.click("cmdcreate");
@@ -122,8 +120,7 @@ private slots:
     void calculateShowsAmountsAndTotals()
     {
         WindowFixture w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(2);
+        QVERIFY(w.loadAndShow(2));
         w.typeInto(w.field("cboqty", 1), QStringLiteral("4"));
         w.typeInto(w.field("txtprice", 1), QStringLiteral("9.99"));
         w.typeInto(w.field("cbodiscount", 1), QStringLiteral("12.5"));
@@ -152,8 +149,7 @@ private slots:
     void exclusionBoxesHideTheirLines()
     {
         WindowFixture w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(1);
+        QVERIFY(w.loadAndShow(1));
         w.typeInto("txtpaid", QStringLiteral("5.00"));
         w.click("chkPaidX");
         QVERIFY(!w.find<QCheckBox>("chkPaidX")->isChecked());
@@ -174,8 +170,7 @@ private slots:
     void rowArrowsMoveContents()
     {
         WindowFixture w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(3);
+        QVERIFY(w.loadAndShow(3));
         w.typeInto(w.field("txtdescription", 1), QStringLiteral("first"));
         w.typeInto(w.field("cboqty", 2), QStringLiteral("4"));
         w.click(w.field("txtprice", 3));  // the quantity box of row 2 loses the focus: no longer grey
@@ -214,8 +209,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, text);
         WindowFixture w;
-        QVERIFY(w.loadAndShow());
-        w.createRows(1);
+        QVERIFY(w.loadAndShow(1));
         const QByteArray objectName = name.toLatin1();
         QWidget* target = w.window->findChildren<QWidget*>(name).size() == 1 ? w.find(objectName.constData())
                                                                               : w.field(objectName.constData(), 1);
