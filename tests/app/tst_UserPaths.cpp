@@ -113,7 +113,8 @@ private slots:
         QCOMPARE(w.text("txtDocNumber"), QStringLiteral("A-1"));
     }
 
-    // "Show MultiLine" is read when rows are built, opening included, whatever the row count.
+    // "Show MultiLine" is read when rows are built, opening included, whatever the row count, and is kept
+    // in the settings.
     void openingUsesTheChosenDisplayMode()
     {
         UserWindow w;
@@ -127,6 +128,13 @@ private slots:
         w.openByKeys(QStringLiteral("M-1"));
         QCOMPARE(w.window->document().rowCount(), 3);
         QVERIFY(w.field("txtdescription", 1)->height() >= 4 * singleHeight);
+        QCOMPARE(w.field("txtproductID", 2)->y(), w.field("txtdescription", 2)->y());
+        // More rows than this mode allows are refused, the count emptied and the document kept.
+        w.dialogs.clear();
+        w.createRows(20);
+        QCOMPARE(w.dialogs.shownTexts(), QStringList{QStringLiteral("Maximum of 19  rows allowed for multiline Description.")});
+        QCOMPARE(w.window->document().rowCount(), 3);
+        QVERIFY(w.text("txtnum").isEmpty());
     }
 
     void listOpensTheChosenDocument_data()
