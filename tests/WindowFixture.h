@@ -111,10 +111,11 @@ struct WindowFixture
     }
     static void type(const QString& text) { QTest::keyClicks(focus(), text); }
 
-    // A list that opens itself on focus is closed with Escape before typing, as a person does.
+    // A list that opens itself on focus (as soon as the events queued by the focus change are handled)
+    // is closed with Escape before typing, as a person does.
     static void closeOpenList()
     {
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         if (QWidget* popup = QApplication::activePopupWidget()) {
             QTest::keyClick(popup, Qt::Key_Escape);
             QTRY_VERIFY(!QApplication::activePopupWidget());
