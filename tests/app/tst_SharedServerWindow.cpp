@@ -1,21 +1,12 @@
-#include "TestSupport.h"
-#include "app/widgets/MainWindow.h"
+#include "WindowFixture.h"
 #include "documents/DeleteCommand.h"
 #include "documents/StoreFixture.h"
-#include "core/Dialogs.h"
-#include "core/SettingsStore.h"
-#include "store/Database.h"
 #include "store/PgTestServer.h"
 #include "store/ServerAddress.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(DialogAnswer)
 
@@ -23,54 +14,17 @@ namespace {
 
 // A main window started as the program starts, with the settings and local file of one folder
 // (kept from one start to the next) and scripted message boxes.
-struct DeskWindow
+struct DeskWindow : WindowFixture
 {
-    explicit DeskWindow(const QString& folder) : dir(folder) {}
+    using WindowFixture::WindowFixture;
 
-    QDir dir;
-    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
-    Database database{QLocale::c()};
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-
-    QString localPath() const { return dir.filePath(QStringLiteral("tallywick.mdb")); }
-
-    bool start()
+    // Settings that name the server, as a saved choice leaves them.
+    void storeServer(const QString& host, const QString& name, const QString& user)
     {
-        window = std::make_unique<MainWindow>(settings, database, dialogs);
-        if (!window->load(localPath()))
-            return false;
-        window->resize(1200, 800);
-        window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get());
-    }
-
-    template <typename T = QWidget> T* find(const char* name) const
-    {
-        T* widget = window->findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qWarning("no widget %s", name);
-        return widget;
-    }
-
-    // A left click on whatever the window shows at the widget's place.
-    void click(QWidget* target)
-    {
-        QCoreApplication::processEvents();
-        const QPoint at = target->mapTo(window.get(), target->rect().center());
-        QWidget* under = window->childAt(at);
-        QVERIFY2(under && (under == target || target->isAncestorOf(under)), qPrintable(target->objectName()));
-        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(window.get(), at));
-    }
-
-    void typeInto(const char* name, const QString& text)
-    {
-        click(find(name));
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus, Qt::Key_End);
-        QTest::keyClick(focus, Qt::Key_Home, Qt::ShiftModifier);
-        QTest::keyClicks(focus, text);
+        settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
+        settings.save(SettingsStore::ServerHost, host);
+        settings.save(SettingsStore::ServerDatabase, name);
+        settings.save(SettingsStore::ServerUser, user);
     }
 
     QStringList listEntries() const
@@ -84,7 +38,7 @@ struct DeskWindow
 
     void chooseServer(const ServerAddress& server)
     {
-        click(find("optDbServer"));
+        click("optDbServer");
         typeInto("txtServerHost", server.host);
         typeInto("txtServerPort", QString::number(server.port));
         typeInto("txtServerDatabase", server.database);
@@ -93,7 +47,7 @@ struct DeskWindow
 
     void openDatabaseSettings()
     {
-        click(find("chkshowsettings"));
+        click("chkshowsettings");
         QTabBar* tabs = find<QTabWidget>("SSTab1")->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         QCoreApplication::processEvents();
@@ -126,7 +80,7 @@ private slots:
         QTemporaryDir desk;
         {
             DeskWindow w(desk.path());
-            QVERIFY(w.start());
+            QVERIFY(w.loadAndShow());
             QVERIFY(!w.database.isServer());
             ScriptedDialogs yes(true);
             Document local = sampleDocument(QStringLiteral("ON-THIS-PC"), 1);
@@ -135,7 +89,7 @@ private slots:
             QVERIFY(w.find("cmdCreateDb")->isVisible());
             w.chooseServer(*server);
             w.dialogs.clear();
-            w.click(w.find("cmdCreateTables"));
+            w.click("cmdCreateTables");
             QCOMPARE(w.dialogs.shownTexts().size(), 1);
             QVERIFY2(w.dialogs.shownTexts().first().startsWith(QLatin1String("The program's tables are created")),
                      qPrintable(w.dialogs.shownTexts().first()));
@@ -145,7 +99,7 @@ private slots:
                 Document shared = sampleDocument(QStringLiteral("ON-THE-SERVER"), 1);
                 QCOMPARE(SaveCommand(other, yes, QLocale::c()).save(shared).outcome, SaveCommand::Outcome::Saved);
             }
-            w.click(w.find("cmdSaveDbPlace"));
+            w.click("cmdSaveDbPlace");
             QCOMPARE(w.dialogs.shownTexts().last(), QStringLiteral("The program now uses the %1.").arg(server->describe()));
             QVERIFY(w.database.isServer());
             QVERIFY(!w.find("cmdCreateDb")->isVisible());
@@ -162,8 +116,8 @@ private slots:
             }
             QTRY_VERIFY_WITH_TIMEOUT(!w.listEntries().contains(QLatin1String("ON-THE-SERVER")), 1000);
 
-            w.click(w.find("optDbLocal"));
-            w.click(w.find("cmdSaveDbPlace"));
+            w.click("optDbLocal");
+            w.click("cmdSaveDbPlace");
             QCOMPARE(w.dialogs.shownTexts().last(), QStringLiteral("The program now uses the database file on this computer."));
             QVERIFY(!w.database.isServer());
             QVERIFY(w.find("cmdCreateDb")->isVisible());
@@ -171,11 +125,11 @@ private slots:
             QVERIFY(w.listEntries().contains(QLatin1String("ON-THIS-PC")));
 
             w.chooseServer(*server);
-            w.click(w.find("cmdSaveDbPlace"));
+            w.click("cmdSaveDbPlace");
             QVERIFY(w.database.isServer());
         }
         DeskWindow next(desk.path());
-        QVERIFY(next.start());
+        QVERIFY(next.loadAndShow());
         QVERIFY(next.database.isServer());
         QVERIFY(next.dialogs.shownTexts().isEmpty());
         next.openDatabaseSettings();
@@ -187,7 +141,7 @@ private slots:
 
         // A purge there points to pg_dump instead of offering a backup.
         next.dialogs.clear();
-        next.click(next.find("cmdDeleteDocs"));
+        next.click("cmdDeleteDocs");
         QVERIFY(!next.dialogs.shownTexts().isEmpty());
         QVERIFY2(next.dialogs.shownTexts().first().contains(QLatin1String("pg_dump")),
                  qPrintable(next.dialogs.shownTexts().first()));
@@ -218,20 +172,17 @@ private slots:
         if (fromServer) {
             Database tables;
             QVERIFY(tables.create(good->toUrl()));
-            w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
-            w.settings.save(SettingsStore::ServerHost, good->host);
-            w.settings.save(SettingsStore::ServerDatabase, good->database);
-            w.settings.save(SettingsStore::ServerUser, good->user);
+            w.storeServer(good->host, good->database, good->user);
         }
-        QVERIFY(w.start());
+        QVERIFY(w.loadAndShow());
         const QString before = w.database.path();
         w.openDatabaseSettings();
         ServerAddress bad = *good;
-        bad.host = w.dir.filePath(QStringLiteral("no-server-here"));
+        bad.host = w.home.filePath(QStringLiteral("no-server-here"));
         w.chooseServer(bad);
         w.dialogs.clear();
         w.dialogs.setNextAnswer(answer);
-        w.click(w.find("cmdSaveDbPlace"));
+        w.click("cmdSaveDbPlace");
         QVERIFY(!w.dialogs.shownTexts().isEmpty());
         const QString message = w.dialogs.shownTexts().first();
         QVERIFY2(message.contains(bad.describe()), qPrintable(message));
@@ -262,11 +213,8 @@ private slots:
 
         QTemporaryDir desk;
         DeskWindow w(desk.path());
-        w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
-        w.settings.save(SettingsStore::ServerHost, server->host);
-        w.settings.save(SettingsStore::ServerDatabase, server->database);
-        w.settings.save(SettingsStore::ServerUser, server->user);
-        QVERIFY(w.start());
+        w.storeServer(server->host, server->database, server->user);
+        QVERIFY(w.loadAndShow());
         QVERIFY(w.database.isServer());
         auto* list = w.find<QComboBox>("cboDocNumber");
         auto entries = [list] {
@@ -306,19 +254,16 @@ private slots:
         QFETCH(bool, takeLocal);
         QTemporaryDir desk;
         DeskWindow w(desk.path());
-        w.settings.save(SettingsStore::DatabasePlace, QStringLiteral("Server"));
-        w.settings.save(SettingsStore::ServerHost, w.dir.filePath(QStringLiteral("no-server-here")));
-        w.settings.save(SettingsStore::ServerDatabase, QStringLiteral("office"));
-        w.settings.save(SettingsStore::ServerUser, QStringLiteral("anna"));
+        w.storeServer(w.home.filePath(QStringLiteral("no-server-here")), QStringLiteral("office"), QStringLiteral("anna"));
         w.dialogs.setNextAnswer(takeLocal ? DialogAnswer::Yes : DialogAnswer::No);
-        QCOMPARE(w.start(), takeLocal);
+        QCOMPARE(w.loadAndShow(), takeLocal);
         QVERIFY(w.dialogs.shownTexts().size() >= 1);
         const QString message = w.dialogs.shownTexts().first();
         QVERIFY2(message.contains(QLatin1String("database office on server")) && message.contains(QLatin1String("anna"))
                      && message.endsWith(QLatin1String("Open the database on this computer instead?")),
                  qPrintable(message));
         QCOMPARE(w.database.isOpen(), takeLocal);
-        QCOMPARE(QFile::exists(w.localPath()), takeLocal);
+        QCOMPARE(QFile::exists(w.defaultDatabase()), takeLocal);
         // The choice stays: the next start tries the server again.
         QCOMPARE(w.settings.get(SettingsStore::DatabasePlace), QStringLiteral("Server"));
     }

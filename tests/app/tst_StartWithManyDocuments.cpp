@@ -1,11 +1,7 @@
-#include "TestSupport.h"
-#include "app/widgets/MainWindow.h"
-#include "core/Dialogs.h"
-#include "core/SettingsStore.h"
+#include "WindowFixture.h"
 #include "documents/DocStatements.h"
 #include "documents/SavedDocsList.h"
 #include "editor/Document.h"
-#include "store/Database.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -21,29 +17,15 @@ class TestStartWithManyDocuments : public QObject
     Q_OBJECT
 
 private slots:
-    void typingWhileTheListFills_data()
-    {
-        QTest::addColumn<int>("documents");
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("30,000 documents") << 30000 << QStringLiteral("Acme Ltd");
-    }
-
     void typingWhileTheListFills()
     {
-        QFETCH(int, documents);
-        QFETCH(QString, typed);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("tallywick.mdb"));
-        fillDatabase(path, documents);
-        SettingsStore settings(dir.filePath(QStringLiteral("settings.ini")));
-        Database database(QLocale::c());
-        ScriptedDialogs dialogs;
-        MainWindow window(settings, database, dialogs);
-        QVERIFY(window.load(path));
-        window.resize(1200, 800);
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const int documents = 30000;
+        const QString typed = QStringLiteral("Acme Ltd");
+        WindowFixture f;
+        fillDatabase(f.defaultDatabase(), documents);
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
+        Database& database = f.database;
 
         auto* count = window.findChild<QLabel*>(QStringLiteral("lbldocinfo"));
         auto* name = window.findChild<QLineEdit*>(QStringLiteral("txtcus"));

@@ -4,7 +4,6 @@
 #include "store/DatabaseOpener.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QSettings>
 
 class TestStartup : public QObject
@@ -57,17 +56,6 @@ private slots:
         QCOMPARE(f.dialogs.shownTexts(), QStringList{DatabaseOpener::missingOrLockedMessage()});
         QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Critical);
         QCOMPARE(TestSupport::readFile(f.defaultDatabase()), QByteArray("junk"));
-    }
-
-    void saveFileWithoutADocumentSaysSo()
-    {
-        WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
-        QVERIFY(!f.find<QPushButton>("cmdsave")->isVisibleTo(&window));
-        f.find<QPushButton>("cmdSave2")->click();
-        QCOMPARE(f.dialogs.shownTexts(), QStringList{QStringLiteral("Please open or start a document.  ")});
-        QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::Critical);
     }
 
     void closeQuestion_data()

@@ -99,23 +99,15 @@ class TestWindowLook : public QObject
 
     static void showAt(MainWindow& window, QSize pixels)
     {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.resize(pixels / window.devicePixelRatio());
         QTRY_COMPARE(window.size(), pixels / window.devicePixelRatio());
     }
 
-    // Ctrl+N, the count and Enter twice, as a person makes a new document.
-    static void createRows(MainWindow& window, int count)
+    // Ctrl+N, the count and Enter, as a person makes a new document.
+    static void createRows(WindowFixture& f, int count)
     {
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTest::keyClicks(QApplication::focusWidget(), QString::number(count));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(window.grid()->rowCount(), count);
+        f.createRows(count);
+        QTRY_COMPARE(f.window->grid()->rowCount(), count);
         QApplication::processEvents();
     }
 
@@ -133,11 +125,11 @@ private slots:
     void descriptionColumnTakesTheFreeWidth()
     {
         WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
         // Wide enough for the design width at any scale, so that all the growth is free width.
         showAt(window, QSize(1366, 768) * window.devicePixelRatio());
-        createRows(window, 2);
+        createRows(f, 2);
         QWidget* description = field(window, "txtdescription");
         QWidget* qty = field(window, "cboqty");
         QWidget* price = field(window, "txtprice");
@@ -162,10 +154,10 @@ private slots:
     void nothingMovesWhenTheCurrentDocumentLabelShows()
     {
         WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
         showAt(window, QSize(1366, 768));
-        createRows(window, 1);
+        createRows(f, 1);
         auto* label = f.find<QLabel>("lblcurrentDocNum");
         QVERIFY(label->text().isEmpty());
         QHash<QWidget*, QRect> places;
@@ -196,10 +188,10 @@ private slots:
     {
         QFETCH(QSize, pixels);
         WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
         showAt(window, pixels);
-        createRows(window, 3);
+        createRows(f, 3);
         if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2"))
             QCOMPARE(window.devicePixelRatio(), 2.0);
         QStringList faults;
@@ -218,12 +210,12 @@ private slots:
     {
         QFETCH(bool, dark);
         WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
         if (dark)
             QApplication::setPalette(darkPalette());
         showAt(window, QSize(1366, 768));
-        createRows(window, 2);
+        createRows(f, 2);
         for (const char* page : {"PicOuter", "PicInner"}) {
             QWidget* panel = field(window, page);
             QVERIFY(panel->autoFillBackground());
@@ -253,8 +245,8 @@ private slots:
     void savedListDropsDownBlackWithCyanText()
     {
         WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
         const QPalette dropped = window.savedDocs()->list()->view()->palette();
         QCOMPARE(dropped.color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(dropped.color(QPalette::Text), QColor(192, 255, 255));
@@ -263,8 +255,6 @@ private slots:
                  QApplication::palette().color(QPalette::Base));
 
         // And the open list is drawn so: black below its entries.
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         SavedDocsListing listing;
         listing.entries = QStringList{QStringLiteral("INV-1"), QStringLiteral("INV-2")};
         window.savedDocs()->showListing(listing);
@@ -279,8 +269,8 @@ private slots:
     void logoShowsAbout()
     {
         WindowFixture f;
-        MainWindow& window = f.make();
-        QVERIFY(window.load(f.defaultDatabase()));
+        QVERIFY(f.loadAndShow());
+        MainWindow& window = *f.window;
         showAt(window, QSize(1366, 768));
         auto* logo = f.find<QToolButton>("PicLogo");
         QVERIFY(logo && logo->isVisible());

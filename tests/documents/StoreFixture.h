@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "documents/DocStatements.h"
+#include "documents/OpenCommand.h"
 #include "documents/SaveCommand.h"
 #include "editor/Document.h"
 #include "store/Database.h"
@@ -30,6 +31,13 @@ struct StoreFixture
         Document doc = document;
         ScriptedDialogs proceed(true);
         QCOMPARE(SaveCommand(db, proceed, locale).save(doc).outcome, SaveCommand::Outcome::Saved);
+    }
+
+    // The commands as the window runs them, answered from `dialogs`.
+    SaveCommand::Outcome save(Document& doc) { return SaveCommand(db, dialogs, locale).save(doc).outcome; }
+    OpenCommand::Result open(const QString& text, bool documentOpen = false, const Document& current = Document())
+    {
+        return OpenCommand(db, dialogs, locale).open(text, current, documentOpen);
     }
 
     QList<QSqlRecord> rowsOf(const QString& number)

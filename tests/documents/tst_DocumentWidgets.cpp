@@ -86,39 +86,6 @@ private slots:
         QCOMPARE(panel.listText().toUpper(), listing.entries.at(5000 - 7).toUpper());
     }
 
-    void controllerSavesListsAndOpens()
-    {
-        StoreFixture f;
-        SavedDocsPanel panel;
-        Document onScreen = sampleDocument(QStringLiteral("W-1"));
-        QStringList labels;
-        DocumentsController::Window window;
-        window.document = [&] { return onScreen; };
-        window.showDocument = [&](const Document& shown) { onScreen = shown; };
-        window.currentLabel = [&](const QString& text, bool pink) { labels << text + QLatin1String(pink ? "*" : ""); };
-        window.documentOpen = [] { return false; };
-        window.createQuietNewRow = [&] { onScreen = Document(); onScreen.rows.append(DocumentRow()); };
-        DocumentsController controller(f.db, f.dialogs, &panel, window);
-
-        controller.save();
-        QCOMPARE(onScreen.currentDocNumber, QStringLiteral("W-1"));
-        QCOMPARE(labels, (QStringList{QStringLiteral("W-1*"), QStringLiteral("W-1")}));
-        QCOMPARE(panel.countLabel()->text(), QStringLiteral("1 files"));
-        QCOMPARE(panel.list()->count(), 1);
-
-        onScreen = Document();
-        panel.setListText(panel.list()->itemText(0));
-        QTest::keyClick(panel.list(), Qt::Key_Return); // a key press reaches the box itself
-        QCOMPARE(onScreen.docNumber, QStringLiteral("W-1"));
-        QCOMPARE(onScreen.rowCount(), 3);
-        QCOMPARE(panel.listText(), QString());
-
-        f.dialogs.setNextAnswer(DialogAnswer::Yes);
-        panel.deleteButton()->click();
-        QCOMPARE(onScreen.rowCount(), 1);
-        QCOMPARE(panel.countLabel()->text(), QStringLiteral("0 files"));
-    }
-
     // The list read a piece at a time ends as one reading gives it, also when a save, a delete, a
     // purge or another program changes the stored documents between two pieces.
     // An order option or a purge of many numbers once the list is there reads it again the same way.

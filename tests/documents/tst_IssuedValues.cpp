@@ -1,6 +1,5 @@
 #include "StoreFixture.h"
 #include "TestSupport.h"
-#include "documents/OpenCommand.h"
 
 namespace {
 
@@ -26,12 +25,6 @@ void setCompanyTax(Database& db, const QString& name, const QString& percent, co
 class TestIssuedValues : public QObject
 {
     Q_OBJECT
-
-private:
-    static OpenCommand::Result open(StoreFixture& f, const QString& number, const Document& onScreen = Document())
-    {
-        return OpenCommand(f.db, f.dialogs, f.locale).open(number, onScreen, false);
-    }
 
 private slots:
     // What the document was issued with comes back after the company's profile changed.
@@ -68,7 +61,7 @@ private slots:
 
         Document onScreen;  // a later document with the new company values and options off
         onScreen.company.taxPercent = QStringLiteral("20");
-        const OpenCommand::Result result = open(f, QStringLiteral("INV-1"), onScreen);
+        const OpenCommand::Result result = f.open(QStringLiteral("INV-1"), false, onScreen);
         QCOMPARE(result.outcome, OpenCommand::Outcome::Opened);
         const Document& back = result.document;
         QCOMPARE(back.company.taxName, QStringLiteral("VAT"));
@@ -89,7 +82,7 @@ private slots:
         Document onScreen;
         onScreen.company.taxPercent = QStringLiteral("3");
         onScreen.options.hideMoney = true;
-        const OpenCommand::Result result = open(f, QStringLiteral("OLD-1"), onScreen);
+        const OpenCommand::Result result = f.open(QStringLiteral("OLD-1"), false, onScreen);
         QCOMPARE(result.outcome, OpenCommand::Outcome::Opened);
         QCOMPARE(result.document.company.taxName, QStringLiteral("GST"));
         QCOMPARE(result.document.company.taxPercent, QStringLiteral("10"));

@@ -4,16 +4,6 @@
 #include "documents/OpenCommand.h"
 #include "documents/SavedDocsList.h"
 
-namespace {
-
-OpenCommand::Result open(StoreFixture& f, const QString& text, bool documentOpen = false,
-                         const Document& current = Document())
-{
-    return OpenCommand(f.db, f.dialogs, f.locale).open(text, current, documentOpen);
-}
-
-} // namespace
-
 class TestOpenDeleteCommand : public QObject
 {
     Q_OBJECT
@@ -24,7 +14,7 @@ private slots:
         StoreFixture f;
         f.store(sampleDocument(QStringLiteral("O-1")));
         f.dialogs.setNextAnswer(DialogAnswer::Cancel);
-        const OpenCommand::Result result = open(f, QStringLiteral("O-1"), true);
+        const OpenCommand::Result result = f.open(QStringLiteral("O-1"), true);
         QCOMPARE(result.outcome, OpenCommand::Outcome::Cancelled);
         QVERIFY(!result.clearListText);
         const DialogRequest& question = f.dialogs.shown().first();
@@ -40,7 +30,7 @@ private slots:
         f.store(sampleDocument(QStringLiteral("O-2"), 4));
         // A list entry: the number padded to 30, then the type and the rest.
         const OpenCommand::Result result =
-            open(f, QStringLiteral("O-2").leftJustified(30) + QStringLiteral("  Invoice  ..."));
+            f.open(QStringLiteral("O-2").leftJustified(30) + QStringLiteral("  Invoice  ..."));
         QCOMPARE(result.outcome, OpenCommand::Outcome::Opened);
         QVERIFY(f.dialogs.shown().isEmpty());
         QVERIFY(result.clearListText);
@@ -52,12 +42,12 @@ private slots:
     {
         StoreFixture f;
         for (const QString& text : {QString(), SavedDocsList::separatorLine()}) {
-            const OpenCommand::Result result = open(f, text, true);
+            const OpenCommand::Result result = f.open(text, true);
             QCOMPARE(result.outcome, OpenCommand::Outcome::Ignored);
             QVERIFY(result.clearListText);
             QVERIFY(f.dialogs.shown().isEmpty());
         }
-        QCOMPARE(open(f, QStringLiteral("NOPE"), true).outcome, OpenCommand::Outcome::NotFound);
+        QCOMPARE(f.open(QStringLiteral("NOPE"), true).outcome, OpenCommand::Outcome::NotFound);
         QCOMPARE(f.dialogs.shownTexts(), QStringList{QStringLiteral("There is no record of this document number.")});
         QCOMPARE(f.dialogs.shown().first().icon, DialogIcon::None);
     }
@@ -89,7 +79,7 @@ private slots:
         Document current;
         current.options.hideTax = current.options.hidePaid = current.options.noDiscount = before;
         current.options.goodsReceived = current.options.printBarcode = current.chargesTaxable = before;
-        const Document opened = open(f, QStringLiteral("F-1"), false, current).document;
+        const Document opened = f.open(QStringLiteral("F-1"), false, current).document;
         const DocumentOptions& o = opened.options;
         const QList<bool> flags{o.hideTax, o.hidePaid, o.noDiscount, o.goodsReceived, o.printBarcode,
                                 opened.chargesTaxable, !opened.rows.first().discountEnabled};
@@ -103,7 +93,7 @@ private slots:
         QVERIFY(f.db.execute(QStringLiteral("UPDATE tbldoc SET ShipTo = NULL, BillTo = NULL, DocType = NULL, "
                                             "Notes = NULL, Price = NULL, ProductID = NULL, SalePerson = NULL"))
                     .ok);
-        const Document opened = open(f, QStringLiteral("M-1")).document;
+        const Document opened = f.open(QStringLiteral("M-1")).document;
         const QStringList texts{opened.shipToTerm, opened.billToTerm, opened.docType, opened.notes,
                                 opened.salePerson, opened.rows.first().productId};
         QCOMPARE(texts, QStringList(texts.size(), QString()));

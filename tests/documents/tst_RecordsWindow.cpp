@@ -2,15 +2,11 @@
 #include "documents/NumberSeries.h"
 #include "documents/SaveCommand.h"
 #include "editor/widgets/EditorController.h"
-#include "editor/widgets/GridPanel.h"
-#include "richtext/widgets/RichTextBox.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <functional>
 
@@ -36,7 +32,7 @@ struct Window : WindowFixture
     // `prepare` runs on the database before the window opens.
     explicit Window(const std::function<void(Database&)>& prepare = {})
     {
-        database.create(dir.filePath(QStringLiteral("docs.mdb")));
+        database.create(defaultDatabase());
         if (prepare)
             prepare(database);
         Document first = stored(QStringLiteral("D-1"), QStringLiteral("Brightside Ltd"), QStringLiteral("1 Quay St\r\nCork"),
@@ -52,15 +48,7 @@ struct Window : WindowFixture
                     QStringLiteral("{\\rtf1 Widget mark two}"), QStringLiteral("12.50")));
         save(stored(QStringLiteral("D-3"), QStringLiteral("Cole & Co"), QStringLiteral("Bay 9"), QStringLiteral("B-7"),
                     QStringLiteral("{\\rtf1 Bolt}"), QStringLiteral("0.20")));
-        make();
-        window->editor()->setNumberLocale(English);
-        window->resize(1200, 800);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        find<QRadioButton>("OptNew")->setChecked(true);
-        find<QComboBox>("txtnum")->setEditText(QStringLiteral("2"));
-        find<QPushButton>("cmdcreate")->click();
-        QCOMPARE(window->grid()->rowCount(), 2);
+        QVERIFY(loadAndShow(2));
     }
 
     void save(Document doc)
@@ -68,18 +56,6 @@ struct Window : WindowFixture
         ScriptedDialogs yes(true);
         QCOMPARE(SaveCommand(database, yes, English).save(doc).outcome, SaveCommand::Outcome::Saved);
     }
-
-    // A click into the box, End and Shift+Home over what it holds, then the keys as typed.
-    void typeInto(QWidget* box, const QString& keys)
-    {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
-        QTRY_COMPARE(QApplication::focusWidget(), box);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ShiftModifier);
-        QTest::keyClicks(QApplication::focusWidget(), keys);
-    }
-
-    void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
     // The completion list: a window of its own over the main window.
     static QAbstractItemView* list(const char* name)
@@ -120,9 +96,9 @@ private slots:
         QTRY_VERIFY(Window::list("lstCustomerMemory") && Window::list("lstCustomerMemory")->isVisible());
         QCOMPARE(w.shownList("lstCustomerMemory"), (QStringList{QStringLiteral("Anna Bright"), QStringLiteral("Brightside Ltd")}));
 
-        w.press(Qt::Key_Down);
-        w.press(Qt::Key_Down);
-        w.press(Qt::Key_Return);
+        w.key(Qt::Key_Down);
+        w.key(Qt::Key_Down);
+        w.key(Qt::Key_Return);
         QTRY_COMPARE(name->text(), QStringLiteral("Brightside Ltd"));
         QCOMPARE(w.find<QPlainTextEdit>("txtaddress")->toPlainText(), QStringLiteral("1 Quay St\nCork"));
         QCOMPARE(w.find<QLineEdit>("txtcusShip")->text(), QStringLiteral("Brightside Depot"));
@@ -130,8 +106,8 @@ private slots:
 
         w.typeInto(name, QStringLiteral("co"));
         QTRY_COMPARE(w.shownList("lstCustomerMemory"), (QStringList{QStringLiteral("Cole & Co")}));
-        w.press(Qt::Key_Down);
-        w.press(Qt::Key_Return);
+        w.key(Qt::Key_Down);
+        w.key(Qt::Key_Return);
         QTRY_COMPARE(name->text(), QStringLiteral("Cole & Co"));
         QCOMPARE(w.find<QPlainTextEdit>("txtaddress")->toPlainText(), QStringLiteral("Bay 9"));
         QCOMPARE(w.find<QLineEdit>("txtcusShip")->text(), QStringLiteral("Brightside Depot"));  // none of its own
@@ -188,29 +164,17 @@ private slots:
     void productIdCompletes()
     {
         Window w;
-        QWidget* qty = nullptr;
-        for (QComboBox* box : w.window->grid()->findChildren<QComboBox*>(QStringLiteral("cboqty"))) {
-            if (box->property("gridRow").toInt() == 2)
-                qty = box;
-        }
-        QVERIFY(qty);
-        const QString firstRowId = w.window->grid()->productId(1)->text();
-        w.typeInto(qty, QStringLiteral("4"));
-        w.typeInto(w.window->grid()->productId(2), QStringLiteral("a-"));
+        const QString firstRowId = w.text("txtproductID", 1);
+        w.typeInto(w.field("cboqty", 2), QStringLiteral("4"));
+        w.typeInto(w.field("txtproductID", 2), QStringLiteral("a-"));
         QTRY_COMPARE(w.shownList("lstProductMemory"), QStringList{QStringLiteral("A-1")});
-        w.press(Qt::Key_Down);
-        w.press(Qt::Key_Return);
-        QTRY_COMPARE(w.window->grid()->productId(2)->text(), QStringLiteral("A-1"));
-        QCOMPARE(w.window->grid()->description(2)->toPlainText(), QStringLiteral("Widget mark two"));
-        QLineEdit* price = nullptr;
-        for (QLineEdit* box : w.window->grid()->findChildren<QLineEdit*>(QStringLiteral("txtprice"))) {
-            if (box->property("gridRow").toInt() == 2)
-                price = box;
-        }
-        QVERIFY(price);
-        QCOMPARE(price->text(), QStringLiteral("12.50"));
-        QCOMPARE(static_cast<QComboBox*>(qty)->currentText(), QStringLiteral("4"));
-        QCOMPARE(w.window->grid()->productId(1)->text(), firstRowId);  // the other row is left alone
+        w.key(Qt::Key_Down);
+        w.key(Qt::Key_Return);
+        QTRY_COMPARE(w.text("txtproductID", 2), QStringLiteral("A-1"));
+        QCOMPARE(w.text("txtdescription", 2), QStringLiteral("Widget mark two"));
+        QCOMPARE(w.text("txtprice", 2), QStringLiteral("12.50"));
+        QCOMPARE(w.text("cboqty", 2), QStringLiteral("4"));
+        QCOMPARE(w.text("txtproductID", 1), firstRowId); // the other row is left alone
     }
 
     // A new document takes the next number of its type's series and the company's tax, even after a
@@ -224,25 +188,22 @@ private slots:
             QVERIFY(NumberSeries(db).saveAll({invoices}));
             QVERIFY(db.execute(QStringLiteral("UPDATE tblcompany SET TaxPercent = 7 WHERE Default = 'Yes'")).ok);
         });
-        QVERIFY(w.window->load(w.dir.filePath(QStringLiteral("docs.mdb"))));  // the company profile
         auto* number = w.find<QLineEdit>("txtDocNumber");
         auto* taxPercent = w.find<QComboBox>("cboDocTaxPercent");
         QCOMPARE(number->text(), QStringLiteral("INV-001"));
         QCOMPARE(taxPercent->currentText(), QStringLiteral("7"));
         w.typeInto(number, QStringLiteral("mine"));
-        w.find<QPushButton>("cmdauto")->click();
+        w.click("cmdauto");
         QCOMPARE(number->text(), QStringLiteral("INV-001"));
 
         w.typeInto(taxPercent, QStringLiteral("12"));
-        w.find<QPushButton>("cmdsave")->click();
+        w.key(Qt::Key_S, Qt::ControlModifier);
         QTRY_COMPARE(w.database.query(QStringLiteral("SELECT count(*) FROM tbldoc WHERE DocNumber = 'INV-001' AND "
                                                      "TaxPercent = 12")).records.value(0).value(0).toInt(),
                      2);
-        w.find<QRadioButton>("OptNew")->setChecked(true);
-        w.find<QComboBox>("txtnum")->setEditText(QStringLiteral("1"));
-        w.dialogs.setNextAnswer(DialogAnswer::Ok);  // close the saved document
-        w.find<QPushButton>("cmdcreate")->click();
-        QTRY_COMPARE(w.window->grid()->rowCount(), 1);
+        w.dialogs.setNextAnswer(DialogAnswer::Ok); // close the saved document
+        w.createRows(1);
+        QTRY_COMPARE(w.window->document().rowCount(), 1);
         QCOMPARE(number->text(), QStringLiteral("INV-002"));
         QCOMPARE(taxPercent->currentText(), QStringLiteral("7"));
     }

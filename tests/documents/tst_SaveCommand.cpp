@@ -35,16 +35,6 @@ Document everyField()
     return doc;
 }
 
-SaveCommand::Outcome save(StoreFixture& f, Document& doc)
-{
-    return SaveCommand(f.db, f.dialogs, f.locale).save(doc).outcome;
-}
-
-OpenCommand::Result open(StoreFixture& f, const QString& number, const Document& current = Document())
-{
-    return OpenCommand(f.db, f.dialogs, f.locale).open(number, current, false);
-}
-
 } // namespace
 
 class TestSaveCommand : public QObject
@@ -73,13 +63,13 @@ private slots:
     {
         StoreFixture f;
         Document saved = everyField();
-        QCOMPARE(save(f, saved), SaveCommand::Outcome::Saved);
+        QCOMPARE(f.save(saved), SaveCommand::Outcome::Saved);
         QCOMPARE(saved.currentDocNumber, QStringLiteral("INV-#1"));
 
         Document blank;
         blank.company = saved.company;
         blank.total = saved.total; // never read back: the recalculation on opening derives it
-        const OpenCommand::Result opened = open(f, QStringLiteral("INV-#1"), blank);
+        const OpenCommand::Result opened = f.open(QStringLiteral("INV-#1"), false, blank);
         QCOMPARE(opened.outcome, OpenCommand::Outcome::Opened);
         // Line by line, so that a failure names the first field that differs.
         QCOMPARE(DocumentJson::write(opened.document).split('\n'), DocumentJson::write(saved).split('\n'));
@@ -176,7 +166,7 @@ private slots:
                                                               : nullptr;
         if (field)
             *field = QStringLiteral("twelve");
-        QCOMPARE(save(f, doc), SaveCommand::Outcome::Refused);
+        QCOMPARE(f.save(doc), SaveCommand::Outcome::Refused);
         QCOMPARE(f.dialogs.shownTexts(), QStringList{message});
         QCOMPARE(f.dialogs.shown().first().title, title);
         QCOMPARE(int(f.dialogs.shown().first().icon), icon);
@@ -189,12 +179,12 @@ private slots:
         Document doc = sampleDocument(QStringLiteral("B-10"), 10);
         for (int i = 3; i < 10; ++i)
             doc.rows[i] = DocumentRow{QString::number(i + 1), {}, {}, {}, {}, {}, {}, false, true};
-        QCOMPARE(save(f, doc), SaveCommand::Outcome::Saved);
+        QCOMPARE(f.save(doc), SaveCommand::Outcome::Saved);
         const QList<QSqlRecord> rows = f.rowsOf(QStringLiteral("B-10"));
         QCOMPARE(rows.size(), 10);
         QCOMPARE(rows.last().value(QStringLiteral("Serial")).toInt(), 10);
         QCOMPARE(rows.last().value(QStringLiteral("Price")).toDouble(), 0.0);
-        QCOMPARE(open(f, QStringLiteral("B-10")).document.rowCount(), 10);
+        QCOMPARE(f.open(QStringLiteral("B-10")).document.rowCount(), 10);
     }
 
     // Grouped English amounts are in insertStatementIsWrittenExactly.
@@ -229,7 +219,7 @@ private slots:
         doc.paid = QStringLiteral("100");
         doc.total = QStringLiteral("90.00");
         f.dialogs.setNextAnswer(DialogAnswer(answer));
-        QCOMPARE(save(f, doc), saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
+        QCOMPARE(f.save(doc), saved ? SaveCommand::Outcome::Saved : SaveCommand::Outcome::Refused);
         QCOMPARE(f.dialogs.shownTexts().first(),
                  QStringLiteral("The Paid value is higher than Total.\r\n\r\nDo you still wish to continue?"));
         QCOMPARE(f.dialogs.shown().first().defaultButton, DialogAnswer::No);
@@ -255,7 +245,7 @@ private slots:
             QCOMPARE(after[i].value(QStringLiteral("CompanyName")), before[i].value(QStringLiteral("CompanyName")));
         QCOMPARE(f.allRows(), 3);
         // The connection is left usable.
-        QCOMPARE(save(f, doc), SaveCommand::Outcome::Saved);
+        QCOMPARE(f.save(doc), SaveCommand::Outcome::Saved);
         QCOMPARE(f.rowsOf(QStringLiteral("F-1")).size(), 8);
     }
 

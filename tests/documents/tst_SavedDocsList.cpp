@@ -137,6 +137,13 @@ void changeAtRandom(Database& db, QRandomGenerator& random, const QString& numbe
     db.commit();
 }
 
+void addSeeds(quint32 count)
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= count; ++seed)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
 } // namespace
 
 class TestSavedDocsList : public QObject
@@ -207,9 +214,7 @@ private slots:
     // Reading one row per number gives, entry for entry, what the walk over every row gives.
     void sameAsWalkOverEveryRow_data()
     {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 60; ++seed)
-            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+        addSeeds(60);
     }
 
     void sameAsWalkOverEveryRow()
@@ -229,9 +234,7 @@ private slots:
     // A list updated in place after each save or delete equals the list read afresh.
     void inPlaceUpdateSameAsFreshLoad_data()
     {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 12; ++seed)
-            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+        addSeeds(12);
     }
 
     void inPlaceUpdateSameAsFreshLoad()
@@ -267,9 +270,7 @@ private slots:
     // read afresh.
     void purgeInPlaceSameAsFreshLoad_data()
     {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 16; ++seed)
-            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+        addSeeds(16);
     }
 
     void purgeInPlaceSameAsFreshLoad()
