@@ -207,10 +207,11 @@ QString DocStatements::firstRowsOfNumbers(const QString& key, bool descending, c
     const QString number = QStringLiteral("DocNumber");
     const QString from = after.isNull() ? number + QStringLiteral(" IS NOT NULL") : matching(number, after, ">");
     const QString order = QStringLiteral("%1%2, s.ID%2").arg(key, direction(descending));
+    const QString to = last.isNull() ? QString() : QStringLiteral(" AND ") + matching(number, last, "<=");
     return QStringLiteral("SELECT %1 FROM tbldoc WHERE ID IN (SELECT (SELECT s.ID FROM tbldoc AS s WHERE "
                           "s.DocNumber = d.n ORDER BY s.%2 LIMIT 1) FROM (SELECT DISTINCT DocNumber AS n FROM tbldoc "
-                          "WHERE %3 AND %4) AS d)")
-        .arg(QLatin1String(kListColumns), order, from, matching(number, last, "<="));
+                          "WHERE %3%4) AS d)")
+        .arg(QLatin1String(kListColumns), order, from, to);
 }
 
 QString DocStatements::firstRowWithoutNumber(const QString& key, bool descending)
