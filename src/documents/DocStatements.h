@@ -42,6 +42,8 @@ public:
     // number are read on their own.
     static QString keyClassesAfter(const QString& key, bool descending, const QVariant& after, int limit,
                                    bool caseCheck);
+    // Every distinct key that is not null, in order, compared exactly (no case check).
+    static QString keysBySeeks(const QString& key, bool descending);
     static QString nullKeyClass(const QString& key);
     static QString numbersAfter(const QVariant& after, int limit);
     static QString firstRowsOfNumbers(const QString& key, bool descending, const QVariant& after,

@@ -1,9 +1,9 @@
 #include "documents/SavedDocsList.h"
 
+#include "core/NumberText.h"
 #include "core/ShortDateFormat.h"
 #include "documents/DocStatements.h"
 #include "documents/SavedDocsReader.h"
-#include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -11,7 +11,7 @@
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
+#include <QVarLengthArray>
 
 QString SavedDocsList::caption(int order)
 {
@@ -82,11 +82,11 @@ QStringView firstAddressLineOf(QStringView address)
 
 // One entry's text, its fields padded or cut to their widths, written straight into one string of
 // the exact size (a long list makes a hundred thousand of them).
-QString composeEntry(QStringView number, QStringView type, QStringView balance, QStringView date, QStringView name,
-                     QStringView address)
+QString composeEntry(QStringView number, QStringView type, QStringView balance, QStringView date,
+                     QStringView name, QStringView address)
 {
-    const qsizetype size = std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 2 + 15 + 2 + 10 + 2
-                           + date.size() + 2 + 20 + 1 + address.size();
+    const qsizetype size = std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 2 + 15 + 2 + 10 +
+                           2 + date.size() + 2 + 20 + 1 + address.size();
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
     auto put = [&out](QStringView value) {
@@ -120,26 +120,52 @@ Money balanceOf(const QVariant& total, const QVariant& paid)
     return Money::subtract(stored(total), stored(paid)).value_or(Money());
 }
 
-// As NumberText::write with two decimals; the whole part's text (grouping, the region's digits) is
-// kept for the next balance with the same whole part.
-QString balanceText(Money balance, const QLocale& locale, SavedDocsTextCache& cache)
+// As NumberText::write with two decimals, written into `buffer`; the whole part's text (grouping,
+// the region's digits) is kept for the next balance with the same whole part.
+void writeBalance(Money balance, const QLocale& locale, SavedDocsTextCache& cache,
+                  QVarLengthArray<QChar, 32>& buffer)
 {
     const qint64 rounded = balance.roundedTo(2);
     const quint64 magnitude = rounded < 0 ? quint64(0) - quint64(rounded) : quint64(rounded);
     auto whole = cache.wholes.constFind(magnitude / 100);
     if (whole == cache.wholes.constEnd())
-        whole = cache.wholes.insert(magnitude / 100, locale.toString(qulonglong(magnitude / 100)) + locale.decimalPoint());
+        whole = cache.wholes.insert(magnitude / 100,
+                                    locale.toString(qulonglong(magnitude / 100)) + locale.decimalPoint());
     if (rounded < 0 && cache.negativeSign.isNull())
         cache.negativeSign = locale.negativeSign();
     const int cents = int(magnitude % 100);
-    QString text;
-    text.reserve((rounded < 0 ? cache.negativeSign.size() : 0) + whole.value().size() + 2);
+    buffer.clear();
     if (rounded < 0)
-        text += cache.negativeSign;
-    text += whole.value();
-    text += QLatin1Char(char('0' + cents / 10));
-    text += QLatin1Char(char('0' + cents % 10));
-    return text;
+        buffer.append(cache.negativeSign.constData(), cache.negativeSign.size());
+    buffer.append(whole.value().constData(), whole.value().size());
+    buffer.append(QLatin1Char(char('0' + cents / 10)));
+    buffer.append(QLatin1Char(char('0' + cents % 10)));
+}
+
+// The number as toLower() gives it, without a copy when it has no capital and without the full
+// case tables when it is plain ASCII.
+QString foldedNumber(const QString& number)
+{
+    qsizetype i = 0;
+    for (; i < number.size(); ++i) {
+        const char16_t c = number[i].unicode();
+        if (c > 0x7f)
+            return number.toLower();
+        if (c >= u'A' && c <= u'Z')
+            break;
+    }
+    if (i == number.size())
+        return number;
+    QString folded = number;
+    QChar* out = folded.data();
+    for (; i < folded.size(); ++i) {
+        const char16_t c = out[i].unicode();
+        if (c > 0x7f)
+            return number.toLower();
+        if (c >= u'A' && c <= u'Z')
+            out[i] = QChar(char16_t(c + 32));
+    }
+    return folded;
 }
 
 } // namespace
@@ -157,7 +183,8 @@ QString SavedDocsList::dateText(const QVariant& docDate, const QLocale& locale, 
 
 QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
 {
-    return composeEntry(row.number.toString(), row.docType.toString(), NumberText::write(balanceOf(row.total, row.paid), locale),
+    return composeEntry(row.number.toString(), row.docType.toString(),
+                        NumberText::write(balanceOf(row.total, row.paid), locale),
                         dateText(row.docDate, locale, dateFormat), row.companyName.toString(),
                         firstAddressLineOf(row.address.toString()));
 }
@@ -219,12 +246,14 @@ SavedDocsEntry SavedDocsList::entryOf(const RowValues& shown, qint64 rowId, cons
     auto date = cache.dates.constFind(stored);
     if (date == cache.dates.constEnd())
         date = cache.dates.insert(stored, dateText(shown.docDate, locale, dateFormat));
-    const QString balance = balanceText(balanceOf(shown.total, shown.paid), locale, cache);
+    QVarLengthArray<QChar, 32> balance;
+    writeBalance(balanceOf(shown.total, shown.paid), locale, cache, balance);
     const QString number = shown.number.toString();
     const QString address = shown.address.toString();
-    return {rowId, number.toLower(),
-            composeEntry(number, shown.docType.toString(), balance, date.value(), shown.companyName.toString(),
-                         firstAddressLineOf(address))};
+    const QStringView balanceView(balance.constData(), balance.size());
+    return {rowId, foldedNumber(number),
+            composeEntry(number, shown.docType.toString(), balanceView, date.value(),
+                         shown.companyName.toString(), firstAddressLineOf(address))};
 }
 
 void SavedDocsList::flatten(SavedDocsListing& listing)

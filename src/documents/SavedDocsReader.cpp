@@ -5,7 +5,6 @@
 
 #include <QSet>
 #include <QSqlQuery>
-
 #include <algorithm>
 #include <limits>
 
@@ -22,19 +21,18 @@ bool plainAscii(const QString& text)
 
 } // namespace
 
-SavedDocsReader::SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat,
-                                 Pieces pieces)
-    : m_database(database),
-      m_locale(locale),
-      m_dateFormat(dateFormat),
-      m_key(SavedDocsList::keyColumn(order)),
-      m_down(SavedDocsList::descending(order)),
+SavedDocsReader::SavedDocsReader(Database& database, int order, const QLocale& locale,
+                                 const QString& dateFormat, Pieces pieces)
+    : m_database(database), m_locale(locale), m_dateFormat(dateFormat),
+      m_key(SavedDocsList::keyColumn(order)), m_down(SavedDocsList::descending(order)),
       m_whole(pieces == Pieces::Whole)
 {
     m_listing.order = order;
     using Row = SavedDocsList::RowValues;
-    m_keyOf = order == SavedDocsList::ByDocType ? &Row::docType : order == SavedDocsList::ByCustomer ? &Row::companyName
-              : order == SavedDocsList::ByAddress ? &Row::address : &Row::docDate;
+    m_keyOf = order == SavedDocsList::ByDocType    ? &Row::docType
+              : order == SavedDocsList::ByCustomer ? &Row::companyName
+              : order == SavedDocsList::ByAddress  ? &Row::address
+                                                   : &Row::docDate;
 }
 
 bool SavedDocsReader::step()
@@ -83,19 +81,22 @@ void SavedDocsReader::readKeys()
 {
     const bool caseCheck = m_listing.order != SavedDocsList::ByDate;
     const int limit = m_whole ? std::numeric_limits<int>::max() : KeysPerStep;
+    // Dates are few beside the rows: all of them at once are found faster by seeking than by walking.
+    const QString statement = m_whole && !caseCheck
+                                  ? DocStatements::keysBySeeks(m_key, m_down)
+                                  : DocStatements::keyClassesAfter(m_key, m_down, m_after, limit, caseCheck);
     int read = 0;
-    const SqlResult done = m_database.forEachRow(
-        DocStatements::keyClassesAfter(m_key, m_down, m_after, limit, caseCheck), [&](const QSqlQuery& row) {
-            SavedDocsKeyClass keyClass;
-            keyClass.value = row.value(0);
-            keyClass.sortClass = SavedDocsList::classOf(keyClass.value, m_listing.order);
-            keyClass.mixed = caseCheck && row.value(1) != row.value(2);
-            keyClass.runKeys << SavedDocsList::keyOfValue(keyClass.value, m_listing.order);
-            m_listing.classes.append(keyClass);
-            m_after = keyClass.value;
-            ++read;
-            return true;
-        });
+    const SqlResult done = m_database.forEachRow(statement, [&](const QSqlQuery& row) {
+        SavedDocsKeyClass keyClass;
+        keyClass.value = row.value(0);
+        keyClass.sortClass = SavedDocsList::classOf(keyClass.value, m_listing.order);
+        keyClass.mixed = caseCheck && row.value(1) != row.value(2);
+        keyClass.runKeys << SavedDocsList::keyOfValue(keyClass.value, m_listing.order);
+        m_listing.classes.append(keyClass);
+        m_after = keyClass.value;
+        ++read;
+        return true;
+    });
     if (!done.ok)
         return fail(done.error);
     if (read < limit) {

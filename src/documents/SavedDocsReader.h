@@ -26,7 +26,11 @@ public:
 
     // Whole: each stage reads all it has in one statement, for a caller that reads the list to the
     // end at once (a bounded piece only pays off between key presses).
-    enum class Pieces { Bounded, Whole };
+    enum class Pieces
+    {
+        Bounded,
+        Whole
+    };
 
     SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat,
                     Pieces pieces = Pieces::Bounded);
