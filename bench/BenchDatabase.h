@@ -2,7 +2,7 @@
 
 // A database of generated documents for the benchmarks: made once per run in a temporary folder,
 // or copied from the files tools/make-bench-db.sh writes (TW_BENCH_DATA, default "bench-data").
-#include "documents/DocStatements.h"
+#include "BenchDocuments.h"
 #include "editor/Document.h"
 #include "store/Database.h"
 
@@ -14,19 +14,13 @@
 class BenchDatabase
 {
 public:
-    static QLocale locale() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+    static QLocale locale() { return BenchDocuments::locale(); }
 
     // `documents` documents made by `make`, written row by row as a save writes them.
     BenchDatabase(int documents, const std::function<Document(int)>& make) : m_db(locale())
     {
-        m_db.create(path());
-        m_db.beginTransaction();
-        for (int n = 0; n < documents; ++n) {
-            const Document doc = make(n);
-            for (int i = 0; i < doc.rowCount(); ++i)
-                m_db.execute(DocStatements::insertRow(doc, i, QDate(2026, 12, 4), locale()).sql);
-        }
-        m_db.commit();
+        if (m_db.create(path()))
+            BenchDocuments::fill(m_db, documents, make);
     }
 
     // A copy of one of the script's files (docs-0.mdb, docs-10000.mdb, docs-100000.mdb); not open

@@ -9,6 +9,8 @@
 #include <QDate>
 #include <QLocale>
 
+#include <functional>
+
 namespace BenchDocuments {
 
 inline const QLocale& locale()
@@ -45,13 +47,13 @@ inline Document make(int number, int rows)
     return doc;
 }
 
-// `count` documents of `rows` rows each, in one transaction.
-inline bool fill(Database& db, int count, int rows)
+// `count` documents made by `make`, written row by row as a save writes them, in one transaction.
+inline bool fill(Database& db, int count, const std::function<Document(int)>& make)
 {
     if (!db.beginTransaction())
         return false;
     for (int n = 0; n < count; ++n) {
-        const Document doc = make(n, rows);
+        const Document doc = make(n);
         for (int i = 0; i < doc.rowCount(); ++i) {
             if (!db.execute(DocStatements::insertRow(doc, i, QDate(2026, 12, 4), locale()).sql).ok) {
                 db.rollback();
@@ -60,6 +62,12 @@ inline bool fill(Database& db, int count, int rows)
         }
     }
     return db.commit();
+}
+
+// `count` of the documents above, of `rows` rows each.
+inline bool fill(Database& db, int count, int rows)
+{
+    return fill(db, count, [rows](int n) { return make(n, rows); });
 }
 
 } // namespace BenchDocuments

@@ -9,6 +9,7 @@
 #include "store/Database.h"
 
 #include "BenchDatabase.h"
+#include "BenchMain.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -132,11 +133,5 @@ BENCHMARK(BM_LastUseOfCustomer)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

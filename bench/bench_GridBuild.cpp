@@ -1,6 +1,8 @@
 #include "editor/Document.h"
 #include "editor/widgets/GridPanel.h"
 
+#include "BenchMain.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -57,10 +59,5 @@ BENCHMARK(BM_Grid19MultiLine)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

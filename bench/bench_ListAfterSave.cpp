@@ -8,6 +8,7 @@
 #include "documents/widgets/SavedDocsPanel.h"
 
 #include "BenchDatabase.h"
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -144,12 +145,5 @@ BENCHMARK(BM_WholeListRead)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Desk::held().reset();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, [] { Desk::held().reset(); });
 }

@@ -2,6 +2,7 @@
 // benchmark starts itself: the saved-document list in "Date" order, opening one document and saving
 // one over its stored rows, each on both engines.
 #include "BenchDocuments.h"
+#include "BenchMain.h"
 #include "core/Dialogs.h"
 #include "documents/OpenCommand.h"
 #include "documents/SaveCommand.h"
@@ -122,9 +123,5 @@ BENCHMARK_CAPTURE(BM_SaveOverStored, server, Engine::Server)->Unit(benchmark::kM
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

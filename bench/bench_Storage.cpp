@@ -1,6 +1,7 @@
 // Stored documents on a database of 10,000 documents of 10 rows each: the saved-document list in
 // "Date" order and saving a 65-row document over its stored rows.
 #include "BenchDocuments.h"
+#include "BenchMain.h"
 #include "core/Dialogs.h"
 #include "documents/SaveCommand.h"
 #include "documents/SavedDocsList.h"
@@ -59,9 +60,5 @@ BENCHMARK(BM_Save65RowDocument)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

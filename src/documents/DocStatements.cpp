@@ -189,6 +189,16 @@ QString DocStatements::keyClassesAfter(const QString& key, bool descending, cons
         .arg(columns, bound, key, direction(descending), QString::number(limit));
 }
 
+QString DocStatements::keysBySeeks(const QString& key, bool descending)
+{
+    // Each next key by one index seek from the last, rather than a walk over every row's key.
+    return QStringLiteral(
+               "WITH RECURSIVE k(v) AS (SELECT %2(%1) FROM tbldoc UNION ALL SELECT (SELECT %2(%1) FROM "
+               "tbldoc WHERE %1 %3 k.v) FROM k WHERE k.v IS NOT NULL) SELECT v FROM k WHERE v IS NOT NULL")
+        .arg(key, descending ? QStringLiteral("max") : QStringLiteral("min"),
+             descending ? QStringLiteral("<") : QStringLiteral(">"));
+}
+
 QString DocStatements::nullKeyClass(const QString& key)
 {
     return QStringLiteral("SELECT ID FROM tbldoc WHERE %1 IS NULL LIMIT 1").arg(key);
@@ -207,10 +217,12 @@ QString DocStatements::firstRowsOfNumbers(const QString& key, bool descending, c
     const QString number = QStringLiteral("DocNumber");
     const QString from = after.isNull() ? number + QStringLiteral(" IS NOT NULL") : matching(number, after, ">");
     const QString order = QStringLiteral("%1%2, s.ID%2").arg(key, direction(descending));
-    return QStringLiteral("SELECT %1 FROM tbldoc WHERE ID IN (SELECT (SELECT s.ID FROM tbldoc AS s WHERE "
-                          "s.DocNumber = d.n ORDER BY s.%2 LIMIT 1) FROM (SELECT DISTINCT DocNumber AS n FROM tbldoc "
-                          "WHERE %3 AND %4) AS d)")
-        .arg(QLatin1String(kListColumns), order, from, matching(number, last, "<="));
+    const QString to = last.isNull() ? QString() : QStringLiteral(" AND ") + matching(number, last, "<=");
+    return QStringLiteral(
+               "SELECT %1 FROM tbldoc WHERE ID IN (SELECT (SELECT s.ID FROM tbldoc AS s WHERE "
+               "s.DocNumber = d.n ORDER BY s.%2 LIMIT 1) FROM (SELECT DISTINCT DocNumber AS n FROM tbldoc "
+               "WHERE %3%4) AS d)")
+        .arg(QLatin1String(kListColumns), order, from, to);
 }
 
 QString DocStatements::firstRowWithoutNumber(const QString& key, bool descending)

@@ -38,9 +38,12 @@ public:
     static QString listFirstRows(const QString& key, bool descending);
     // The same a piece at a time: up to `limit` keys after `after` (null: from the first key that is
     // not null), with the case check only when `caseCheck`; the numbers after `after`; and the first
-    // rows of the numbers in (after, last]. Rows without a number are read on their own.
+    // rows of the numbers in (after, last] (a null `last`: every number after `after`). Rows without a
+    // number are read on their own.
     static QString keyClassesAfter(const QString& key, bool descending, const QVariant& after, int limit,
                                    bool caseCheck);
+    // Every distinct key that is not null, in order, compared exactly (no case check).
+    static QString keysBySeeks(const QString& key, bool descending);
     static QString nullKeyClass(const QString& key);
     static QString numbersAfter(const QVariant& after, int limit);
     static QString firstRowsOfNumbers(const QString& key, bool descending, const QVariant& after,

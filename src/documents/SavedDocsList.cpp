@@ -1,9 +1,9 @@
 #include "documents/SavedDocsList.h"
 
+#include "core/NumberText.h"
 #include "core/ShortDateFormat.h"
 #include "documents/DocStatements.h"
 #include "documents/SavedDocsReader.h"
-#include "core/NumberText.h"
 #include "store/Database.h"
 #include "store/SqlText.h"
 
@@ -11,7 +11,7 @@
 #include <QSet>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
+#include <QVarLengthArray>
 
 QString SavedDocsList::caption(int order)
 {
@@ -57,55 +57,123 @@ QString SavedDocsList::numberOf(const QString& listText)
     return SqlText::TrimBlanks(listText.left(NumberWidth));
 }
 
-QString SavedDocsList::firstAddressLine(const QString& address)
-{
-    const QString trimmed = SqlText::TrimBlanks(address);
-    const qsizetype lineBreak = trimmed.indexOf(QLatin1Char('\n'));
-    if (lineBreak < 0)
-        return trimmed;
-    QString first = trimmed.left(lineBreak);
-    if (first.endsWith(QLatin1Char('\r')))
-        first.chop(1);
-    return SqlText::TrimBlanks(first);
-}
-
 namespace {
 
-// One entry's text, its fields padded or cut to their widths, built in one piece.
-QString composeEntry(const SavedDocsList::RowValues& row, const QString& balance, const QString& date,
-                     const QString& address)
+QStringView trimBlanks(QStringView text)
 {
-    const QString number = row.number.toString();
-    const QString type = row.docType.toString();
-    const QString name = row.companyName.toString();
-    QString text;
-    text.reserve(std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 65 + date.size() + address.size());
-    auto field = [&text](const QString& value, qsizetype width, bool cut) {
-        text += cut ? value.left(width) : value;
-        for (qsizetype i = value.size(); i < width; ++i)
-            text += QLatin1Char(' ');
-    };
-    field(number, SavedDocsList::NumberWidth, false);
-    text += QLatin1String("  ");
-    field(type, 15, true);
-    text += QLatin1String("  ");
-    field(balance, 10, true);
-    text += QLatin1String("  ");
-    text += date;
-    text += QLatin1String("  ");
-    field(name, 20, true);
-    text += QLatin1Char(' ');
-    text += address;
+    while (!text.isEmpty() && text.front() == QLatin1Char(' '))
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+        text.chop(1);
     return text;
 }
 
-QString balanceText(const SavedDocsList::RowValues& row, const QLocale& locale)
+QStringView firstAddressLineOf(QStringView address)
+{
+    QStringView first = trimBlanks(address);
+    const qsizetype lineBreak = first.indexOf(QLatin1Char('\n'));
+    if (lineBreak < 0)
+        return first;
+    first = first.left(lineBreak);
+    if (first.endsWith(QLatin1Char('\r')))
+        first.chop(1);
+    return trimBlanks(first);
+}
+
+// One entry's text, its fields padded or cut to their widths, written straight into one string of
+// the exact size (a long list makes a hundred thousand of them).
+QString composeEntry(QStringView number, QStringView type, QStringView balance, QStringView date,
+                     QStringView name, QStringView address)
+{
+    const qsizetype size = std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 2 + 15 + 2 + 10 +
+                           2 + date.size() + 2 + 20 + 1 + address.size();
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    auto put = [&out](QStringView value) {
+        std::copy(value.begin(), value.end(), out);
+        out += value.size();
+    };
+    auto field = [&](QStringView value, qsizetype width, bool cut) {
+        if (cut && value.size() > width)
+            value = value.left(width);
+        put(value);
+        for (qsizetype i = value.size(); i < width; ++i)
+            *out++ = QLatin1Char(' ');
+    };
+    field(number, SavedDocsList::NumberWidth, false);
+    put(u"  ");
+    field(type, 15, true);
+    put(u"  ");
+    field(balance, 10, true);
+    put(u"  ");
+    put(date);
+    put(u"  ");
+    field(name, 20, true);
+    put(u" ");
+    put(address);
+    return text;
+}
+
+Money balanceOf(const QVariant& total, const QVariant& paid)
 {
     auto stored = [](const QVariant& value) { return Money::fromDouble(value.toDouble()).value_or(Money()); };
-    return NumberText::write(Money::subtract(stored(row.total), stored(row.paid)).value_or(Money()), locale);
+    return Money::subtract(stored(total), stored(paid)).value_or(Money());
+}
+
+// As NumberText::write with two decimals, written into `buffer`; the whole part's text (grouping,
+// the region's digits) is kept for the next balance with the same whole part.
+void writeBalance(Money balance, const QLocale& locale, SavedDocsTextCache& cache,
+                  QVarLengthArray<QChar, 32>& buffer)
+{
+    const qint64 rounded = balance.roundedTo(2);
+    const quint64 magnitude = rounded < 0 ? quint64(0) - quint64(rounded) : quint64(rounded);
+    auto whole = cache.wholes.constFind(magnitude / 100);
+    if (whole == cache.wholes.constEnd())
+        whole = cache.wholes.insert(magnitude / 100,
+                                    locale.toString(qulonglong(magnitude / 100)) + locale.decimalPoint());
+    if (rounded < 0 && cache.negativeSign.isNull())
+        cache.negativeSign = locale.negativeSign();
+    const int cents = int(magnitude % 100);
+    buffer.clear();
+    if (rounded < 0)
+        buffer.append(cache.negativeSign.constData(), cache.negativeSign.size());
+    buffer.append(whole.value().constData(), whole.value().size());
+    buffer.append(QLatin1Char(char('0' + cents / 10)));
+    buffer.append(QLatin1Char(char('0' + cents % 10)));
+}
+
+// The number as toLower() gives it, without a copy when it has no capital and without the full
+// case tables when it is plain ASCII.
+QString foldedNumber(const QString& number)
+{
+    qsizetype i = 0;
+    for (; i < number.size(); ++i) {
+        const char16_t c = number[i].unicode();
+        if (c > 0x7f)
+            return number.toLower();
+        if (c >= u'A' && c <= u'Z')
+            break;
+    }
+    if (i == number.size())
+        return number;
+    QString folded = number;
+    QChar* out = folded.data();
+    for (; i < folded.size(); ++i) {
+        const char16_t c = out[i].unicode();
+        if (c > 0x7f)
+            return number.toLower();
+        if (c >= u'A' && c <= u'Z')
+            out[i] = QChar(char16_t(c + 32));
+    }
+    return folded;
 }
 
 } // namespace
+
+QString SavedDocsList::firstAddressLine(const QString& address)
+{
+    return firstAddressLineOf(address).toString();
+}
 
 QString SavedDocsList::dateText(const QVariant& docDate, const QLocale& locale, const QString& dateFormat)
 {
@@ -115,8 +183,10 @@ QString SavedDocsList::dateText(const QVariant& docDate, const QLocale& locale, 
 
 QString SavedDocsList::entryText(const RowValues& row, const QLocale& locale, const QString& dateFormat)
 {
-    return composeEntry(row, balanceText(row, locale), dateText(row.docDate, locale, dateFormat),
-                        firstAddressLine(row.address.toString()));
+    return composeEntry(row.number.toString(), row.docType.toString(),
+                        NumberText::write(balanceOf(row.total, row.paid), locale),
+                        dateText(row.docDate, locale, dateFormat), row.companyName.toString(),
+                        firstAddressLineOf(row.address.toString()));
 }
 
 QString SavedDocsList::keyColumn(int order)
@@ -154,29 +224,49 @@ QString SavedDocsList::classOf(const QVariant& value, int order)
     return text;
 }
 
-SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat,
-                                      QHash<QString, QString>* dateTexts)
+SavedDocsList::RowValues SavedDocsList::rowValuesOf(const QSqlQuery& row)
 {
-    const RowValues shown{row.value(0), row.value(1), row.value(2), row.value(3),
-                          row.value(4), row.value(5), row.value(6)};
-    QString date;
-    if (dateTexts) {
-        const QString stored = shown.docDate.isNull() ? QString() : shown.docDate.toString();
-        auto known = dateTexts->constFind(stored);
-        if (known == dateTexts->constEnd())
-            known = dateTexts->insert(stored, dateText(shown.docDate, locale, dateFormat));
-        date = known.value();
-    } else {
-        date = dateText(shown.docDate, locale, dateFormat);
-    }
-    const QString text = composeEntry(shown, balanceText(shown, locale), date, firstAddressLine(shown.address.toString()));
-    return {row.value(7).toLongLong(), shown.number.toString().toLower(), text};
+    return {row.value(0), row.value(1), row.value(2), row.value(3), row.value(4), row.value(5), row.value(6)};
+}
+
+SavedDocsEntry SavedDocsList::entryOf(const QSqlQuery& row, const QLocale& locale, const QString& dateFormat,
+                                      SavedDocsTextCache* cache)
+{
+    const RowValues shown = rowValuesOf(row);
+    const qint64 rowId = row.value(7).toLongLong();
+    if (cache)
+        return entryOf(shown, rowId, locale, dateFormat, *cache);
+    return {rowId, shown.number.toString().toLower(), entryText(shown, locale, dateFormat)};
+}
+
+SavedDocsEntry SavedDocsList::entryOf(const RowValues& shown, qint64 rowId, const QLocale& locale,
+                                      const QString& dateFormat, SavedDocsTextCache& cache)
+{
+    const QString stored = shown.docDate.isNull() ? QString() : shown.docDate.toString();
+    auto date = cache.dates.constFind(stored);
+    if (date == cache.dates.constEnd())
+        date = cache.dates.insert(stored, dateText(shown.docDate, locale, dateFormat));
+    QVarLengthArray<QChar, 32> balance;
+    writeBalance(balanceOf(shown.total, shown.paid), locale, cache, balance);
+    const QString number = shown.number.toString();
+    const QString address = shown.address.toString();
+    const QStringView balanceView(balance.constData(), balance.size());
+    return {rowId, foldedNumber(number),
+            composeEntry(number, shown.docType.toString(), balanceView, date.value(),
+                         shown.companyName.toString(), firstAddressLineOf(address))};
 }
 
 void SavedDocsList::flatten(SavedDocsListing& listing)
 {
     listing.countLabel = tr("%1 files").arg(listing.count);
     listing.entries.clear();
+    qsizetype size = 0;
+    for (const SavedDocsKeyClass& keyClass : std::as_const(listing.classes)) {
+        size += keyClass.runs.size();
+        for (const QList<SavedDocsEntry>& run : keyClass.runs)
+            size += run.size();
+    }
+    listing.entries.reserve(size);
     const QString separator = separatorLine();
     const QString* previousKey = nullptr;
     for (const SavedDocsKeyClass& keyClass : std::as_const(listing.classes)) {
@@ -196,7 +286,7 @@ SavedDocsListing SavedDocsList::LoadDocs(Database& database, int order, const QL
     // The pieces must see one state of the table: rows changing between them would leave numbers
     // out. Inside a caller's transaction the state is already fixed.
     const bool ownTransaction = database.beginTransaction();
-    SavedDocsReader reader(database, order, locale, dateFormat);
+    SavedDocsReader reader(database, order, locale, dateFormat, SavedDocsReader::Pieces::Whole);
     while (!reader.step()) {
     }
     if (ownTransaction)

@@ -20,6 +20,15 @@ struct SavedDocsEntry
 };
 Q_DECLARE_TYPEINFO(SavedDocsEntry, Q_RELOCATABLE_TYPE);
 
+// What the entries of a long list repeat, each written once: the text of every stored date and the
+// whole part of every balance.
+struct SavedDocsTextCache
+{
+    QHash<QString, QString> dates;
+    QHash<quint64, QString> wholes;
+    QString negativeSign;
+};
+
 // The rows whose order key compares equal, split where the group key changes (only when the values
 // differ in case, `mixed`).
 struct SavedDocsKeyClass
@@ -86,8 +95,12 @@ public:
     static QString keyOfValue(const QVariant& value, int order);
     static QString classOf(const QVariant& value, int order);
     static void flatten(SavedDocsListing& listing);
-    // `dateTexts`, when given, keeps the text of each stored date already written (a long list
-    // repeats its dates many times).
+    // `cache`, when given, keeps the texts a long list repeats.
     static SavedDocsEntry entryOf(const QSqlQuery& firstRow, const QLocale& locale, const QString& dateFormat,
-                                  QHash<QString, QString>* dateTexts = nullptr);
+                                  SavedDocsTextCache* cache = nullptr);
+    // The same in two halves, for a reader that looks at the values too: the shown columns of a row
+    // read as the list statements give them, and the entry of those values.
+    static RowValues rowValuesOf(const QSqlQuery& row);
+    static SavedDocsEntry entryOf(const RowValues& shown, qint64 rowId, const QLocale& locale,
+                                  const QString& dateFormat, SavedDocsTextCache& cache);
 };

@@ -5,8 +5,8 @@
 
 #include <QSet>
 #include <QSqlQuery>
-
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -21,16 +21,18 @@ bool plainAscii(const QString& text)
 
 } // namespace
 
-SavedDocsReader::SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat)
-    : m_database(database),
-      m_locale(locale),
-      m_dateFormat(dateFormat),
-      m_key(SavedDocsList::keyColumn(order)),
-      m_down(SavedDocsList::descending(order))
+SavedDocsReader::SavedDocsReader(Database& database, int order, const QLocale& locale,
+                                 const QString& dateFormat, Pieces pieces)
+    : m_database(database), m_locale(locale), m_dateFormat(dateFormat),
+      m_key(SavedDocsList::keyColumn(order)), m_down(SavedDocsList::descending(order)),
+      m_whole(pieces == Pieces::Whole)
 {
     m_listing.order = order;
-    m_keyIndex = order == SavedDocsList::ByDocType ? 1 : order == SavedDocsList::ByCustomer ? 5
-                 : order == SavedDocsList::ByAddress ? 6 : 4;
+    using Row = SavedDocsList::RowValues;
+    m_keyOf = order == SavedDocsList::ByDocType    ? &Row::docType
+              : order == SavedDocsList::ByCustomer ? &Row::companyName
+              : order == SavedDocsList::ByAddress  ? &Row::address
+                                                   : &Row::docDate;
 }
 
 bool SavedDocsReader::step()
@@ -78,22 +80,26 @@ void SavedDocsReader::fail(const QString& error)
 void SavedDocsReader::readKeys()
 {
     const bool caseCheck = m_listing.order != SavedDocsList::ByDate;
+    const int limit = m_whole ? std::numeric_limits<int>::max() : KeysPerStep;
+    // Dates are few beside the rows: all of them at once are found faster by seeking than by walking.
+    const QString statement = m_whole && !caseCheck
+                                  ? DocStatements::keysBySeeks(m_key, m_down)
+                                  : DocStatements::keyClassesAfter(m_key, m_down, m_after, limit, caseCheck);
     int read = 0;
-    const SqlResult done = m_database.forEachRow(
-        DocStatements::keyClassesAfter(m_key, m_down, m_after, KeysPerStep, caseCheck), [&](const QSqlQuery& row) {
-            SavedDocsKeyClass keyClass;
-            keyClass.value = row.value(0);
-            keyClass.sortClass = SavedDocsList::classOf(keyClass.value, m_listing.order);
-            keyClass.mixed = caseCheck && row.value(1) != row.value(2);
-            keyClass.runKeys << SavedDocsList::keyOfValue(keyClass.value, m_listing.order);
-            m_listing.classes.append(keyClass);
-            m_after = keyClass.value;
-            ++read;
-            return true;
-        });
+    const SqlResult done = m_database.forEachRow(statement, [&](const QSqlQuery& row) {
+        SavedDocsKeyClass keyClass;
+        keyClass.value = row.value(0);
+        keyClass.sortClass = SavedDocsList::classOf(keyClass.value, m_listing.order);
+        keyClass.mixed = caseCheck && row.value(1) != row.value(2);
+        keyClass.runKeys << SavedDocsList::keyOfValue(keyClass.value, m_listing.order);
+        m_listing.classes.append(keyClass);
+        m_after = keyClass.value;
+        ++read;
+        return true;
+    });
     if (!done.ok)
         return fail(done.error);
-    if (read < KeysPerStep) {
+    if (read < limit) {
         m_after = QVariant();
         m_stage = Stage::NullKey;
     }
@@ -152,7 +158,7 @@ void SavedDocsReader::readRowWithoutNumber()
     const SqlResult done =
         m_database.forEachRow(DocStatements::firstRowWithoutNumber(m_key, m_down), [&](const QSqlQuery& row) {
             ++m_listing.count;
-            return keep(SavedDocsList::entryOf(row, m_locale, m_dateFormat, &m_dateTexts), row.value(m_keyIndex));
+            return keepRow(row);
         });
     if (!done.ok)
         return fail(done.error);
@@ -163,6 +169,8 @@ void SavedDocsReader::readRowWithoutNumber()
 // The next numbers in the engine's order, then the first row of each in the list's order.
 void SavedDocsReader::readNumbers()
 {
+    if (m_whole)
+        return readAllNumbers();
     QVariant last;
     int read = 0;
     SqlResult done = m_database.forEachRow(DocStatements::numbersAfter(m_after, NumbersPerStep), [&](const QSqlQuery& row) {
@@ -175,10 +183,8 @@ void SavedDocsReader::readNumbers()
     if (read == 0)
         return place();
     m_listing.count += read;
-    done = m_database.forEachRow(DocStatements::firstRowsOfNumbers(m_key, m_down, m_after, last), [&](const QSqlQuery& row) {
-        m_wideNumbers = m_wideNumbers || !plainAscii(row.value(0).toString());
-        return keep(SavedDocsList::entryOf(row, m_locale, m_dateFormat, &m_dateTexts), row.value(m_keyIndex));
-    });
+    done = m_database.forEachRow(DocStatements::firstRowsOfNumbers(m_key, m_down, m_after, last),
+                                 [&](const QSqlQuery& row) { return keepRow(row); });
     if (!done.ok)
         return fail(done.error);
     if (m_stage == Stage::Finished)
@@ -188,17 +194,49 @@ void SavedDocsReader::readNumbers()
         place();
 }
 
-bool SavedDocsReader::keep(SavedDocsEntry&& entry, const QVariant& key)
+// Every number's first row in one statement: one row per number, so the rows count the numbers.
+void SavedDocsReader::readAllNumbers()
 {
-    const auto found = m_classOf.constFind(SavedDocsList::classOf(key, m_listing.order));
-    if (found == m_classOf.constEnd()) {
-        fail(SavedDocsList::tr("The saved documents changed while they were being listed."));
-        return false;
-    }
-    m_found[found.value()].append(std::move(entry));
-    return true;
+    qint64 read = 0;
+    const SqlResult done = m_database.forEachRow(
+        DocStatements::firstRowsOfNumbers(m_key, m_down, QVariant(), QVariant()), [&](const QSqlQuery& row) {
+            ++read;
+            return keepRow(row);
+        });
+    if (!done.ok)
+        return fail(done.error);
+    if (m_stage == Stage::Finished)
+        return;
+    m_listing.count += read;
+    place();
 }
 
+// One number's first row into its class.
+bool SavedDocsReader::keepRow(const QSqlQuery& row)
+{
+    const SavedDocsList::RowValues shown = SavedDocsList::rowValuesOf(row);
+    m_wideNumbers = m_wideNumbers || !plainAscii(shown.number.toString());
+    return keep(SavedDocsList::entryOf(shown, row.value(7).toLongLong(), m_locale, m_dateFormat, m_texts),
+                shown.*m_keyOf);
+}
+
+bool SavedDocsReader::keep(SavedDocsEntry&& entry, const QVariant& key)
+{
+    // The classes are few and their texts repeat, so each text is folded only the first time.
+    const QString text = key.isNull() ? QString() : key.toString();
+    auto known = key.isNull() ? m_classOfText.constEnd() : m_classOfText.constFind(text);
+    if (known == m_classOfText.constEnd()) {
+        known = m_classOf.constFind(SavedDocsList::classOf(key, m_listing.order));
+        if (known == m_classOf.constEnd()) {
+            fail(SavedDocsList::tr("The saved documents changed while they were being listed."));
+            return false;
+        }
+        if (!key.isNull())
+            known = m_classOfText.insert(text, known.value());
+    }
+    m_found[known.value()].append(std::move(entry));
+    return true;
+}
 
 // The entries in the list's order: by class, within a class by the id of the row each is listed at;
 // of numbers that differ only in case (beyond what the engine folds, so only when some number has

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVariant>
 
+class QSqlQuery;
+
 class Database;
 
 // Reads the saved-document list a bounded piece at a time, so that a long list can be read between
@@ -22,7 +24,16 @@ public:
     static constexpr int KeysPerStep = 400;
     static constexpr int NumbersPerStep = 2000;
 
-    SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat);
+    // Whole: each stage reads all it has in one statement, for a caller that reads the list to the
+    // end at once (a bounded piece only pays off between key presses).
+    enum class Pieces
+    {
+        Bounded,
+        Whole
+    };
+
+    SavedDocsReader(Database& database, int order, const QLocale& locale, const QString& dateFormat,
+                    Pieces pieces = Pieces::Bounded);
 
     // Reads the next piece; true once the list is complete or cannot be read.
     bool step();
@@ -38,6 +49,8 @@ private:
     void readRuns();
     void readRowWithoutNumber();
     void readNumbers();
+    void readAllNumbers();
+    bool keepRow(const QSqlQuery& row);
     bool keep(SavedDocsEntry&& entry, const QVariant& key);
     void place();
     void fail(const QString& error);
@@ -47,7 +60,8 @@ private:
     QString m_dateFormat;
     QString m_key;
     bool m_down = false;
-    int m_keyIndex = 4;
+    bool m_whole = false;
+    QVariant SavedDocsList::RowValues::*m_keyOf = &SavedDocsList::RowValues::docDate;
     Stage m_stage = Stage::Keys;
     SavedDocsListing m_listing;
 
@@ -55,7 +69,8 @@ private:
     QVariant m_after;       // the last key or number read, null before the first
     qsizetype m_mixedAt = 0; // the next class whose runs are read
     QHash<QString, qsizetype> m_classOf;
-    QHash<QString, QString> m_dateTexts;
+    QHash<QString, qsizetype> m_classOfText; // each key text as stored, once its class is known
+    SavedDocsTextCache m_texts;
     QList<QHash<qint64, int>> m_runOfRow;
     QList<QList<SavedDocsEntry>> m_found; // per class, each number's first row as read
 };
