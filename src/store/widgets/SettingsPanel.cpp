@@ -67,7 +67,26 @@ void SettingsPanel::buildPages()
     auto* inner = new QVBoxLayout(border);
     inner->addWidget(m_tabs);
     setProfile(m_profile);
+    const QList<QWidget*> ownStops = tabStops();
     emit pagesBuilt();
+    // Made with the window, the pages came after the parts the owner adds in the Tab order: they still do.
+    QWidget* previous = window()->previousInFocusChain();
+    while (previous != window() && previous->focusPolicy() == Qt::NoFocus)
+        previous = previous->previousInFocusChain();
+    for (QWidget* stop : ownStops) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
+
+QList<QWidget*> SettingsPanel::tabStops() const
+{
+    QList<QWidget*> stops;
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus && !widget->focusProxy())
+            stops.append(widget);
+    }
+    return stops;
 }
 
 QWidget* SettingsPanel::buildCompanyPage()

@@ -63,6 +63,8 @@ signals:
 
 private:
     void buildPages();
+    // The fields the Tab key stops at, in their order.
+    QList<QWidget*> tabStops() const;
     QWidget* buildCompanyPage();
     QWidget* buildCompanyBox();
     QWidget* buildAlignmentBox();
