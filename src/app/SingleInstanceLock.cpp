@@ -1,8 +1,12 @@
 #include "app/SingleInstanceLock.h"
 
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 QString SingleInstanceLock::alreadyOpenMessage()
 {
@@ -18,24 +22,27 @@ QString SingleInstanceLock::defaultLockPath()
     return QDir(folder).filePath(QStringLiteral("Tallywick.lock"));
 }
 
-SingleInstanceLock::SingleInstanceLock(const QString& lockPath) : m_lock(std::make_unique<QLockFile>(lockPath))
-{
-    // Held for the whole run, however long: never considered stale while its process lives.
-    m_lock->setStaleLockTime(0);
-}
+SingleInstanceLock::SingleInstanceLock(const QString& lockPath) : m_path(lockPath) {}
 
-SingleInstanceLock::~SingleInstanceLock() = default;
+SingleInstanceLock::~SingleInstanceLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
 
 bool SingleInstanceLock::acquire()
 {
-    if (m_lock->isLocked())
+    if (m_fd >= 0)
         return true;
-    // A lock left by a crashed copy is stale (its process is gone) and is taken over.
-    if (m_lock->tryLock(0))
-        return true;
-    if (m_lock->error() == QLockFile::LockFailedError) {
-        m_lock->removeStaleLockFile();
-        return m_lock->tryLock(0);
+    // The system's lock on the open file: it ends with the process however that ends, so a copy
+    // that crashed leaves nothing stale behind, and taking it writes nothing to the disk.
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
     }
-    return false;
+    m_fd = fd;
+    return true;
 }

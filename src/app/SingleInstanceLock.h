@@ -4,10 +4,6 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
 // One running copy per user: the first start takes the lock and holds it until it ends.
 class SingleInstanceLock
 {
@@ -19,10 +15,13 @@ public:
 
     explicit SingleInstanceLock(const QString& lockPath = defaultLockPath());
     ~SingleInstanceLock();
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
     // True when this process now holds the lock; false when another running copy does.
     bool acquire();
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    QString m_path;
+    int m_fd = -1;
 };

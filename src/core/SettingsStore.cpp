@@ -33,6 +33,12 @@ void SettingsStore::save(const QString& key, const QString& value)
     m_settings->sync();
 }
 
+void SettingsStore::saveSoon(const QString& key, const QString& value)
+{
+    // QSettings writes its pending changes from the event loop, or at the latest when it ends.
+    m_settings->setValue(Group + QLatin1Char('/') + key, value);
+}
+
 QString SettingsStore::fileName() const
 {
     return m_settings->fileName();

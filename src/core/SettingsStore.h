@@ -42,6 +42,9 @@ public:
 
     QString get(const QString& key) const;
     void save(const QString& key, const QString& value);
+    // A value no one chose (a default filled in): read back at once, written to the file when the
+    // program next waits for input rather than while the window is still being put up.
+    void saveSoon(const QString& key, const QString& value);
     QString fileName() const;
 
 private:

@@ -2,6 +2,7 @@
 #include "core/ShortDateFormat.h"
 #include "documents/StoreFixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -36,6 +37,7 @@ private slots:
         const Document saved = sampleDocument(QStringLiteral("INV-1"), 1);
         QVERIFY(f.database.execute(DocStatements::insertRow(saved, 0, day, f.database.locale()).sql).ok);
         QVERIFY(f.make().load(f.defaultDatabase()));
+        f.find<QAction>("mnusettings")->trigger(); // the purge period's pickers are on the settings panel
         if (toggle)
             f.find<QCheckBox>("chkDateFormat")->toggle();
         auto* list = f.find<QComboBox>("cboDocNumber");

@@ -26,6 +26,15 @@ private slots:
         QVERIFY(next.acquire());
     }
 
+    // A copy that crashed leaves its file behind, with whatever it held: the next start goes ahead.
+    void lockFileLeftBehindDoesNotBlock()
+    {
+        QTemporaryDir dir;
+        const QString lockPath = TestSupport::writeFile(dir.filePath(QStringLiteral("Tallywick.lock")), "4242\nTallywick\n");
+        SingleInstanceLock next(lockPath);
+        QVERIFY(next.acquire());
+    }
+
     void firstStartCreatesDatabaseAndRemembersBillToTerm_data()
     {
         QTest::addColumn<QString>("stored");

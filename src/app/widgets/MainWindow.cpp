@@ -55,6 +55,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <map>
+
 MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       m_settings(settings),
@@ -66,26 +68,17 @@ MainWindow::MainWindow(SettingsStore& settings, Database& database, Dialogs& dia
       m_notes(new NotesPanel(this)),
       m_createRows(new CreateRowsPanel(settings, this)),
       m_settingsPanel(new SettingsPanel(settings, database, dialogs, this)),
-      m_maintenance(new MaintenancePanel),
       m_savedDocs(new SavedDocsPanel(this)),
       m_showSettings(new QCheckBox(tr("Settings"), this)),
       m_page(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("frmInvoice"));
     setWindowTitle(Dialogs::applicationTitle());
-    setWindowIcon(AppIcon::icon());
+    setWindowIcon(AppIcon::windowIcon());
     m_showSettings->setObjectName(QStringLiteral("chkshowsettings"));
     buildMenus();
     buildPanels();
-    m_settingsPanel->setMaintenanceWidget(m_maintenance);
-    auto* clock = new ShortDateFormatBox(settings, dialogs);
-    m_settingsPanel->setClockWidget(clock);
-    connect(clock, &ShortDateFormatBox::formatChanged, this, &MainWindow::applyDateFormat);
-    auto* records = new QWidget;
-    auto* recordsLayout = new QVBoxLayout(records);
-    recordsLayout->addWidget(new NumberingPage(database, dialogs), 1);
-    recordsLayout->addWidget(new JournalExportBox(database, dialogs));
-    m_settingsPanel->addPage(records, tr("Settings 3"));
+    connect(m_settingsPanel, &SettingsPanel::pagesBuilt, this, &MainWindow::buildSettingsParts);
     m_header->addHelpButtons(dialogs);
     m_createRows->addHelpButtons(dialogs);
     m_totals->addHelpButtons(dialogs);
@@ -200,7 +193,7 @@ QWidget* MainWindow::buildLogo(QWidget* parent)
 {
     auto* logo = new QToolButton(parent);
     logo->setObjectName(QStringLiteral("PicLogo"));
-    logo->setIcon(windowIcon());  // the theme is searched once
+    logo->setIcon(windowIcon());
     logo->setIconSize(QSize(24, 24));
     logo->setAutoRaise(true);
     logo->setFocusPolicy(Qt::NoFocus);
@@ -222,12 +215,20 @@ void MainWindow::applyIcons()
                  {"cmdgetDOC", Kind::Open},   {"cmddeletePO", Kind::Delete},  {"actSave", Kind::Save},
                  {"actGenerate", Kind::Print}, {"actOpenSaved", Kind::Open}, {"mnuFeatureGuide", Kind::Help},
                  {"mnuabout", Kind::About}};
+    // One icon per command: a built-in one decodes its pictures each time it is made.
+    std::map<Kind, QIcon> made;
+    auto iconOf = [&made](Kind kind) {
+        auto found = made.find(kind);
+        if (found == made.end())
+            found = made.emplace(kind, DesktopIcons::icon(kind)).first;
+        return found->second;
+    };
     for (const auto& entry : icons) {
         const QString name = QLatin1String(entry.name);
         if (auto* button = findChild<QAbstractButton*>(name))
-            button->setIcon(DesktopIcons::icon(entry.kind));
+            button->setIcon(iconOf(entry.kind));
         else if (auto* action = findChild<QAction*>(name))
-            action->setIcon(DesktopIcons::icon(entry.kind));
+            action->setIcon(iconOf(entry.kind));
     }
 }
 
@@ -277,20 +278,38 @@ void MainWindow::buildDocumentCommands()
     window.focusDocNumber = [this] { m_header->docNumberEdit()->setFocus(); };
     m_documents = new DocumentsController(m_database, m_dialogs, m_savedDocs, std::move(window), this);
     m_documents->setDateFormat(m_settings.get(SettingsStore::DateFormat));
+}
+
+void MainWindow::buildSettingsParts()
+{
     // The settings page embeds the upkeep controls; a purge changes the saved-document list.
+    m_maintenance = new MaintenancePanel;
     m_maintenance->attach(m_database, m_dialogs);
     // Compaction works on the file the settings page names, which after "Create New Database" is the new one.
     m_maintenance->setSourcePath([this] { return m_settingsPanel->shownDatabasePath(); });
     m_maintenance->setDateFormat(m_settings.get(SettingsStore::DateFormat));
     connect(m_maintenance, &MaintenancePanel::documentsChanging, m_documents, &DocumentsController::purging);
     connect(m_maintenance, &MaintenancePanel::documentsChanged, m_documents, &DocumentsController::purged);
+    m_settingsPanel->setMaintenanceWidget(m_maintenance);
+
+    auto* clock = new ShortDateFormatBox(m_settings, m_dialogs);
+    m_settingsPanel->setClockWidget(clock);
+    connect(clock, &ShortDateFormatBox::formatChanged, this, &MainWindow::applyDateFormat);
+
+    auto* records = new QWidget;
+    auto* recordsLayout = new QVBoxLayout(records);
+    recordsLayout->addWidget(new NumberingPage(m_database, m_dialogs), 1);
+    recordsLayout->addWidget(new JournalExportBox(m_database, m_dialogs));
+    m_settingsPanel->addPage(records, tr("Settings 3"));
+    WheelNeedsFocus::guardAll(m_settingsPanel);
 }
 
 void MainWindow::applyDateFormat()
 {
     const QString setting = m_settings.get(SettingsStore::DateFormat);
     m_header->setDateFormat(setting);
-    m_maintenance->setDateFormat(setting);
+    if (m_maintenance)
+        m_maintenance->setDateFormat(setting);
     m_documents->setDateFormat(setting);
     m_documents->loadDocs();
 }
@@ -360,7 +379,8 @@ void MainWindow::switchDatabase()
     // The document on screen stays as a new one: its number may name another document over there.
     showCurrentDocLabel(QString(), false);
     m_documents->followOtherDesks();
-    m_maintenance->showDatabaseKind();
+    if (m_maintenance)
+        m_maintenance->showDatabaseKind();
     QString error;
     if (!CompanyRepository(m_database).loadInto(m_company, &error)) {
         stopLoading(error);
@@ -499,10 +519,10 @@ void MainWindow::setSettingsPanelVisible(bool visible)
         m_settingsPanel->closePanel();
         return;
     }
-    // Near the top left of the page, over the document (250 and 1200 twips at 96 dpi).
-    m_settingsPanel->move(80, 17);
-    m_settingsPanel->resize(m_settingsPanel->sizeHint());
+    // Near the top left of the page, over the document (250 and 1200 twips at 96 dpi); its size is
+    // known once the opening has made its pages.
     m_settingsPanel->openPanel();
+    m_settingsPanel->setGeometry(QRect(QPoint(80, 17), m_settingsPanel->sizeHint()));
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -92,6 +92,8 @@ private:
     void applyIcons();
     void connectEditor();
     void buildDocumentCommands();
+    // The window's parts of the settings panel, made with its pages on the first opening.
+    void buildSettingsParts();
     // The short date chosen on the settings page, for the pickers that show dates.
     void applyDateFormat();
     void showCurrentDocLabel(const QString& caption, bool highlighted);
@@ -111,7 +113,7 @@ private:
     CreateRowsPanel* m_createRows;
     EditorController* m_editor = nullptr;
     SettingsPanel* m_settingsPanel;
-    MaintenancePanel* m_maintenance;
+    MaintenancePanel* m_maintenance = nullptr;
     SavedDocsPanel* m_savedDocs;
     QCheckBox* m_showSettings;
     QScrollArea* m_page;

@@ -200,9 +200,9 @@ void HeaderPanel::restoreBillToTerm()
         m_billToTerm->setEditText(stored);
         return;
     }
-    // Picking the first entry stores it, as a user's pick would.
+    // Picking the first entry stores it, as a user's pick would, once the window is up.
     m_billToTerm->setCurrentIndex(0);
-    m_settings.save(SettingsStore::BillToTerm, m_billToTerm->itemText(0));
+    m_settings.saveSoon(SettingsStore::BillToTerm, m_billToTerm->itemText(0));
 }
 
 void HeaderPanel::readInto(Document& document) const

@@ -33,17 +33,18 @@ const QSize LogoPreviewSize(180, 90);
 }
 
 SettingsPanel::SettingsPanel(SettingsStore& settings, Database& database, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent),
-      m_settings(settings),
-      m_database(database),
-      m_dialogs(dialogs),
-      m_letterhead(settings, dialogs),
-      m_tabs(new QTabWidget(this)),
-      m_einvoice(new EinvoicePage)
+    : QWidget(parent), m_settings(settings), m_database(database), m_dialogs(dialogs), m_letterhead(settings, dialogs)
 {
     setObjectName(QStringLiteral("FrameSettings"));
     setAutoFillBackground(true);
+}
 
+void SettingsPanel::buildPages()
+{
+    if (m_tabs)
+        return;
+    m_tabs = new QTabWidget(this);
+    m_einvoice = new EinvoicePage;
     auto* border = new QFrame(this);
     border->setFrameShape(QFrame::StyledPanel);
     border->setFrameShadow(QFrame::Raised);
@@ -65,7 +66,27 @@ SettingsPanel::SettingsPanel(SettingsStore& settings, Database& database, Dialog
 
     auto* inner = new QVBoxLayout(border);
     inner->addWidget(m_tabs);
-    setProfile(CompanyProfile());
+    setProfile(m_profile);
+    const QList<QWidget*> ownStops = tabStops();
+    emit pagesBuilt();
+    // Made with the window, the pages came after the parts the owner adds in the Tab order: they still do.
+    QWidget* previous = window()->previousInFocusChain();
+    while (previous != window() && previous->focusPolicy() == Qt::NoFocus)
+        previous = previous->previousInFocusChain();
+    for (QWidget* stop : ownStops) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
+
+QList<QWidget*> SettingsPanel::tabStops() const
+{
+    QList<QWidget*> stops;
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus && !widget->focusProxy())
+            stops.append(widget);
+    }
+    return stops;
 }
 
 QWidget* SettingsPanel::buildCompanyPage()
@@ -264,8 +285,9 @@ QPushButton* SettingsPanel::helpButton(const char* objectName, std::function<QSt
     return button;
 }
 
-QString SettingsPanel::shownDatabasePath() const
+QString SettingsPanel::shownDatabasePath()
 {
+    buildPages();
     return m_databaseFrame->pathBox()->text();
 }
 
@@ -285,13 +307,16 @@ void SettingsPanel::setClockWidget(QWidget* widget)
     m_clockSlot->addWidget(widget);
 }
 
-QRadioButton* SettingsPanel::layoutOption(int index) const
+QRadioButton* SettingsPanel::layoutOption(int index)
 {
+    buildPages();
     return qobject_cast<QRadioButton*>(m_layouts->button(index));
 }
 
 CompanyProfile SettingsPanel::profile() const
 {
+    if (!m_tabs)
+        return m_profile;
     CompanyProfile profile;
     profile.name = m_companyName->text();
     profile.address = LineBreaks::toCrLf(m_companyAddress->toPlainText());
@@ -304,6 +329,9 @@ CompanyProfile SettingsPanel::profile() const
 
 void SettingsPanel::setProfile(const CompanyProfile& profile)
 {
+    m_profile = profile;
+    if (!m_tabs)
+        return;
     m_showingProfile = true;
     m_companyName->setText(profile.name);
     m_companyAddress->setPlainText(LineBreaks::toLf(profile.address));
@@ -346,6 +374,7 @@ void SettingsPanel::saveCompany()
 
 void SettingsPanel::openPanel()
 {
+    buildPages();
     act([this] { m_letterhead.openLogoAndLayout(); });
     reloadCompany();
     m_databaseFrame->refresh();
@@ -357,6 +386,8 @@ void SettingsPanel::openPanel()
 void SettingsPanel::closePanel()
 {
     hide();
+    if (!m_tabs)
+        return;
     reloadCompany();
     act([this] { m_letterhead.closePanel(); });
 }
