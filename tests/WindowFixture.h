@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QSqlRecord>
 #include <QTextEdit>
 
@@ -168,6 +169,18 @@ struct WindowFixture
         type(text);
     }
     void typeInto(const char* name, const QString& text) { typeInto(find(name), text); }
+
+    // A click on the settings panel's tab of that title.
+    void chooseTab(const QString& title)
+    {
+        for (QTabBar* bar : find<QWidget>("FrameSettings")->findChildren<QTabBar*>()) {
+            for (int i = 0; i < bar->count(); ++i) {
+                if (bar->tabText(i) == title)
+                    return QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+            }
+        }
+        QFAIL("no such tab");
+    }
 
     // A right-button click on the box, then a left click on the item of the menu that opens.
     void chooseFromMenu(QTextEdit* box, const char* item)

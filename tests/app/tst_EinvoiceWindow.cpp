@@ -19,17 +19,6 @@ struct Window : WindowFixture
 {
     Window() { QVERIFY(loadAndShow()); }
 
-    void chooseTab(const QString& title)
-    {
-        for (QTabBar* bar : find<QWidget>("FrameSettings")->findChildren<QTabBar*>()) {
-            for (int i = 0; i < bar->count(); ++i) {
-                if (bar->tabText(i) == title)
-                    return QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-            }
-        }
-        QFAIL("no such tab");
-    }
-
     void chooseFromTools(const char* actionName)
     {
         QMenuBar* bar = window->menuBar();

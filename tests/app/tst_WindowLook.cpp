@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,6 +198,32 @@ private slots:
         QStringList faults;
         collectOverlaps(window.centralWidget(), faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("; "))));
+    }
+
+    // On a window smaller than the settings panel the panel stays inside it and its pages scroll, so
+    // every field can still be reached.
+    void settingsFitASmallWindow_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1366x768") << QSize(1366, 768);
+    }
+
+    void settingsFitASmallWindow()
+    {
+        QFETCH(QSize, pixels);
+        WindowFixture f;
+        QVERIFY(f.loadAndShow());
+        showAt(*f.window, pixels);
+        f.click("chkshowsettings");
+        QWidget* panel = f.find<QWidget>("FrameSettings");
+        QTRY_VERIFY(panel->isVisible());
+        QVERIFY(f.window->rect().contains(QRect(panel->mapTo(f.window.get(), QPoint()), panel->size())));
+        f.click("chkAddressRight");
+        QVERIFY(f.find<QCheckBox>("chkAddressRight")->isChecked());
+        f.chooseTab(QStringLiteral("E-invoice"));
+        f.typeInto("txtDueDays", QStringLiteral("21"));
+        QCOMPARE(f.find<QLineEdit>("txtDueDays")->text(), QStringLiteral("21"));
     }
 
     void coloursReadOnLightAndDark_data()

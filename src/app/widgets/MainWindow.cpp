@@ -519,10 +519,25 @@ void MainWindow::setSettingsPanelVisible(bool visible)
         m_settingsPanel->closePanel();
         return;
     }
-    // Near the top left of the page, over the document (250 and 1200 twips at 96 dpi); its size is
-    // known once the opening has made its pages.
+    // Its size is known once the opening has made its pages.
     m_settingsPanel->openPanel();
-    m_settingsPanel->setGeometry(QRect(QPoint(80, 17), m_settingsPanel->sizeHint()));
+    fitSettingsPanel();
+}
+
+void MainWindow::fitSettingsPanel()
+{
+    // Near the top left of the page, over the document (250 and 1200 twips at 96 dpi).
+    const QPoint corner(80, 17);
+    const QSize room = m_page->viewport()->size() - QSize(corner.x() + corner.y(), 2 * corner.y());
+    const QSize size = m_settingsPanel->sizeHint().boundedTo(room).expandedTo(m_settingsPanel->minimumSizeHint());
+    m_settingsPanel->setGeometry(QRect(corner, size));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_settingsPanel->isVisible())
+        fitSettingsPanel();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

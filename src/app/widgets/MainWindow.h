@@ -80,6 +80,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
@@ -92,6 +93,8 @@ private:
     void applyIcons();
     void connectEditor();
     void buildDocumentCommands();
+    // The panel at its full size, or at what the page leaves it on a small window.
+    void fitSettingsPanel();
     // The window's parts of the settings panel, made with its pages on the first opening.
     void buildSettingsParts();
     // The short date chosen on the settings page, for the pickers that show dates.

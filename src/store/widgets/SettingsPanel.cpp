@@ -1,6 +1,7 @@
 #include "store/widgets/SettingsPanel.h"
 
 #include "core/Dialogs.h"
+#include "core/widgets/FittingScrollArea.h"
 #include "core/PickLists.h"
 #include "core/LineBreaks.h"
 #include "store/CompanyRepository.h"
@@ -53,9 +54,10 @@ void SettingsPanel::buildPages()
     outer->addWidget(border);
 
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(buildCompanyPage(), tr("Settings 1"));
-    m_tabs->addTab(buildDatabasePage(), tr("Settings 2"));
-    m_tabs->addTab(m_einvoice, tr("E-invoice"));
+    // Each page scrolls when the window leaves the panel less than its full size.
+    m_tabs->addTab(new FittingScrollArea(buildCompanyPage()), tr("Settings 1"));
+    m_tabs->addTab(new FittingScrollArea(buildDatabasePage()), tr("Settings 2"));
+    m_tabs->addTab(new FittingScrollArea(m_einvoice), tr("E-invoice"));
     connect(m_einvoice, &EinvoicePage::edited, this, &SettingsPanel::companyEdited);
     connect(m_einvoice->saveButton(), &QPushButton::clicked, this, &SettingsPanel::saveCompany);
     auto* exit = new QPushButton(tr("X"), this);
@@ -299,7 +301,7 @@ void SettingsPanel::setMaintenanceWidget(QWidget* widget)
 void SettingsPanel::addPage(QWidget* page, const QString& title)
 {
     // The numbered pages stay together; the e-invoice page comes last.
-    m_tabs->insertTab(m_tabs->indexOf(m_einvoice), page, title);
+    m_tabs->insertTab(m_tabs->count() - 1, new FittingScrollArea(page), title);
 }
 
 void SettingsPanel::setClockWidget(QWidget* widget)
