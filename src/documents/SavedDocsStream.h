@@ -9,8 +9,9 @@
 class Database;
 
 // The saved-document list as the command line prints it, read in one pass: each number's first row
-// comes from the engine already in the list's order and its line is written as UTF-8 as it arrives,
+// comes from the engine already in the list's order and its line is encoded as UTF-8 as it arrives,
 // so no entry is kept as a string of its own. Only the classes (for the separators) are read first.
+// The bytes are handed over whole, since the pass may still give up at the last row.
 class SavedDocsStream
 {
 public:

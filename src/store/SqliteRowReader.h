@@ -2,6 +2,8 @@
 
 #include "store/RowReader.h"
 
+#include <memory>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
