@@ -12,7 +12,17 @@
 namespace {
 
 // The columns the list statements give, in their order.
-enum Column { Number, DocType, Total, Paid, DocDate, CompanyName, Address, Id };
+enum Column
+{
+    Number,
+    DocType,
+    Total,
+    Paid,
+    DocDate,
+    CompanyName,
+    Address,
+    Id
+};
 
 int keyColumnOf(int order)
 {
@@ -44,7 +54,8 @@ public:
     Pass(SavedDocsReader& classes, RowReader& rows, const QLocale& locale, const QString& dateFormat)
         : m_reader(classes), m_classes(classes.listing().classes), m_rows(rows), m_locale(locale),
           m_dateFormat(dateFormat), m_keyColumn(keyColumnOf(classes.listing().order)),
-          m_down(SavedDocsList::descending(classes.listing().order)), m_separator(SavedDocsList::separatorLine())
+          m_down(SavedDocsList::descending(classes.listing().order)),
+          m_separator(SavedDocsList::separatorLine())
     {
     }
 
@@ -179,7 +190,8 @@ QStringView Pass::dateOfRow()
     m_lastDate = stored.toString();
     auto known = m_dates.constFind(m_lastDate);
     if (known == m_dates.constEnd())
-        known = m_dates.insert(m_lastDate, SavedDocsList::dateText(QVariant(m_lastDate), m_locale, m_dateFormat));
+        known =
+            m_dates.insert(m_lastDate, SavedDocsList::dateText(QVariant(m_lastDate), m_locale, m_dateFormat));
     m_lastDateText = known.value();
     m_haveLastDate = true;
     return m_lastDateText;
@@ -217,8 +229,8 @@ void Pass::writeLine(QStringView text, QByteArray& out)
 
 } // namespace
 
-std::optional<SavedDocsStream::Lines> SavedDocsStream::read(Database& database, int order, const QLocale& locale,
-                                                            const QString& dateFormat)
+std::optional<SavedDocsStream::Lines> SavedDocsStream::read(Database& database, int order,
+                                                            const QLocale& locale, const QString& dateFormat)
 {
     if (database.isServer())
         return std::nullopt;
@@ -228,8 +240,8 @@ std::optional<SavedDocsStream::Lines> SavedDocsStream::read(Database& database, 
     SavedDocsReader classes(database, order, locale, dateFormat, SavedDocsReader::Pieces::Whole);
     std::unique_ptr<RowReader> rows;
     if (classes.readClasses() && !classes.classesShareFolds())
-        rows = database.readRows(DocStatements::listFirstRows(SavedDocsList::keyColumn(order),
-                                                              SavedDocsList::descending(order)));
+        rows = database.readRows(
+            DocStatements::listFirstRows(SavedDocsList::keyColumn(order), SavedDocsList::descending(order)));
     qint64 count = 0;
     QByteArray entries;
     if (rows && Pass(classes, *rows, locale, dateFormat).run(entries, count))

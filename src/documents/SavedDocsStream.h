@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 class Database;

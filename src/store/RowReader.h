@@ -9,7 +9,14 @@
 class RowReader
 {
 public:
-    enum class Kind { Null, Integer, Real, Text, Blob };
+    enum class Kind
+    {
+        Null,
+        Integer,
+        Real,
+        Text,
+        Blob
+    };
 
     virtual ~RowReader() = default;
 

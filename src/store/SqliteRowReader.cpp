@@ -1,8 +1,7 @@
 #include "store/SqliteRowReader.h"
 
-#include <sqlite3.h>
-
 #include <memory>
+#include <sqlite3.h>
 
 SqliteRowReader::~SqliteRowReader()
 {
@@ -13,8 +12,8 @@ std::unique_ptr<SqliteRowReader> SqliteRowReader::prepare(sqlite3* connection, c
                                                           const QVariantList& values, QString* error)
 {
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare16_v2(connection, sql.constData(), int(sql.size() * sizeof(QChar)), &statement, nullptr)
-        != SQLITE_OK) {
+    if (sqlite3_prepare16_v2(connection, sql.constData(), int(sql.size() * sizeof(QChar)), &statement,
+                             nullptr) != SQLITE_OK) {
         if (error)
             *error = QString::fromUtf8(sqlite3_errmsg(connection));
         sqlite3_finalize(statement);
@@ -38,8 +37,8 @@ bool SqliteRowReader::bind(const QVariantList& values)
             result = sqlite3_bind_null(m_statement, i + 1);
         } else if (value.typeId() == QMetaType::QString) {
             const QString text = value.toString();
-            result = sqlite3_bind_text16(m_statement, i + 1, text.constData(), int(text.size() * sizeof(QChar)),
-                                         SQLITE_TRANSIENT);
+            result = sqlite3_bind_text16(m_statement, i + 1, text.constData(),
+                                         int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
         } else if (value.typeId() == QMetaType::Double) {
             result = sqlite3_bind_double(m_statement, i + 1, value.toDouble());
         } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {

@@ -30,7 +30,10 @@ public:
     QVariant value(int column) override;
 
 private:
-    SqliteRowReader(sqlite3* connection, sqlite3_stmt* statement) : m_connection(connection), m_statement(statement) {}
+    SqliteRowReader(sqlite3* connection, sqlite3_stmt* statement)
+        : m_connection(connection), m_statement(statement)
+    {
+    }
     bool bind(const QVariantList& values);
 
     sqlite3* m_connection;
