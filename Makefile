@@ -9,7 +9,7 @@ SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6sql6-sqlite qt6-pdf-dev \
             libgl-dev libbenchmark-dev fonts-liberation xvfb xauth mdbtools-dev libmdb3 libglib2.0-dev \
             poppler-utils python3-markdown appstream desktop-file-utils postgresql libqt6sql6-psql \
-            libxml2-utils libsaxonhe-java default-jre-headless libqpdf-dev qpdf icc-profiles-free
+            libxml2-utils libsaxonhe-java default-jre-headless libqpdf-dev qpdf icc-profiles-free libsqlite3-dev
 
 .PHONY: deps build run test test-asan format clean
 

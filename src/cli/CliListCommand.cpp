@@ -3,7 +3,10 @@
 #include "core/SettingsStore.h"
 #include "cli/CliContext.h"
 #include "documents/SavedDocsList.h"
+#include "documents/SavedDocsStream.h"
 #include "store/Database.h"
+
+#include <QFileDevice>
 
 int runListCommand(CliContext& context)
 {
@@ -19,8 +22,19 @@ int runListCommand(CliContext& context)
     Database* database = context.database();
     if (!database)
         return ExitFailure;
-    const SavedDocsListing listing = SavedDocsList::LoadDocs(
-        *database, order, context.locale, context.settings().get(SettingsStore::DateFormat));
+    const QString dateFormat = context.settings().get(SettingsStore::DateFormat);
+    // A long list goes out as it is read; whatever that pass cannot vouch for is listed in full.
+    if (const auto lines = SavedDocsStream::read(*database, order, context.locale, dateFormat)) {
+        context.out << lines->countLabel << '\n' << Qt::flush;
+        if (auto* file = qobject_cast<QFileDevice*>(context.out.device())) {
+            file->write(lines->entries);
+            file->flush();
+        } else {
+            context.out << QString::fromUtf8(lines->entries) << Qt::flush;
+        }
+        return ExitDone;
+    }
+    const SavedDocsListing listing = SavedDocsList::LoadDocs(*database, order, context.locale, dateFormat);
     if (!listing.ok)
         return context.failure(listing.error);
     context.out << listing.countLabel << '\n';

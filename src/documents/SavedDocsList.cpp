@@ -80,14 +80,14 @@ QStringView firstAddressLineOf(QStringView address)
     return trimBlanks(first);
 }
 
-// One entry's text, its fields padded or cut to their widths, written straight into one string of
-// the exact size (a long list makes a hundred thousand of them).
-QString composeEntry(QStringView number, QStringView type, QStringView balance, QStringView date,
-                     QStringView name, QStringView address)
+// One entry's text, its fields padded or cut to their widths, written straight into `text` resized
+// to the exact size (a long list makes a hundred thousand of them).
+void composeInto(QString& text, QStringView number, QStringView type, QStringView balance, QStringView date,
+                 QStringView name, QStringView address)
 {
     const qsizetype size = std::max<qsizetype>(number.size(), SavedDocsList::NumberWidth) + 2 + 15 + 2 + 10 +
                            2 + date.size() + 2 + 20 + 1 + address.size();
-    QString text(size, Qt::Uninitialized);
+    text.resize(size);
     QChar* out = text.data();
     auto put = [&out](QStringView value) {
         std::copy(value.begin(), value.end(), out);
@@ -111,13 +111,25 @@ QString composeEntry(QStringView number, QStringView type, QStringView balance, 
     field(name, 20, true);
     put(u" ");
     put(address);
+}
+
+QString composeEntry(QStringView number, QStringView type, QStringView balance, QStringView date,
+                     QStringView name, QStringView address)
+{
+    QString text;
+    composeInto(text, number, type, balance, date, name, address);
     return text;
+}
+
+Money balanceOf(double total, double paid)
+{
+    auto stored = [](double value) { return Money::fromDouble(value).value_or(Money()); };
+    return Money::subtract(stored(total), stored(paid)).value_or(Money());
 }
 
 Money balanceOf(const QVariant& total, const QVariant& paid)
 {
-    auto stored = [](const QVariant& value) { return Money::fromDouble(value.toDouble()).value_or(Money()); };
-    return Money::subtract(stored(total), stored(paid)).value_or(Money());
+    return balanceOf(total.toDouble(), paid.toDouble());
 }
 
 // As NumberText::write with two decimals, written into `buffer`; the whole part's text (grouping,
@@ -254,6 +266,14 @@ SavedDocsEntry SavedDocsList::entryOf(const RowValues& shown, qint64 rowId, cons
     return {rowId, foldedNumber(number),
             composeEntry(number, shown.docType.toString(), balanceView, date.value(),
                          shown.companyName.toString(), firstAddressLineOf(address))};
+}
+
+void SavedDocsList::writeEntry(QString& line, const RowTexts& row, const QLocale& locale, SavedDocsTextCache& cache)
+{
+    QVarLengthArray<QChar, 32> balance;
+    writeBalance(balanceOf(row.total, row.paid), locale, cache, balance);
+    composeInto(line, row.number, row.docType, QStringView(balance.constData(), balance.size()), row.date,
+                row.companyName, firstAddressLineOf(row.address));
 }
 
 void SavedDocsList::flatten(SavedDocsListing& listing)

@@ -103,4 +103,14 @@ public:
     static RowValues rowValuesOf(const QSqlQuery& row);
     static SavedDocsEntry entryOf(const RowValues& shown, qint64 rowId, const QLocale& locale,
                                   const QString& dateFormat, SavedDocsTextCache& cache);
+
+    // The shown columns of one row as texts and numbers, for a reader that does not go through
+    // QVariant; `date` is the date as shown.
+    struct RowTexts
+    {
+        QStringView number, docType, companyName, address, date;
+        double total = 0, paid = 0;
+    };
+    // The entry of those values written over `line`, whose buffer serves row after row.
+    static void writeEntry(QString& line, const RowTexts& row, const QLocale& locale, SavedDocsTextCache& cache);
 };

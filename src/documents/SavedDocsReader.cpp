@@ -117,8 +117,11 @@ void SavedDocsReader::readNullKey()
         keyClass.runKeys << SavedDocsList::keyOfValue(QVariant(), m_listing.order);
         m_listing.classes.insert(m_down ? m_listing.classes.size() : 0, keyClass);
     }
-    for (qsizetype i = 0; i < m_listing.classes.size(); ++i)
-        m_classOf.insert(m_listing.classes.at(i).sortClass, i);
+    for (qsizetype i = 0; i < m_listing.classes.size(); ++i) {
+        const QString& sortClass = m_listing.classes.at(i).sortClass;
+        m_sharedFolds = m_sharedFolds || m_classOf.contains(sortClass);
+        m_classOf.insert(sortClass, i);
+    }
     m_runOfRow.resize(m_listing.classes.size());
     m_found.resize(m_listing.classes.size());
     m_stage = Stage::Runs;
@@ -220,21 +223,36 @@ bool SavedDocsReader::keepRow(const QSqlQuery& row)
                 shown.*m_keyOf);
 }
 
-bool SavedDocsReader::keep(SavedDocsEntry&& entry, const QVariant& key)
+bool SavedDocsReader::readClasses()
+{
+    while (m_stage == Stage::Keys || m_stage == Stage::NullKey || m_stage == Stage::Runs)
+        step();
+    return m_stage == Stage::RowWithoutNumber;
+}
+
+qsizetype SavedDocsReader::classIndexOf(const QVariant& key)
 {
     // The classes are few and their texts repeat, so each text is folded only the first time.
     const QString text = key.isNull() ? QString() : key.toString();
     auto known = key.isNull() ? m_classOfText.constEnd() : m_classOfText.constFind(text);
     if (known == m_classOfText.constEnd()) {
         known = m_classOf.constFind(SavedDocsList::classOf(key, m_listing.order));
-        if (known == m_classOf.constEnd()) {
-            fail(SavedDocsList::tr("The saved documents changed while they were being listed."));
-            return false;
-        }
+        if (known == m_classOf.constEnd())
+            return -1;
         if (!key.isNull())
             known = m_classOfText.insert(text, known.value());
     }
-    m_found[known.value()].append(std::move(entry));
+    return known.value();
+}
+
+bool SavedDocsReader::keep(SavedDocsEntry&& entry, const QVariant& key)
+{
+    const qsizetype known = classIndexOf(key);
+    if (known < 0) {
+        fail(SavedDocsList::tr("The saved documents changed while they were being listed."));
+        return false;
+    }
+    m_found[known].append(std::move(entry));
     return true;
 }
 

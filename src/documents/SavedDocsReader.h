@@ -41,6 +41,17 @@ public:
     // The list, complete once finished() (or ok false with the reason).
     SavedDocsListing takeListing();
 
+    // Only the classes and where the rows of a mixed class change spelling, for a caller that reads
+    // the entries itself in the list's order; false when they cannot be read (listing() says why).
+    bool readClasses();
+    const SavedDocsListing& listing() const { return m_listing; }
+    // Two classes whose values fold alike: rows are then placed by whichever was read last.
+    bool classesShareFolds() const { return m_sharedFolds; }
+    // The class a row with this key is placed in; -1 when none.
+    qsizetype classIndexOf(const QVariant& key);
+    // The run of its class a row is placed in.
+    int runOf(qsizetype classIndex, qint64 rowId) const { return m_runOfRow.at(classIndex).value(rowId, 0); }
+
 private:
     enum class Stage { Keys, NullKey, Runs, RowWithoutNumber, Numbers, Finished };
 
@@ -65,6 +76,7 @@ private:
     Stage m_stage = Stage::Keys;
     SavedDocsListing m_listing;
 
+    bool m_sharedFolds = false;
     bool m_wideNumbers = false; // some number has letters outside ASCII
     QVariant m_after;       // the last key or number read, null before the first
     qsizetype m_mixedAt = 0; // the next class whose runs are read

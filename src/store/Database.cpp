@@ -2,9 +2,11 @@
 
 #include "store/DatabaseSchema.h"
 #include "store/PostgresDialect.h"
+#include "store/QueryRowReader.h"
 #include "store/SchemaUpgrade.h"
 #include "store/ServerConnection.h"
 #include "store/SqlText.h"
+#include "store/SqliteRowReader.h"
 
 #include <QAtomicInt>
 #include <QFile>
@@ -321,6 +323,34 @@ SqlResult Database::run(const QString& jetSql, bool collectRecords, const std::f
             return SqlResult::failure(errorText(statement.lastError()));
     }
     return result;
+}
+
+std::unique_ptr<RowReader> Database::readRows(const QString& jetSql, QString* error)
+{
+    auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return nullptr;
+    };
+    if (!isOpen())
+        return fail(Database::tr("The database is not open."));
+    if (m_failAfter > 0 && --m_failAfter == 0)
+        return fail(QStringLiteral("Simulated disk failure"));
+    const std::optional<BoundStatement> bound = m_translator.translate(jetSql, error);
+    if (!bound)
+        return nullptr;
+    const QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    // The local file's rows are stepped on QtSql's own connection, without a QVariant per value.
+    const QVariant handle = db.driver()->handle();
+    if (!isServer() && handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
+        if (auto* connection = *static_cast<sqlite3* const*>(handle.constData()))
+            return SqliteRowReader::prepare(connection, bound->sql, bound->values, error);
+    }
+    QSqlQuery statement(db);
+    statement.setForwardOnly(true);
+    if (!runBound(statement, *bound))
+        return fail(errorText(statement.lastError()));
+    return std::make_unique<QueryRowReader>(std::move(statement));
 }
 
 bool Database::runBound(QSqlQuery& statement, const BoundStatement& bound)

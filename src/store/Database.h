@@ -10,6 +10,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class RowReader;
 
 class QObject;
 class QSqlQuery;
@@ -71,6 +74,9 @@ public:
     // A query whose rows are handed to `visit` one by one and not kept (large lists); `visit`
     // returns false to stop early.
     SqlResult forEachRow(const QString& jetSql, const std::function<bool(const QSqlQuery&)>& visit);
+
+    // The same as a reader of typed columns, forward only; nothing, with `error` set, on failure.
+    std::unique_ptr<RowReader> readRows(const QString& jetSql, QString* error = nullptr);
 
     bool beginTransaction();
     bool commit();

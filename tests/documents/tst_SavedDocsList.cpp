@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "documents/SavedDocsList.h"
 #include "documents/SavedDocsRefresh.h"
+#include "documents/SavedDocsStream.h"
 #include "store/PurgeCommand.h"
 #include "store/SqlText.h"
 
@@ -75,8 +76,9 @@ SavedDocsListing walkEveryRow(Database& db, int order, const QLocale& locale)
 }
 
 // A table of rows as no careful program writes them: numbers repeated with other dates and
-// customers, in other letter case, empty and missing values everywhere.
-void fillAtRandom(Database& db, quint32 seed, const QLocale& locale)
+// customers, in other letter case, empty and missing values everywhere; numbers beyond ASCII only
+// when `wideNumbers`.
+void fillAtRandom(Database& db, quint32 seed, const QLocale& locale, bool wideNumbers = true)
 {
     QRandomGenerator random(seed);
     auto pool = [](std::initializer_list<const char*> texts) {
@@ -91,7 +93,8 @@ void fillAtRandom(Database& db, quint32 seed, const QLocale& locale)
         return value == null ? value : QLatin1Char('\'') + SqlText::EscapeQuotes(value) + QLatin1Char('\'');
     };
     const QStringList numbers =
-        pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91", "K-9", "\u212a-9"});
+        wideNumbers ? pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "\u00c91", "\u00e91", "K-9", "\u212a-9"})
+                    : pool({"A-1", "a-1", "B-2", "b-2", "C-3", "D-4", "", "NULL", "E-5", "F-6", "K-9"});
     const QStringList types = pool({"Invoice", "invoice", "INVOICE", "Quotation", "", "NULL", "\u00c9x", "\u00e9x"});
     const QStringList names = pool({"Acme", "acme", "ACME", "Zed", "", "NULL", "Mid"});
     const QStringList addresses = pool({"1 Road\r\nTown", "1 road\r\ntown", "2 Lane", "", "NULL"});
@@ -228,6 +231,36 @@ private slots:
             QVERIFY(listing.ok);
             QCOMPARE(listing.countLabel, expected.countLabel);
             QCOMPARE(listing.entries, expected.entries);
+        }
+    }
+
+    // The lines the command line writes as it reads are the listing's entries, byte for byte; with
+    // numbers beyond ASCII it may leave the list to LoadDocs.
+    void streamSameAsListing_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("wideNumbers");
+        for (quint32 seed = 1; seed <= 40; ++seed)
+            QTest::addRow("seed %u", seed) << seed << (seed % 4 == 0);
+    }
+
+    void streamSameAsListing()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(bool, wideNumbers);
+        StoreFixture f;
+        fillAtRandom(f.db, seed, f.locale, wideNumbers);
+        for (int order = 0; order < SavedDocsList::OrderCount; ++order) {
+            const SavedDocsListing listing = SavedDocsList::LoadDocs(f.db, order, f.locale, QStringLiteral("dd-MMM-yy"));
+            const auto lines = SavedDocsStream::read(f.db, order, f.locale, QStringLiteral("dd-MMM-yy"));
+            QVERIFY(lines || wideNumbers);
+            if (!lines)
+                continue;
+            QCOMPARE(lines->countLabel, listing.countLabel);
+            QString expected;
+            for (const QString& entry : listing.entries)
+                expected += entry + QLatin1Char('\n');
+            QCOMPARE(lines->entries, expected.toUtf8());
         }
     }
 
