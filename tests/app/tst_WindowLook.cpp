@@ -281,13 +281,21 @@ private slots:
         QCOMPARE(window.savedDocs()->list()->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
 
-        // And the open list is drawn so: black below its entries.
+        // And the open list is drawn so: black below its entries, each entry whole where the screen has
+        // room (a list as wide as the box cut the balance and date out of the middle).
+        showAt(window, QSize(800, 600));
         SavedDocsListing listing;
-        listing.entries = QStringList{QStringLiteral("INV-1"), QStringLiteral("INV-2")};
+        const QString entry = QStringLiteral("INV-000001").leftJustified(32) + QStringLiteral("Delivery Order   ")
+                              + QStringLiteral("2,476.92    28 Dec 2024  Customer 1902");
+        listing.entries = QStringList{entry, SavedDocsList::separatorLine(), QStringLiteral("INV-2")};
         window.savedDocs()->showListing(listing);
         window.savedDocs()->list()->showPopup();
         QAbstractItemView* view = window.savedDocs()->list()->view();
         QTRY_VERIFY(view->isVisible());
+        const int entryWidth = view->fontMetrics().horizontalAdvance(entry);
+        QVERIFY(window.savedDocs()->list()->width() < entryWidth);
+        if (entryWidth + 40 < view->screen()->availableGeometry().width())
+            QVERIFY(view->viewport()->width() >= entryWidth);
         const QImage drawn = view->viewport()->grab().toImage();
         QCOMPARE(QColor(drawn.pixel(drawn.width() / 2, drawn.height() - 3)), QColor(Qt::black));
         window.savedDocs()->list()->hidePopup();

@@ -18,6 +18,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringListModel>
 
 SavedDocsPanel::SavedDocsPanel(QWidget* parent)
@@ -83,6 +85,8 @@ void SavedDocsPanel::buildLayout()
     m_list->setCompleter(completer);
     if (auto* view = qobject_cast<QListView*>(m_list->view()))
         view->setUniformItemSizes(true);
+    // An entry too wide for the screen loses the end of its address, never its balance or date.
+    m_list->view()->setTextElideMode(Qt::ElideRight);
     m_list->setMinimumContentsLength(40);
     // The padded fields of the entries line up only in a fixed-pitch font.
     QFont fixed(QStringLiteral("Courier New"));
@@ -146,6 +150,25 @@ void SavedDocsPanel::setEntries(const QStringList& entries)
 {
     m_completion->setStringList(entries);
     m_entries->setEntries(entries);
+    fitDroppedWidth(entries);
+}
+
+void SavedDocsPanel::fitDroppedWidth(const QStringList& entries)
+{
+    // The entries' fields are padded to fixed widths in a fixed-pitch font: the first few hundred tell
+    // the width without measuring a long list.
+    const QString separator = SavedDocsList::separatorLine();
+    qsizetype longest = 0;
+    for (qsizetype i = 0; i < std::min<qsizetype>(entries.size(), 300); ++i) {
+        if (entries.at(i) != separator)
+            longest = std::max(longest, entries.at(i).size());
+    }
+    QAbstractItemView* view = m_list->view();
+    const int bar = view->verticalScrollBar()->sizeHint().width();
+    int width = view->fontMetrics().horizontalAdvance(QString(longest, QLatin1Char('0'))) + bar + 4 * view->frameWidth() + 8;
+    if (const QScreen* shown = screen())
+        width = std::min(width, shown->availableGeometry().width() - 16);
+    view->setMinimumWidth(std::max(0, width));
 }
 
 void SavedDocsPanel::showListing(const SavedDocsListing& listing)

@@ -52,6 +52,8 @@ protected:
 private:
     void buildLayout();
     void setEntries(const QStringList& entries);
+    // The dropped-down list as wide as its entries, so that no field is cut out of their middle.
+    void fitDroppedWidth(const QStringList& entries);
 
     QComboBox* m_list;
     QLabel* m_count;
