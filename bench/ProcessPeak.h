@@ -68,3 +68,21 @@ inline ProcessRun runProcess(const std::vector<std::string>& argv, const std::ve
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
+
+// The folder tools/make-bench-db.sh wrote the databases into (TW_BENCH_DATA).
+inline std::string benchDataDir()
+{
+    const char* dir = std::getenv("TW_BENCH_DATA");
+    return dir ? dir : "bench-data";
+}
+
+// A fresh data folder of this process holding `database` (one of the script's files, or none) as the
+// program's default database; empty when it cannot be made.
+inline std::string prepareBenchHome(const std::string& database)
+{
+    const std::string home = "/tmp/tw-bench-home-" + std::to_string(getpid());
+    std::string setup = "rm -rf " + home + " && mkdir -p " + home + "/Tallywick/Tallywick";
+    if (!database.empty())
+        setup += " && cp " + benchDataDir() + "/" + database + " " + home + "/Tallywick/Tallywick/tallywick.mdb";
+    return std::system(setup.c_str()) == 0 ? home : std::string();
+}

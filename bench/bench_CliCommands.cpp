@@ -13,12 +13,6 @@
 
 namespace {
 
-std::string dataDir()
-{
-    const char* dir = std::getenv("TW_BENCH_DATA");
-    return dir ? dir : "bench-data";
-}
-
 // Runs argv with its own data folder; false when it fails.
 bool runOnce(const std::vector<std::string>& argv, const std::string& home, double& seconds, long& kib)
 {
@@ -28,19 +22,9 @@ bool runOnce(const std::vector<std::string>& argv, const std::string& home, doub
     return run.ok;
 }
 
-// A fresh data folder holding `database` (a file of the script) as the program's default database.
-std::string prepareHome(const std::string& database)
-{
-    const std::string home = "/tmp/tw-bench-cli-" + std::to_string(getpid());
-    std::string setup = "rm -rf " + home + " && mkdir -p " + home + "/Tallywick/Tallywick";
-    if (!database.empty())
-        setup += " && cp " + dataDir() + "/" + database + " " + home + "/Tallywick/Tallywick/tallywick.mdb";
-    return std::system(setup.c_str()) == 0 ? home : std::string();
-}
-
 void runCommand(benchmark::State& state, const std::vector<std::string>& argv, const std::string& database)
 {
-    const std::string home = prepareHome(database);
+    const std::string home = prepareBenchHome(database);
     if (home.empty()) {
         state.SkipWithError("cannot prepare the data folder (tools/make-bench-db.sh, TW_BENCH_DATA)");
         return;
@@ -67,7 +51,7 @@ void BM_CliSave(benchmark::State& state) { runCommand(state, {TW_CLI_PATH, "--ye
 void BM_CliShow(benchmark::State& state)
 {
     // The document the save benchmark stores, shown from a database that holds it.
-    const std::string home = prepareHome("docs-0.mdb");
+    const std::string home = prepareBenchHome("docs-0.mdb");
     double seconds = 0;
     long kib = 0;
     if (home.empty() || !runOnce({TW_CLI_PATH, "--yes", "save", kDocument}, home, seconds, kib)) {

@@ -17,12 +17,6 @@
 
 namespace {
 
-std::string dataDir()
-{
-    const char* dir = std::getenv("TW_BENCH_DATA");
-    return dir ? dir : "bench-data";
-}
-
 // Starts `argv` with its own data folder and waits for its first top-level window to be mapped.
 bool startAndWait(const std::vector<std::string>& argv, const std::string& home, double& seconds, long& kib)
 {
@@ -59,14 +53,16 @@ bool startAndWait(const std::vector<std::string>& argv, const std::string& home,
 
 void runStart(benchmark::State& state, const std::vector<std::string>& argv, const std::string& database)
 {
-    const std::string home = "/tmp/tw-bench-home-" + std::to_string(getpid());
+    std::string home;
     long kib = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        std::system(("rm -rf " + home + " && mkdir -p " + home + "/Tallywick/Tallywick").c_str());
-        if (!database.empty())
-            std::system(("cp " + dataDir() + "/" + database + " " + home + "/Tallywick/Tallywick/tallywick.mdb").c_str());
+        home = prepareBenchHome(database);
         state.ResumeTiming();
+        if (home.empty()) {
+            state.SkipWithError("cannot prepare the data folder (tools/make-bench-db.sh, TW_BENCH_DATA)");
+            break;
+        }
         double seconds = 0;
         if (!startAndWait(argv, home, seconds, kib)) {
             state.SkipWithError("no X display");
